@@ -1,0 +1,31 @@
+#pragma once
+// Path helpers. "/" is the separator wherever Windows paths used "\";
+// folder values keep their trailing separator.
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+inline constexpr char PathSeparator = '/';
+
+// The path with one trailing separator added when it is not empty and lacks one.
+std::string IncludeTrailingSeparator(std::string_view path);
+
+// folder + name with exactly one separator between them (folder may be empty).
+std::string JoinPath(std::string_view folder, std::string_view name);
+
+// "file://" + absolute path (so "file:///home/..."), then the fragment as given ("#v3").
+std::string FileAddress(std::string_view absolutePath, std::string_view fragment = {});
+
+// The part after the last separator, and the part up to and including it.
+std::string ExtractFileName(std::string_view path);
+std::string ExtractFilePath(std::string_view path);
+
+bool FileExists(std::string_view path);
+bool DirectoryExists(std::string_view path);
+
+// Creates the folder and every missing parent; true when it exists afterwards.
+bool ForceDirectories(std::string_view path);
+
+}  // namespace platform

@@ -1,0 +1,61 @@
+#pragma once
+// The settings store in place of the Windows registry: two hives, each a
+// REGEDIT4 text file named after the hive ("HKEY_CURRENT_USER.reg",
+// "HKEY_LOCAL_MACHINE.reg") in $IXO_REGISTRY, else
+// $XDG_CONFIG_HOME/ixo/registry/ (~/.config/ixo/registry/).
+//
+// Key paths keep their backslashes ("SOFTWARE\Varnholt\Ixo Bible") and are
+// compared without regard to case, as are value names. Every write re-reads the
+// hive file and replaces it atomically, so a value written through one object
+// is read by any other. A hive file that cannot be parsed is reported once
+// through the dialog service, reads as empty, and is never overwritten.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+enum class RootKey { LocalMachine, CurrentUser };
+
+// "HKEY_LOCAL_MACHINE" or "HKEY_CURRENT_USER".
+std::string_view RootKeyName(RootKey root);
+
+// The folder of the hive files, with a trailing separator.
+std::string RegistryFolder();
+
+class TRegistry {
+ public:
+  explicit TRegistry(RootKey root = RootKey::CurrentUser) : root_(root) {}
+
+  // Changing the root closes the open key.
+  void SetRootKey(RootKey root);
+  RootKey GetRootKey() const { return root_; }
+
+  // Opens a key below the root; with canCreate a missing key is created (and
+  // stored). False when the key does not exist and may not be created, or
+  // when it cannot be stored.
+  bool OpenKey(std::string_view key, bool canCreate);
+  void CloseKey();
+  bool IsOpen() const { return open_; }
+  const std::string& CurrentPath() const { return key_; }
+
+  bool ValueExists(std::string_view name) const;
+
+  // Missing values, and values of another type, give nothing.
+  std::optional<std::string> ReadString(std::string_view name) const;
+  std::optional<std::int32_t> ReadInteger(std::string_view name) const;
+
+  // False when no key is open or the hive cannot be written.
+  bool WriteString(std::string_view name, std::string_view value);
+  bool WriteInteger(std::string_view name, std::int32_t value);
+  bool DeleteValue(std::string_view name);
+
+ private:
+  RootKey root_;
+  bool open_ = false;
+  std::string key_;
+};
+
+}  // namespace platform

@@ -1,0 +1,26 @@
+#include "SharedLibrary.h"
+
+#include <dlfcn.h>
+
+namespace platform {
+
+void SharedLibrary::Closer::operator()(void* handle) const {
+  if (handle) dlclose(handle);
+}
+
+SharedLibrary SharedLibrary::Load(const std::string& path) {
+  SharedLibrary library;
+  if (!path.empty()) library.handle_.reset(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL));
+  return library;
+}
+
+void* SharedLibrary::Symbol(const char* name) const {
+  return handle_ ? dlsym(handle_.get(), name) : nullptr;
+}
+
+std::string SharedLibrary::LastError() {
+  const char* error = dlerror();
+  return error ? std::string(error) : std::string();
+}
+
+}  // namespace platform

@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/Paths.h"
+#include "platform/ShellFolders.h"
+#include "TempFolder.h"
+
+namespace platform {
+namespace {
+
+TEST(Paths, TrailingSeparatorAndJoin) {
+  EXPECT_EQ(IncludeTrailingSeparator(""), "");
+  EXPECT_EQ(IncludeTrailingSeparator("/a"), "/a/");
+  EXPECT_EQ(IncludeTrailingSeparator("/a/"), "/a/");
+  EXPECT_EQ(JoinPath("/a", "b"), "/a/b");
+  EXPECT_EQ(JoinPath("/a/", "/b"), "/a/b");
+  EXPECT_EQ(JoinPath("", "b"), "b");
+}
+
+TEST(Paths, FileAddressHasThreeSlashesAndKeepsTheFragment) {
+  EXPECT_EQ(FileAddress("/home/u/Bible/45/3.html", "#v16"), "file:///home/u/Bible/45/3.html#v16");
+  EXPECT_EQ(FileAddress("/x.html"), "file:///x.html");
+}
+
+TEST(Paths, ExtractNameAndFolder) {
+  EXPECT_EQ(ExtractFileName("/a/b/c.txt"), "c.txt");
+  EXPECT_EQ(ExtractFilePath("/a/b/c.txt"), "/a/b/");
+  EXPECT_EQ(ExtractFileName("c.txt"), "c.txt");
+  EXPECT_EQ(ExtractFilePath("c.txt"), "");
+}
+
+TEST(Paths, ForceDirectoriesCreatesParents) {
+  testing_support::TempFolder temp;
+  const std::string deep = temp.Path() + "a/b/c";
+  EXPECT_FALSE(DirectoryExists(deep));
+  EXPECT_TRUE(ForceDirectories(deep));
+  EXPECT_TRUE(DirectoryExists(deep));
+  EXPECT_FALSE(FileExists(deep));
+}
+
+TEST(ShellFolders, FollowTheEnvironment) {
+  setenv("XDG_DATA_HOME", "/tmp/xdg-data/", 1);
+  setenv("XDG_DOCUMENTS_DIR", "/tmp/docs", 1);
+  EXPECT_EQ(ApplicationDataFolder(), "/tmp/xdg-data");
+  EXPECT_EQ(PersonalDocumentsFolder(), "/tmp/docs");
+  unsetenv("XDG_DATA_HOME");
+  unsetenv("XDG_DOCUMENTS_DIR");
+  EXPECT_FALSE(ProgramFolder().empty());
+  EXPECT_EQ(ProgramFile().rfind(ProgramFolder() + "/", 0), 0u);
+}
+
+}  // namespace
+}  // namespace platform

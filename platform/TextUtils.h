@@ -1,0 +1,23 @@
+#pragma once
+// Small routines on 8-bit text: case folding and comparison without regard to
+// case (ASCII letters only, as the names of settings, sections and list items
+// are compared), and trimming.
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+char LowerChar(char c);
+std::string LowerCase(std::string_view text);
+
+// Below, equal to or above zero as a sorts before, with or after b, letters
+// folded to lower case (so "_" sorts before letters, as in the system's own
+// ordering of words).
+int CompareText(std::string_view a, std::string_view b);
+bool SameText(std::string_view a, std::string_view b);
+
+// Without leading and trailing blanks and tabs.
+std::string_view TrimBlanks(std::string_view text);
+
+}  // namespace platform

@@ -1,0 +1,133 @@
+#include "WholeFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cstring>
+
+#include "Paths.h"
+
+namespace platform {
+namespace {
+
+FileStamp StampFrom(const struct stat& info) {
+  return FileStamp{static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
+                   static_cast<std::int64_t>(info.st_size),
+                   static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec};
+}
+
+// Closes the descriptor when it goes out of scope.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() { if (fd_ >= 0) ::close(fd_); }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int Get() const { return fd_; }
+  // Closes now and tells whether the close succeeded (a late write error shows here).
+  bool Close() {
+    const int fd = fd_;
+    fd_ = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    bytes.remove_prefix(static_cast<std::size_t>(written));
+  }
+  return true;
+}
+
+// A new, hidden file beside path, created exclusively.
+int CreateTemporaryBeside(const std::string& path, mode_t mode, std::string& temporary) {
+  static std::atomic<unsigned> counter{0};
+  const std::string folder = ExtractFilePath(path);
+  const std::string name = ExtractFileName(path);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    temporary = folder + "." + name + ".tmp-" + std::to_string(::getpid()) + "-" +
+                std::to_string(counter.fetch_add(1));
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  return -1;
+}
+
+void SyncFolderOf(const std::string& path) {
+  std::string folder = ExtractFilePath(path);
+  if (folder.empty()) folder = ".";
+  Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.Get() >= 0) ::fsync(fd.Get());
+}
+
+}  // namespace
+
+std::optional<FileStamp> StampOf(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+  return StampFrom(info);
+}
+
+WholeFile ReadWholeFile(const std::string& path) {
+  WholeFile result;
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.Get() < 0) {
+    result.status = errno == ENOENT ? WholeFile::Status::Missing : WholeFile::Status::Unreadable;
+    result.error = std::strerror(errno);
+    return result;
+  }
+  struct stat info {};
+  if (::fstat(fd.Get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    result.status = WholeFile::Status::Unreadable;
+    result.error = "not a regular file";
+    return result;
+  }
+  result.stamp = StampFrom(info);
+  char buffer[65536];
+  for (;;) {
+    const ssize_t got = ::read(fd.Get(), buffer, sizeof buffer);
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      result.status = WholeFile::Status::Unreadable;
+      result.error = std::strerror(errno);
+      result.bytes.clear();
+      return result;
+    }
+    if (got == 0) break;
+    result.bytes.append(buffer, static_cast<std::size_t>(got));
+  }
+  result.status = WholeFile::Status::Read;
+  return result;
+}
+
+bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
+  struct stat existing {};
+  const bool exists = ::stat(path.c_str(), &existing) == 0;
+  // A new file gets 0666 less the process's umask, as any file the program creates.
+  const mode_t mode = exists ? (existing.st_mode & 07777) : 0666;
+
+  std::string temporary;
+  Descriptor fd(CreateTemporaryBeside(path, mode, temporary));
+  if (fd.Get() < 0) return false;
+  const bool written = (!exists || ::fchmod(fd.Get(), mode) == 0) && WriteAll(fd.Get(), bytes) &&
+                       ::fsync(fd.Get()) == 0;
+  if (!fd.Close() || !written || ::rename(temporary.c_str(), path.c_str()) != 0) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  SyncFolderOf(path);
+  return true;
+}
+
+}  // namespace platform

@@ -5,10 +5,19 @@
 // $XDG_CONFIG_HOME/ixo/registry/ (~/.config/ixo/registry/).
 //
 // Key paths keep their backslashes ("SOFTWARE\Varnholt\Ixo Bible") and are
-// compared without regard to case, as are value names. Every write re-reads the
-// hive file and replaces it atomically, so a value written through one object
-// is read by any other. A hive file that cannot be parsed is reported once
-// through the dialog service, reads as empty, and is never overwritten.
+// compared without regard to case, as are value names; a leading backslash
+// and empty parts are ignored. A key exists when the hive file has its
+// section or a section of a key below it; creating a key also writes the
+// sections of the keys above it. Values are strings and 32-bit integers
+// (stored as dwords, negative ones as their two's complement); the file
+// format is described in RegistryHive.h.
+//
+// Every read and every write reads the hive file afresh, and every write
+// replaces it atomically, so a value written through one object is read by
+// any other. The folder is created on the first write. A hive file that
+// cannot be parsed is reported once per process through the dialog service
+// (naming the file and the line), reads as empty, and is never overwritten:
+// writes to it fail.
 
 #include <cstdint>
 #include <optional>
@@ -16,6 +25,8 @@
 #include <string_view>
 
 namespace platform {
+
+struct RegistryValue;
 
 enum class RootKey { LocalMachine, CurrentUser };
 
@@ -33,9 +44,10 @@ class TRegistry {
   void SetRootKey(RootKey root);
   RootKey GetRootKey() const { return root_; }
 
-  // Opens a key below the root; with canCreate a missing key is created (and
-  // stored). False when the key does not exist and may not be created, or
-  // when it cannot be stored.
+  // Opens a key below the root (the path is taken from the root, whatever key
+  // is open); with canCreate a missing key is created (and stored). False when
+  // the key does not exist and may not be created, or when it cannot be
+  // stored; no key is open then.
   bool OpenKey(std::string_view key, bool canCreate);
   void CloseKey();
   bool IsOpen() const { return open_; }
@@ -47,12 +59,16 @@ class TRegistry {
   std::optional<std::string> ReadString(std::string_view name) const;
   std::optional<std::int32_t> ReadInteger(std::string_view name) const;
 
-  // False when no key is open or the hive cannot be written.
+  // False when no key is open or the hive cannot be written, and for names and
+  // strings holding a line break or a NUL, which the file cannot hold.
   bool WriteString(std::string_view name, std::string_view value);
   bool WriteInteger(std::string_view name, std::int32_t value);
+  // False also when there is no such value.
   bool DeleteValue(std::string_view name);
 
  private:
+  bool WriteValue(RegistryValue value);
+
   RootKey root_;
   bool open_ = false;
   std::string key_;

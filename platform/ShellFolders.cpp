@@ -16,11 +16,6 @@ std::string Environment(const char* name) {
   return value ? std::string(value) : std::string();
 }
 
-std::string HomeFolder() {
-  std::string home = Environment("HOME");
-  return home.empty() ? std::string("/tmp") : home;
-}
-
 std::string WithoutTrailingSeparator(std::string path) {
   while (path.size() > 1 && path.back() == PathSeparator) path.pop_back();
   return path;
@@ -28,9 +23,7 @@ std::string WithoutTrailingSeparator(std::string path) {
 
 // Reads XDG_DOCUMENTS_DIR="$HOME/..." from the user-dirs file.
 std::string DocumentsFromUserDirs() {
-  std::string config = Environment("XDG_CONFIG_HOME");
-  if (config.empty()) config = JoinPath(HomeFolder(), ".config");
-  std::ifstream file(JoinPath(config, "user-dirs.dirs"));
+  std::ifstream file(JoinPath(ConfigurationFolder(), "user-dirs.dirs"));
   std::string line;
   const std::string key = "XDG_DOCUMENTS_DIR=";
   while (std::getline(file, line)) {
@@ -46,6 +39,17 @@ std::string DocumentsFromUserDirs() {
 }
 
 }  // namespace
+
+std::string HomeFolder() {
+  std::string home = Environment("HOME");
+  return home.empty() ? std::string("/tmp") : WithoutTrailingSeparator(home);
+}
+
+std::string ConfigurationFolder() {
+  std::string config = Environment("XDG_CONFIG_HOME");
+  if (config.empty()) config = JoinPath(HomeFolder(), ".config");
+  return WithoutTrailingSeparator(config);
+}
 
 std::string ApplicationDataFolder() {
   std::string data = Environment("XDG_DATA_HOME");

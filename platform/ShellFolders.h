@@ -9,6 +9,12 @@ namespace platform {
 // $XDG_DATA_HOME, else ~/.local/share.
 std::string ApplicationDataFolder();
 
+// $HOME, else /tmp.
+std::string HomeFolder();
+
+// $XDG_CONFIG_HOME, else ~/.config.
+std::string ConfigurationFolder();
+
 // The XDG documents folder: $XDG_DOCUMENTS_DIR, the user-dirs file, else ~/Documents.
 std::string PersonalDocumentsFolder();
 

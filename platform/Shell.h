@@ -1,6 +1,12 @@
 #pragma once
 // Shell verbs on files: "open" runs xdg-open, "print" runs lp.
 // Failures come back to the caller, which reports them. Replaceable for tests.
+//
+// The program is started directly (found in PATH, the file as its one
+// argument, no shell in between, standard input from /dev/null) and waited
+// for; a program that cannot be started, or that ends with a non-zero status
+// or by a signal, is a failure. A file name that begins with "-" is passed as
+// "./" and the name, so that it is not taken for an option.
 
 #include <memory>
 #include <string>
@@ -21,7 +27,8 @@ class ShellService {
   virtual ShellResult Execute(std::string_view verb, std::string_view file) = 0;
 };
 
-// Runs the system's programs for the verbs; an unknown verb fails.
+// Runs the system's programs for the verbs; an unknown verb and an empty file
+// name fail without running anything.
 class SystemShellService final : public ShellService {
  public:
   ShellResult Execute(std::string_view verb, std::string_view file) override;
@@ -43,8 +50,13 @@ class RecordingShellService final : public ShellService {
   std::string failure_;
 };
 
+// Installs a service for the process and returns the one it replaces.
+// A null service restores the system service.
 std::shared_ptr<ShellService> SetShellService(std::shared_ptr<ShellService> service);
+// Carries out the verb through the installed service.
 ShellResult ShellExecute(std::string_view verb, std::string_view file);
+
+// Installs a service for the life of the guard, then puts back the previous one.
 
 class ScopedShellService {
  public:

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -9,34 +8,16 @@
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "platform/Registry.h"
+#include "ScopedEnvironment.h"
 #include "TempFolder.h"
 
 namespace platform {
 namespace {
 
 using testing_support::ReadFileBytes;
+using testing_support::ScopedEnvironment;
 using testing_support::TempFolder;
 using testing_support::WriteFileBytes;
-
-// Sets (or, with nullptr, removes) an environment variable for the life of the guard.
-class ScopedEnvironment {
- public:
-  ScopedEnvironment(const char* name, const char* value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    Set(value);
-  }
-  ~ScopedEnvironment() { Set(old_ ? old_->c_str() : nullptr); }
-  ScopedEnvironment(const ScopedEnvironment&) = delete;
-  ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-
- private:
-  void Set(const char* value) {
-    if (value) setenv(name_, value, 1);
-    else unsetenv(name_);
-  }
-  const char* name_;
-  std::optional<std::string> old_;
-};
 
 constexpr const char* ProductKey = "SOFTWARE\\Varnholt\\Ixo Bible";
 

@@ -42,15 +42,9 @@ IniDocument::Line IniDocument::Classify(std::string raw, bool inSection) {
 void IniDocument::Parse(std::string_view text) {
   lines_.clear();
   bool inSection = false;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    auto end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view raw = text.substr(start, end - start);
-    if (raw.ends_with('\r')) raw.remove_suffix(1);
+  for (const std::string_view raw : SplitLines(text)) {
     lines_.push_back(Classify(std::string(raw), inSection));
     inSection = inSection || lines_.back().kind == Line::Kind::Section;
-    start = end + 1;
   }
   Index();
 }

@@ -148,17 +148,10 @@ std::optional<RegistryHive::ParseError> RegistryHive::Parse(std::string_view tex
   std::optional<std::size_t> current;  // index of the key the values belong to
   int number = 0;
   bool sawSignature = false;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    auto end = text.find('\n', start);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    start = end + 1;
+  for (std::string_view line : SplitLines(text)) {
     ++number;
     if (number == 1 && line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);
-    if (line.ends_with('\r')) line.remove_suffix(1);
     line = TrimBlanks(line);
-
     if (line.empty()) continue;
     if (!sawSignature) {
       if (!SameText(line, Signature)) return ParseError{number, "the file does not begin with \"REGEDIT4\""};

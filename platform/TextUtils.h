@@ -1,10 +1,11 @@
 #pragma once
 // Small routines on 8-bit text: case folding and comparison without regard to
 // case (ASCII letters only, as the names of settings, sections and list items
-// are compared), and trimming.
+// are compared), splitting into lines, and trimming.
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -16,6 +17,10 @@ std::string LowerCase(std::string_view text);
 // ordering of words).
 int CompareText(std::string_view a, std::string_view b);
 bool SameText(std::string_view a, std::string_view b);
+
+// The lines of a text: split at line feeds, a carriage return before one
+// dropped; a line feed at the very end ends the last line (no empty line after it).
+std::vector<std::string_view> SplitLines(std::string_view text);
 
 // Without leading and trailing blanks and tabs.
 std::string_view TrimBlanks(std::string_view text);

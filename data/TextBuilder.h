@@ -16,7 +16,9 @@
 // - more than four Strong's numbers on a word, or one outside 1..32,767;
 // - more than 16,383 distinct words;
 // - (unless padded) a word length from 1 to 18 without any word.
-// Each file is replaced atomically; the folder is created when missing.
+// A book without chapters is written as an empty book (a separator with a
+// count of 0). Each file is replaced atomically; the folder is created when
+// missing.
 
 #include <string>
 #include <string_view>

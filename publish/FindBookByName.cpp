@@ -1,0 +1,38 @@
+#include "publish/FindBookByName.h"
+
+#include <string>
+
+namespace publish {
+namespace {
+
+char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// True when text begins with key, compared without regard to case. An empty
+// key names nothing.
+bool StartsWithKey(std::string_view text, std::string_view key) {
+  if (key.empty() || text.size() < key.size()) return false;
+  for (std::size_t i = 0; i < key.size(); ++i)
+    if (FoldAscii(text[i]) != FoldAscii(key[i])) return false;
+  return true;
+}
+
+template <typename KeyOf>
+int FirstMatch(std::string_view text, std::span<const BookNameKey> books, KeyOf keyOf) {
+  for (std::size_t i = 0; i < books.size(); ++i)
+    if (StartsWithKey(text, keyOf(books[i]))) return static_cast<int>(i) + 1;
+  return 0;
+}
+
+}  // namespace
+
+int FindBookByName(std::string_view name, std::span<const BookNameKey> books) {
+  if (name.empty()) return 0;
+  std::string text(name);
+  if (text.size() >= 2 && text[1] == ' ') text.erase(1, 1);
+
+  if (int book = FirstMatch(text, books, [](const BookNameKey& b) { return b.name; })) return book;
+  if (int book = FirstMatch(text, books, [](const BookNameKey& b) { return b.abbrev; })) return book;
+  return FirstMatch(text, books, [](const BookNameKey& b) { return b.altAbbrev; });
+}
+
+}  // namespace publish

@@ -1,0 +1,23 @@
+// ixoinstall INSTALLATION EDITION LIBRARY
+// Writes the machine values of an installation: the installation folder, the
+// edition folder and the data-file library, each made absolute.
+
+#include <filesystem>
+#include <iostream>
+
+#include "data/install/InstallationValues.h"
+
+int main(int argc, char** argv) {
+  if (argc != 4) {
+    std::cerr << "usage: ixoinstall INSTALLATION-FOLDER EDITION-FOLDER LIBRARY-FILE\n";
+    return 2;
+  }
+  auto absolute = [](const char* path) { return std::filesystem::absolute(path).lexically_normal().string(); };
+  const data::InstallationPaths paths{absolute(argv[1]), absolute(argv[2]), absolute(argv[3])};
+  std::string error;
+  if (!data::WriteInstallationValues(paths, error)) {
+    std::cerr << "ixoinstall: " << error << "\n";
+    return 1;
+  }
+  return 0;
+}

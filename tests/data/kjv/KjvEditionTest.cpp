@@ -24,14 +24,14 @@ class KjvEdition : public testing::Test {
  protected:
   static void SetUpTestSuite() {
     if (!BuiltEditionPresent()) return;
-    library_ = new platform::SharedLibrary(platform::SharedLibrary::Load(IXOCORE_LIBRARY));
+    library_ = platform::SharedLibrary::Load(IXOCORE_LIBRARY);
     const std::string folder = BuiltEditionFolder();
     auto map = [](const char* name, const std::string& prefix) {
-      auto* function = library_->Bind<ixo::MapFunction>(name);
+      auto* function = library_.Bind<ixo::MapFunction>(name);
       return function ? function(prefix.c_str()) : nullptr;
     };
     auto count = [](const char* name) {
-      auto* function = library_->Bind<ixo::CountFunction>(name);
+      auto* function = library_.Bind<ixo::CountFunction>(name);
       return function ? function() : 0;
     };
     auto* text = static_cast<const IxoWritten*>(map("IxoMapText", folder));
@@ -41,14 +41,11 @@ class KjvEdition : public testing::Test {
     if (lemmas) lemmas_ = std::span(lemmas, static_cast<std::size_t>(count("IxoMapLemmaCnt")));
   }
 
-  static void TearDownTestSuite() {
-    delete library_;
-    library_ = nullptr;
-  }
+  static void TearDownTestSuite() { library_ = {}; }
 
   void SetUp() override {
     if (!BuiltEditionPresent()) GTEST_SKIP() << "no edition in " << BuiltEditionFolder();
-    ASSERT_TRUE(library_->IsLoaded()) << platform::SharedLibrary::LastError();
+    ASSERT_TRUE(library_.IsLoaded()) << platform::SharedLibrary::LastError();
     ASSERT_FALSE(text_.empty());
     ASSERT_EQ(lemmas_.size(), text_.size());
     ASSERT_NE(english_, nullptr);
@@ -84,13 +81,13 @@ class KjvEdition : public testing::Test {
     return verse;
   }
 
-  static platform::SharedLibrary* library_;
+  static platform::SharedLibrary library_;
   static std::span<const IxoWritten> text_;
   static std::span<const TLemmaRec> lemmas_;
   static const char* english_;
 };
 
-platform::SharedLibrary* KjvEdition::library_ = nullptr;
+platform::SharedLibrary KjvEdition::library_;
 std::span<const IxoWritten> KjvEdition::text_;
 std::span<const TLemmaRec> KjvEdition::lemmas_;
 const char* KjvEdition::english_ = nullptr;

@@ -1,0 +1,42 @@
+#pragma once
+// The per-book index record and the two counts taken over a book's records:
+// the book's chapters, verses and words (CountBook) and the verses of one
+// chapter (ChapterVerseCount). Both read records in place and never look past
+// the span they are given.
+
+#include <cstdint>
+#include <span>
+
+#include "core/IxoFormat.h"
+
+namespace engine {
+
+struct TBookInfoRec {
+  std::uint8_t Ordinal = 0;         // book number - 1
+  std::uint16_t ChapterBase = 0;    // chapters of all earlier books
+  std::uint16_t ChapterCount = 0;   // chapters of the book
+  std::uint16_t Reserved1 = 0;      // always 0
+  std::uint16_t Reserved2 = 0;      // always 0
+  std::uint16_t VerseBase = 0;      // VerseSteps of all earlier books
+  std::uint16_t VerseSteps = 0;     // 1 + verses of the book - chapters of the book
+  std::uint32_t WordBase = 0;       // words of all earlier books
+  std::uint32_t WordCount = 0;      // words of the book, from its separator
+};
+
+// Fills info for the book whose separator is the first record of
+// fromSeparator (the span runs to the end of the text). The running sums come
+// from previous (none for the first book). The words are walked up to the next
+// separator; when their number differs from the separator's count, a message
+// box says so and the stored count is kept. A count that runs past the end of
+// the text is cut to the records that are there. Returns the words walked.
+std::uint32_t CountBook(TBookInfoRec& info, const TBookInfoRec* previous,
+                        std::span<const ixo::IxoWritten> fromSeparator);
+
+// The verses of the chapter that starts at the first record of chapter (the
+// span runs to the end of the book's words): 0 when it does not start with
+// verse 1, or when verse 1 is followed by a verse other than 2 within the
+// chapter; else the runs of equal verse bytes up to the next chapter's first
+// word or the book's end.
+int ChapterVerseCount(std::span<const ixo::IxoWritten> chapter);
+
+}  // namespace engine

@@ -1,0 +1,85 @@
+#include "EnglishWordList.h"
+
+#include "core/IxoFormat.h"
+#include "ixoutils.h"
+#include "platform/Dialogs.h"
+
+namespace engine {
+namespace {
+
+std::uint16_t ReadU16(const std::uint8_t* bytes) {
+  return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
+}
+
+bool IsHyphen(char c) { return FoldLetter(static_cast<std::uint8_t>(c)) == 0x0D; }
+
+char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+}  // namespace
+
+void EnglishWordList::Init(std::span<const std::uint8_t> data) {
+  EnglishMaxLen = 0;
+  EnglishGroups = {};
+  if (data.empty()) return;
+
+  EnglishMaxLen = data[0];
+  if (EnglishMaxLen != ixo::MaxWordLength) {
+    platform::MessageBox("Bad English data file.", "Error", platform::DialogButtons::OK,
+                         platform::DialogType::Error);
+    return;
+  }
+
+  std::size_t at = ixo::EnglishHeaderSize;
+  for (int length = 1; length <= ixo::MaxWordLength; ++length) {
+    if (at + sizeof(ixo::EnglishGroupHeader) > data.size()) break;
+    const std::uint16_t groupLength = ReadU16(&data[at]);
+    const std::uint16_t count = ReadU16(&data[at + 2]);
+    const std::size_t wordsAt = at + sizeof(ixo::EnglishGroupHeader);
+    if (groupLength != length || wordsAt + std::size_t{count} * groupLength > data.size()) break;
+    EnglishGroups[length] = EnglishGroup{count, groupLength, &data[wordsAt]};
+    if (count == 0) break;
+    at = wordsAt + std::size_t{count} * groupLength;
+  }
+}
+
+std::uint16_t EnglishWordList::WordToKey(std::string_view word) const {
+  int length = 0;
+  for (char c : word)
+    if (!IsHyphen(c)) ++length;
+  if (length < 1 || length > ixo::MaxWordLength) return 0;
+
+  std::uint32_t base = 1;
+  for (int shorter = 1; shorter < length; ++shorter) base += EnglishGroups[shorter].count;
+  const EnglishGroup& group = EnglishGroups[length];
+  for (int p = 0; p < group.count; ++p) {
+    if (CompareEnglishWord(word, group.words + std::size_t(p) * length, length)) {
+      const std::uint32_t key = base + p;
+      return key <= ixo::KeyNumberMask ? static_cast<std::uint16_t>(key) : 0;
+    }
+  }
+  return 0;
+}
+
+std::string EnglishWordList::KeyToWord(std::uint16_t key) const {
+  int index = ixo::KeyNumber(key) - 1;
+  if (index < 0) return {};
+  for (int length = 1; length <= ixo::MaxWordLength; ++length) {
+    const EnglishGroup& group = EnglishGroups[length];
+    if (index < group.count) return DecodeEnglishWord(group.words, index, length);
+    index -= group.count;
+  }
+  return {};
+}
+
+std::string EnglishWordList::KeyToDisplayWord(std::uint16_t key) const {
+  std::string word = KeyToWord(key);
+  if (word.empty()) return word;
+  if (ixo::KeyHasAllCapitals(key)) {
+    for (char& c : word) c = Upper(c);
+  } else if (ixo::KeyHasFirstCapital(key)) {
+    word[0] = Upper(word[0]);
+  }
+  return word;
+}
+
+}  // namespace engine

@@ -1,0 +1,40 @@
+#pragma once
+// The English word list decoded in place: one group of fixed-width words per
+// word length 1 to 18. A word key's low 14 bits number the words in the list's
+// own order (all words of length 1, then of length 2, ...), from 1.
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace engine {
+
+struct EnglishGroup {
+  std::uint16_t count = 0;               // words in the group
+  std::uint16_t length = 0;              // letters per word, from the group's header
+  const std::uint8_t* words = nullptr;   // the group's first word in the mapped list
+};
+
+class EnglishWordList {
+ public:
+  // Reads the group headers of the list. A list whose byte 0 is not 18 is
+  // reported ("Bad English data file.") and leaves the tables empty. Reading
+  // stops after a group whose count or length is 0, and before a group that
+  // does not lie wholly inside the list or does not hold words of its length.
+  void Init(std::span<const std::uint8_t> data);
+
+  std::uint32_t EnglishMaxLen = 0;                // byte 0 of the list
+  std::array<EnglishGroup, 19> EnglishGroups{};  // entries 1..18, one per length
+
+  // The key of a word (letters compared without regard to case, hyphens in the
+  // word skipped); 0 when it is not in the list.
+  std::uint16_t WordToKey(std::string_view word) const;
+  // The word of a key as stored (with its hyphens); empty for an illegal key.
+  std::string KeyToWord(std::uint16_t key) const;
+  // The word with the key's case bits applied.
+  std::string KeyToDisplayWord(std::uint16_t key) const;
+};
+
+}  // namespace engine

@@ -1,0 +1,81 @@
+#include "db.h"
+
+#include <algorithm>
+
+#include "TreeTarget.h"
+
+namespace engine {
+namespace {
+
+bool SameText(std::string_view a, std::string_view b) {
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+}  // namespace
+
+platform::TIniFile& TDB::Open(std::string fileName) {
+  iniFile_ = std::make_unique<platform::TIniFile>(std::move(fileName));
+  return *iniFile_;
+}
+
+platform::TStringList TDB::ReadSection(std::string_view section) const {
+  platform::TStringList keys;
+  if (iniFile_) keys.Assign(iniFile_->ReadSection(section));
+  return keys;
+}
+
+std::string TDB::ReadString(std::string_view section, std::string_view ident,
+                            std::string_view defaultValue) const {
+  return iniFile_ ? iniFile_->ReadString(section, ident, defaultValue) : std::string(defaultValue);
+}
+
+int TDB::ReadInteger(std::string_view section, std::string_view ident, int defaultValue) const {
+  return iniFile_ ? iniFile_->ReadInteger(section, ident, defaultValue) : defaultValue;
+}
+
+int TDB::BuildTree(std::string_view section, TreeTarget& tree, TreeNode* parent, bool expanding) const {
+  std::vector<std::string> path;
+  return BuildBranch(section, tree, parent, expanding, path);
+}
+
+int TDB::BuildBranch(std::string_view section, TreeTarget& tree, TreeNode* parent, bool expanding,
+                     std::vector<std::string>& path) const {
+  const platform::TStringList keys = ReadSection(section);
+  path.emplace_back(section);
+
+  int subicon = -1;
+  int indexing = 0;
+  int expandingChildren = 0;
+  int added = 0;
+  for (const std::string& key : keys) {
+    if (key.starts_with('#')) {
+      if (SameText(key, "#icon")) {
+        if (parent) {
+          const int image = ReadInteger(section, key, 0);
+          tree.SetImages(*parent, image, image);
+        }
+      } else if (SameText(key, "#subicon")) {
+        subicon = ReadInteger(section, key, 0);
+      } else if (SameText(key, "#indexing")) {
+        indexing = ReadInteger(section, key, 0);
+      } else if (SameText(key, "#expanding")) {
+        expandingChildren = ReadInteger(section, key, 0);
+      }
+      continue;
+    }
+
+    ++added;
+    const int image = indexing > 0 ? added - 1 : subicon;
+    TreeNode& node = tree.AddChild(parent, key, image, image);
+    const bool onPath = std::ranges::any_of(path, [&](const std::string& s) { return SameText(s, key); });
+    if (onPath) continue;
+    if (BuildBranch(key, tree, &node, expandingChildren != 0, path) > 0 && expanding) tree.Expand(node);
+  }
+
+  path.pop_back();
+  return added;
+}
+
+}  // namespace engine

@@ -1,0 +1,316 @@
+#include "ixoObject.h"
+
+#include <algorithm>
+#include <span>
+
+#include "BookNameTable.h"
+#include "core/IxoFormat.h"
+#include "SearchMarks.h"
+#include "ixoutils.h"
+#include "platform/Paths.h"
+#include "platform/Registry.h"
+#include "platform/ShellFolders.h"
+
+namespace engine {
+namespace {
+
+// The nine functions of the data-file library, bound by name.
+struct CoreFunctions {
+  using Map = void*(const char* prefix);
+  using Count = int();
+
+  int (*releaseAll)() = nullptr;
+  Map* mapText = nullptr;
+  Map* mapLemma = nullptr;
+  Map* mapEnglish = nullptr;
+  Map* mapStatus = nullptr;
+  Count* textCount = nullptr;
+  Count* lemmaCount = nullptr;
+  Count* englishCount = nullptr;
+  Count* statusCount = nullptr;
+
+  explicit CoreFunctions(const platform::SharedLibrary& library)
+      : releaseAll(library.Bind<int()>("IxoMapReleaseAll")),
+        mapText(library.Bind<void*(const char*)>("IxoMapText")),
+        mapLemma(library.Bind<void*(const char*)>("IxoMapLemma")),
+        mapEnglish(library.Bind<void*(const char*)>("IxoMapEnglish")),
+        mapStatus(library.Bind<void*(const char*)>("IxoMapStatus")),
+        textCount(library.Bind<int()>("IxoMapTextCnt")),
+        lemmaCount(library.Bind<int()>("IxoMapLemmaCnt")),
+        englishCount(library.Bind<int()>("IxoMapEnglishCnt")),
+        statusCount(library.Bind<int()>("IxoMapStatusCnt")) {}
+
+  bool Complete() const {
+    return releaseAll && mapText && mapLemma && mapEnglish && mapStatus && textCount &&
+           lemmaCount && englishCount && statusCount;
+  }
+};
+
+int NotNegative(int count) { return std::max(count, 0); }
+
+// A string value that exists with data, else empty.
+std::string ReadText(const platform::TRegistry& key, std::string_view name) {
+  return key.ReadString(name).value_or(std::string());
+}
+
+std::string ReadFolder(const platform::TRegistry& key, std::string_view name) {
+  return platform::IncludeTrailingSeparator(ReadText(key, name));
+}
+
+}  // namespace
+
+// ---- settings and loading ------------------------------------------------------------
+
+bool TixoEngine::ReadSettings() {
+  InstallDir.clear();
+  EditionDir.clear();
+  LibraryPath.clear();
+  DocumentDir.clear();
+  HtmlDir.clear();
+  UserDataDir = GetUserDataPath();
+  Colors.Clear();
+  Settings = 0;
+  Sensitivity = 0;
+
+  platform::TRegistry product(platform::RootKey::LocalMachine);
+  platform::TRegistry sdk(platform::RootKey::LocalMachine);
+  if (product.OpenKey(ProductKey, false) && sdk.OpenKey(SdkKey, false)) {
+    InstallDir = ReadFolder(product, "Installation");
+    EditionDir = ReadFolder(sdk, "Edition");
+    HtmlDir = ReadFolder(product, "HTML");
+    if (HtmlDir.empty()) HtmlDir = platform::ApplicationDataFolder() + "/Ixo Bible/2011/";
+    LibraryPath = ReadText(sdk, "Library");
+    if (LibraryPath.empty()) LibraryPath = InstallDir + ixo::LibraryFileName;
+    HomeDir = InstallDir + "ixodesk/";
+  }
+
+  platform::TRegistry user(platform::RootKey::CurrentUser);
+  if (user.OpenKey(ProductKey, false)) {
+    DocumentDir = ReadFolder(user, "Document");
+    Settings = user.ReadInteger("Settings").value_or(0);
+    Colors.SetCommaText(ReadText(user, "Colors"));
+    Sensitivity = user.ReadInteger("Sensitivity").value_or(0);
+  }
+
+  if (InstallDir.empty()) InstallDir = platform::IncludeTrailingSeparator(platform::ProgramFolder());
+  if (!(Settings & 0x8000)) Settings = DefaultSettings;
+  if (DocumentDir.empty()) DocumentDir = platform::PersonalDocumentsFolder() + "/Ixo Bible/";
+  if (Sensitivity < 1) Sensitivity = DefaultSensitivity;
+  return !LibraryPath.empty();
+}
+
+void TixoEngine::ClearViews() {
+  TextData = nullptr;
+  EnglishData = nullptr;
+  LemmaData = nullptr;
+  StatusData = nullptr;
+  TextCount = EnglishCount = LemmaCount = StatusCount = 0;
+  ReleaseAllProc = nullptr;
+  BookNames = {};
+  English.Init({});
+  index_.reset();
+}
+
+bool TixoEngine::Load() {
+  Colors = platform::TStringList();
+  ClearViews();
+  DataLibrary = ReadSettings() ? platform::SharedLibrary::Load(LibraryPath) : platform::SharedLibrary();
+
+  const CoreFunctions core(DataLibrary);
+  if (!core.Complete()) DataLibrary = platform::SharedLibrary();
+  Loaded = DataLibrary.IsLoaded();
+
+  if (Loaded) {
+    ReleaseAllProc = core.releaseAll;
+    TextData = static_cast<const ixo::IxoWritten*>(core.mapText(EditionDir.c_str()));
+    LemmaData = static_cast<const ixo::TLemmaRec*>(core.mapLemma(EditionDir.c_str()));
+    EnglishData = static_cast<const std::uint8_t*>(core.mapEnglish(EditionDir.c_str()));
+    StatusData = core.mapStatus(HtmlDir.c_str());
+    TextCount = NotNegative(core.textCount());
+    LemmaCount = NotNegative(core.lemmaCount());
+    EnglishCount = NotNegative(core.englishCount());
+    StatusCount = NotNegative(core.statusCount());
+    if (!TextData) TextCount = 0;
+    if (!LemmaData) LemmaCount = 0;
+    if (!EnglishData) EnglishCount = 0;
+    English.Init(std::span(EnglishData, static_cast<std::size_t>(EnglishCount)));
+    for (int b = 1; b <= Books; ++b) BookNames[b] = std::string(BookNameTable[b].Name);
+  }
+
+  BuildIndex();
+  return Loaded;
+}
+
+// ---- book index and cursors ---------------------------------------------------------
+
+void TixoEngine::BuildIndex() {
+  BookText = {};
+  BookLemma = {};
+  BookInfo = {};
+  books_ = {};
+  chapterStarts_ = {};
+  index_.reset();
+  BookMarks = {};
+  WordMarks.clear();
+  if (!TextData || TextCount == 0) return;
+
+  const std::span<const ixo::IxoWritten> text(TextData, static_cast<std::size_t>(TextCount));
+  const std::size_t lemmaRecords = LemmaData ? static_cast<std::size_t>(LemmaCount) : 0;
+  std::size_t separator = 0;
+  for (int b = 1; b <= Books; ++b) {
+    const auto fromSeparator =
+        separator < text.size() ? text.subspan(separator) : std::span<const ixo::IxoWritten>();
+    const std::uint32_t walked = CountBook(BookInfo[b], b > 1 ? &BookInfo[b - 1] : nullptr, fromSeparator);
+    const std::size_t first = separator + 1;
+
+    BookWords& words = books_[b];
+    words.count = std::min(walked, BookInfo[b].WordCount);
+    words.firstWordNumber = BookInfo[b].WordBase + 1;
+    words.greek = b >= ixo::FirstGreekBook;
+    if (separator < text.size()) {
+      BookText[b] = TextData + first;
+      words.words = BookText[b];
+    }
+    if (first + words.count <= lemmaRecords) {
+      BookLemma[b] = LemmaData + first;
+      words.lemmas = BookLemma[b];
+    }
+    for (std::uint32_t i = 1; i < words.count; ++i)
+      if (words.words[i].verse < words.words[i - 1].verse) chapterStarts_[b].push_back(i);
+
+    separator = first + BookInfo[b].WordCount;
+  }
+  WordMarks.assign(std::size_t{BookInfo[Books].WordBase} + BookInfo[Books].WordCount + 1, 0);
+}
+
+void TixoEngine::PlaceCursor(int book, std::uint32_t offset, TWordCursor& cursor) const {
+  const BookWords& words = books_[book];
+  cursor.First = words.words;
+  cursor.End = words.words + words.count;
+  cursor.Cur = words.words + offset;
+  cursor.Prev = offset > 0 ? cursor.Cur - 1 : nullptr;
+  cursor.Next = offset + 1 < words.count ? cursor.Cur + 1 : nullptr;
+  cursor.Lemma = words.lemmas ? words.lemmas + offset : nullptr;
+  cursor.Info = &BookInfo[book];
+}
+
+bool TixoEngine::BookCursor(int book, TWordCursor& cursor) const {
+  cursor = TWordCursor{};
+  if (book < 1 || book > Books || books_[book].count == 0) return false;
+  PlaceCursor(book, 0, cursor);
+  return true;
+}
+
+bool TixoEngine::SeekVerse(int book, int chapter, int verse, TWordCursor& cursor) const {
+  if (!BookCursor(book, cursor)) return false;
+
+  // Chapter c begins at the (c - 1)-th word whose verse byte drops; without
+  // that many, the walk ends at the book's last word.
+  chapter = std::min<int>(chapter, BookInfo[book].ChapterCount);
+  if (chapter > 1) {
+    const std::vector<std::uint32_t>& starts = chapterStarts_[book];
+    const std::size_t wanted = static_cast<std::size_t>(chapter - 2);
+    PlaceCursor(book, wanted < starts.size() ? starts[wanted] : books_[book].count - 1, cursor);
+  }
+
+  if (verse > 1) {
+    while (cursor.Cur->verse != verse) {
+      const bool chapterEnds =
+          !cursor.Next || (cursor.Next->verse != cursor.Cur->verse && cursor.Next->verse <= 1);
+      if (chapterEnds) {
+        // Past the chapter's last verse: back to that verse's first word.
+        const std::uint8_t last = cursor.Cur->verse;
+        while (cursor.Prev && cursor.Prev->verse == last) PrevWord(cursor);
+        break;
+      }
+      NextWord(cursor);
+    }
+  }
+  return cursor.Cur != nullptr;
+}
+
+int TixoEngine::ChapterVerseCount(const ixo::IxoWritten* chapterStart) const {
+  for (int b = 1; b <= Books; ++b) {
+    const BookWords& words = books_[b];
+    if (words.count > 0 && chapterStart >= words.words && chapterStart < words.words + words.count)
+      return engine::ChapterVerseCount(
+          std::span(chapterStart, static_cast<std::size_t>(words.words + words.count - chapterStart)));
+  }
+  return 0;
+}
+
+// ---- search marks ----------------------------------------------------------------------
+
+TextIndex& TixoEngine::WordIndex() {
+  if (!index_) index_ = std::make_unique<TextIndex>(books_);
+  return *index_;
+}
+
+void TixoEngine::MarkWord(int condition, std::uint16_t key, char kind) {
+  const std::uint16_t mask = ConditionMask(condition);
+  if (mask == 0) return;
+  for (int b = 1; b <= Books; ++b) MarkBookMatches(b, mask, key, kind);
+}
+
+void TixoEngine::MarkBookMatches(int book, std::uint16_t mask, std::uint16_t key, char kind) {
+  if (book < 1 || book > Books || books_[book].count == 0) return;
+  const std::uint32_t first = books_[book].firstWordNumber;
+  const std::uint32_t end = first + books_[book].count;
+  const bool greekBook = books_[book].greek;
+
+  auto markRange = [&](auto postings, auto wordNumberOf) {
+    const auto from = std::ranges::lower_bound(postings, first, {}, wordNumberOf);
+    const auto to = std::ranges::lower_bound(from, postings.end(), end, {}, wordNumberOf);
+    for (auto it = from; it != to; ++it) WordMarks[wordNumberOf(*it)] |= mask;
+    if (from != to) BookMarks[book] |= mask;
+  };
+
+  switch (kind) {
+    case 'E':
+      markRange(WordIndex().WordsWithKey(key), [](std::uint32_t w) { return w; });
+      break;
+    case 'H':
+    case 'G':
+      if ((kind == 'G') != greekBook) return;
+      markRange(WordIndex().WordsWithStrongs(greekBook, key),
+                [](const StrongsPosting& p) { return p.wordNumber; });
+      break;
+    default:
+      break;
+  }
+}
+
+void TixoEngine::ClearCondition(int condition) {
+  const std::uint16_t mask = ConditionMask(condition);
+  if (mask == 0) return;
+  const auto keep = static_cast<std::uint16_t>(~mask);
+  for (std::uint16_t& marks : WordMarks) marks &= keep;
+  for (std::uint16_t& marks : BookMarks) marks &= keep;
+}
+
+void TixoEngine::ClearAllMarks() {
+  std::ranges::fill(WordMarks, 0);
+  BookMarks = {};
+}
+
+// ---- the process-wide engine ------------------------------------------------------------
+
+namespace {
+std::unique_ptr<TixoEngine>& EngineSlot() {
+  static std::unique_ptr<TixoEngine> engine;
+  return engine;
+}
+}  // namespace
+
+TixoEngine& Engine() {
+  std::unique_ptr<TixoEngine>& engine = EngineSlot();
+  if (!engine) engine = std::make_unique<TixoEngine>();
+  return *engine;
+}
+
+std::unique_ptr<TixoEngine> ReplaceEngine(std::unique_ptr<TixoEngine> engine) {
+  std::swap(EngineSlot(), engine);
+  return engine;
+}
+
+}  // namespace engine

@@ -1,0 +1,127 @@
+#pragma once
+// TixoEngine: the one text engine of the program. It reads the settings from
+// the registry store, loads the data-file library and maps the text, indexes
+// the 66 books, places word cursors, and keeps the per-word and per-book search
+// marks. The program reaches it through Engine().
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "BookIndex.h"
+#include "EnglishWordList.h"
+#include "TextIndex.h"
+#include "WordCursor.h"
+#include "core/IxoFormat.h"
+#include "platform/SharedLibrary.h"
+#include "platform/StringList.h"
+
+namespace engine {
+
+inline constexpr char ProductKey[] = "SOFTWARE\\Varnholt\\Ixo Bible";
+inline constexpr char SdkKey[] = "SOFTWARE\\Varnholt\\Ixo SDK";
+inline constexpr int DefaultSettings = 0x8006;  // 0x8000: the value is valid
+inline constexpr int DefaultSensitivity = 7;
+
+class TixoEngine {
+ public:
+  static constexpr int Books = ixo::BookCount;
+
+  TixoEngine() = default;
+  TixoEngine(const TixoEngine&) = delete;
+  TixoEngine& operator=(const TixoEngine&) = delete;
+
+  // ---- settings and loading ----------------------------------------------------
+
+  // Reads the settings, loads the library and binds its nine functions, maps
+  // the data files, decodes the word list and indexes the books. A library
+  // that lacks any of the nine functions is not used: nothing of it is called
+  // and Loaded stays false. Returns Loaded.
+  bool Load();
+  // Fills the folders and settings from the registry store, with their
+  // defaults; true when LibraryPath is not empty.
+  bool ReadSettings();
+
+  // ---- book index and cursors --------------------------------------------------
+
+  // Indexes the books of the mapped text (Load runs it); without a text view
+  // the index stays empty.
+  void BuildIndex();
+  // Puts the cursor on the first word of a book (1 to 66); false, with the
+  // cursor cleared, for another number or a book without words.
+  bool BookCursor(int book, TWordCursor& cursor) const;
+  // Puts the cursor on the first word of a verse; a chapter beyond the book
+  // gives its last chapter, a verse beyond the chapter its last verse.
+  bool SeekVerse(int book, int chapter, int verse, TWordCursor& cursor) const;
+  // The verses of the chapter whose first word is chapterStart (0 for a record
+  // that is no word of a book, or that is not verse 1).
+  int ChapterVerseCount(const ixo::IxoWritten* chapterStart) const;
+
+  // ---- search marks --------------------------------------------------------------
+  // Kind 'E': key is a word key, matched in its low 14 bits (every case of the
+  // word); 'H' and 'G': key is a Strong's number, matched in any lemma slot, in
+  // books 1 to 39 and 40 to 66 alone. Any other kind matches nothing.
+
+  // Marks every match of one term with the bit of the condition (1 to 14).
+  void MarkWord(int condition, std::uint16_t key, char kind);
+  // Marks the matches within one book with mask.
+  void MarkBookMatches(int book, std::uint16_t mask, std::uint16_t key, char kind);
+  // Removes the condition's bit from every word and book.
+  void ClearCondition(int condition);
+  void ClearAllMarks();
+
+  // Where each key and Strong's number occurs, built on first use.
+  TextIndex& WordIndex();
+
+  // ---- fields ----------------------------------------------------------------------
+
+  platform::SharedLibrary DataLibrary;
+  std::array<const ixo::IxoWritten*, Books + 1> BookText{};  // each book's first word
+  std::array<const ixo::TLemmaRec*, Books + 1> BookLemma{};  // its lemma record
+  const ixo::IxoWritten* TextData = nullptr;
+  const std::uint8_t* EnglishData = nullptr;
+  const ixo::TLemmaRec* LemmaData = nullptr;
+  void* StatusData = nullptr;  // kept, not read
+  int TextCount = 0;           // text records
+  int EnglishCount = 0;        // bytes of the word list
+  int LemmaCount = 0;          // lemma records
+  int StatusCount = 0;         // status words
+  int (*ReleaseAllProc)() = nullptr;  // never called
+  bool Loaded = false;
+  std::array<std::uint16_t, Books + 1> BookMarks{};
+  std::array<std::string, Books + 1> BookNames;  // full names, set by Load
+  std::vector<std::uint16_t> WordMarks;  // by word number, 1 to the last word; entry 0 unused
+  std::array<TBookInfoRec, Books + 1> BookInfo{};  // entry 0 holds nothing
+  std::string InstallDir;   // installation folder
+  std::string UserDataDir;  // per-user data folder
+  std::string LibraryPath;  // the data-file library
+  std::string EditionDir;   // folder of the text, lemma and word-list files
+  std::string DocumentDir;  // output folder of published documents
+  std::string HtmlDir;      // chapter pages and the status file
+  std::string HomeDir;      // the program's home folder: InstallDir + "ixodesk/"
+  platform::TStringList Colors;  // highlight entries name=value
+  int Settings = 0;              // option bits
+  int Sensitivity = 0;           // search word span
+
+  EnglishWordList English;  // the decoded word list
+
+ private:
+  void ClearViews();
+  void PlaceCursor(int book, std::uint32_t offset, TWordCursor& cursor) const;
+
+  std::array<BookWords, Books + 1> books_{};
+  // Per book, the offsets of the words whose verse byte is lower than the
+  // previous word's: where chapters 2, 3, ... begin for SeekVerse.
+  std::array<std::vector<std::uint32_t>, Books + 1> chapterStarts_;
+  std::unique_ptr<TextIndex> index_;
+};
+
+// The process-wide engine, created unloaded on first use.
+TixoEngine& Engine();
+// Puts engine in place of the process-wide one (tests) and returns the one it
+// replaces; a null engine makes the next Engine() create a new one.
+std::unique_ptr<TixoEngine> ReplaceEngine(std::unique_ptr<TixoEngine> engine);
+
+}  // namespace engine

@@ -1,0 +1,184 @@
+#include "ixoutils.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "SearchTokens.h"
+#include "TextIndex.h"
+#include "ixoObject.h"
+#include "platform/ShellFolders.h"
+
+namespace engine {
+namespace {
+
+// Hebrew numbers are looked for in the first three lemma slots, as a Hebrew
+// tag reads at most three.
+constexpr int HebrewSlots = 3;
+
+std::string LowerCase(std::string word) {
+  for (char& c : word)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return word;
+}
+
+// The word of a key as the tags carry it.
+std::string TagWord(std::uint16_t key) { return LowerCase(Engine().English.KeyToWord(key)); }
+
+// The words (by ascending word number) that carry number in the slots the
+// letter looks at; nothing for a letter other than H or G.
+std::vector<std::uint32_t> WordsOfStrongs(std::uint16_t number, char letter) {
+  if (letter != 'H' && letter != 'G') return {};
+  const bool greek = letter == 'G';
+  std::vector<std::uint32_t> words;
+  for (const StrongsPosting& posting : Engine().WordIndex().WordsWithStrongs(greek, number))
+    if (greek || posting.slot < HebrewSlots) words.push_back(posting.wordNumber);
+  words.erase(std::unique(words.begin(), words.end()), words.end());
+  return words;
+}
+
+}  // namespace
+
+// ---- letters of the stored word list ----------------------------------------
+
+bool CompareEnglishWord(std::string_view input, const std::uint8_t* stored, int len) {
+  std::size_t i = 0;
+  for (int k = 0; k < len; ++k) {
+    while (i < input.size() && FoldLetter(static_cast<std::uint8_t>(input[i])) == 0x0D) ++i;
+    if (i == input.size()) return false;
+    if (FoldLetter(static_cast<std::uint8_t>(input[i])) != FoldLetter(stored[k])) return false;
+    ++i;
+  }
+  return true;
+}
+
+std::string DecodeEnglishWord(const std::uint8_t* words, int index, int len) {
+  std::string out;
+  const std::uint8_t* word = words + static_cast<std::size_t>(index) * len;
+  for (int k = 0; k < len; ++k) {
+    out += static_cast<char>(WordLetter(word[k]));
+    if (HasHyphen(word[k])) out += '-';
+  }
+  return out;
+}
+
+// ---- the engine's word list ---------------------------------------------------
+
+std::uint16_t EnglishWordToKey(std::string_view word) { return Engine().English.WordToKey(word); }
+std::string KeyToEnglishWord(std::uint16_t key) { return Engine().English.KeyToWord(key); }
+std::string KeyToDisplayWord(std::uint16_t key) { return Engine().English.KeyToDisplayWord(key); }
+
+// ---- lemma tags ---------------------------------------------------------------
+
+std::string MakeLemmaTag(std::string_view word, const ixo::TLemmaRec* lemma) {
+  std::string tag(word);
+  if (!lemma || ixo::LemmaNumber(lemma->slots[0]) == 0) return tag + "_E";
+  const bool greek = ixo::LemmaIsGreek(lemma->slots[0]);
+  const int slots = greek ? ixo::LemmaSlotCount : HebrewSlots;
+  tag += greek ? "_G" : "_H";
+  tag += std::to_string(ixo::LemmaNumber(lemma->slots[0]));
+  for (int slot = 1; slot < slots; ++slot) {
+    const std::uint16_t number = ixo::LemmaNumber(lemma->slots[slot]);
+    if (number == 0) break;
+    tag += '_';
+    tag += std::to_string(number);
+  }
+  return tag;
+}
+
+// ---- words and Strong's numbers -------------------------------------------------
+
+void LemmaTagsForWord(std::string_view word, platform::TStringList& list) {
+  const std::uint16_t key = EnglishWordToKey(word);
+  if (key == 0) return;
+  const std::string stored = TagWord(key);
+  for (const LemmaVariant& variant : Engine().WordIndex().LemmaVariantsOfKey(ixo::KeyNumber(key))) {
+    const ixo::TLemmaRec lemma{{variant.slots[0], variant.slots[1], variant.slots[2], variant.slots[3]}};
+    list.Add(MakeLemmaTag(stored, &lemma));
+  }
+}
+
+void StrongsNumbersForWord(std::string_view word, platform::TStringList& list) {
+  const std::uint16_t key = EnglishWordToKey(word);
+  if (key == 0) return;
+  for (const LemmaVariant& variant : Engine().WordIndex().LemmaVariantsOfKey(ixo::KeyNumber(key))) {
+    const char* letter = variant.greekBook ? "G" : "H";
+    for (std::uint16_t slot : variant.slots) {
+      if (slot == 0) break;
+      list.Add(letter + std::to_string(ixo::LemmaNumber(slot)));
+    }
+  }
+}
+
+void WordsForStrongsNumber(std::string_view token, platform::TStringList& list) {
+  if (token.empty()) return;
+  const std::optional<std::uint16_t> number = StrongsNumberOf(token);
+  if (!number) return;
+  const char letter = static_cast<char>(token[0] == 'h' ? 'H' : token[0] == 'g' ? 'G' : token[0]);
+
+  TextIndex& index = Engine().WordIndex();
+  std::vector<std::uint16_t> keys;
+  for (std::uint32_t wordNumber : WordsOfStrongs(*number, letter))
+    keys.push_back(ixo::KeyNumber(index.Record(index.BookOfWord(wordNumber), wordNumber).key));
+  std::ranges::sort(keys);
+  keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+  for (std::uint16_t key : keys) {
+    const std::string stored = KeyToEnglishWord(key);
+    if (!stored.empty()) list.Add(stored);
+  }
+}
+
+void LemmaTagsForStrongsNumber(std::uint16_t number, char letter, platform::TStringList& list) {
+  TextIndex& index = Engine().WordIndex();
+  std::vector<std::pair<std::uint16_t, LemmaVariant>> found;
+  for (std::uint32_t wordNumber : WordsOfStrongs(number, letter)) {
+    const int book = index.BookOfWord(wordNumber);
+    LemmaVariant variant;
+    const ixo::TLemmaRec& lemma = *index.Lemma(book, wordNumber);
+    for (int slot = 0; slot < ixo::LemmaSlotCount && ixo::LemmaNumber(lemma.slots[slot]) != 0; ++slot)
+      variant.slots[slot] = lemma.slots[slot];
+    found.emplace_back(ixo::KeyNumber(index.Record(book, wordNumber).key), variant);
+  }
+  std::ranges::sort(found);
+  found.erase(std::unique(found.begin(), found.end()), found.end());
+  for (const auto& [key, variant] : found) {
+    const std::string word = TagWord(key);
+    if (word.empty()) continue;
+    const ixo::TLemmaRec lemma{{variant.slots[0], variant.slots[1], variant.slots[2], variant.slots[3]}};
+    list.Add(MakeLemmaTag(word, &lemma));
+  }
+}
+
+platform::TStringList LemmaTagsForWord(std::string_view word) {
+  platform::TStringList list = platform::TStringList::SortedUnique();
+  LemmaTagsForWord(word, list);
+  return list;
+}
+
+platform::TStringList StrongsNumbersForWord(std::string_view word) {
+  platform::TStringList list = platform::TStringList::SortedUnique();
+  StrongsNumbersForWord(word, list);
+  return list;
+}
+
+platform::TStringList WordsForStrongsNumber(std::string_view token) {
+  platform::TStringList list = platform::TStringList::SortedUnique();
+  WordsForStrongsNumber(token, list);
+  return list;
+}
+
+platform::TStringList LemmaTagsForStrongsNumber(std::uint16_t number, char letter) {
+  platform::TStringList list = platform::TStringList::SortedUnique();
+  LemmaTagsForStrongsNumber(number, letter, list);
+  return list;
+}
+
+// ---- per-user data --------------------------------------------------------------
+
+std::string GetUserDataPath(std::string_view sub, std::string_view file) {
+  std::string path = platform::ApplicationDataFolder() + "/Ixo Bible/";
+  if (!sub.empty()) (path += sub) += '/';
+  if (!file.empty()) path += file;
+  return path;
+}
+
+}  // namespace engine

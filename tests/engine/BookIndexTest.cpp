@@ -1,0 +1,278 @@
+// The book index, the word cursor, SeekVerse and ChapterVerseCount.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "EngineFixture.h"
+#include "engine/TextRecords.h"
+#include "engine/ixoutils.h"
+
+namespace engine {
+namespace {
+
+using engine_testing::EngineFixture;
+
+// Book 1: chapters of 2, 3 and 2 verses (13 words); book 2: one chapter of one
+// verse (3 words); books 3 to 66 are empty.
+constexpr char ThreeChapters[] =
+    "book 1\n"
+    "1:1 a b c\n"
+    "1:2 d e\n"
+    "2:1 f g\n"
+    "2:2 h\n"
+    "2:3 i j\n"
+    "3:1 k\n"
+    "3:2 l m\n"
+    "book 2\n"
+    "1:1 n o p\n";
+
+std::string WordAt(const TWordCursor& cursor) {
+  return cursor.Cur ? KeyToEnglishWord(cursor.Cur->key) : std::string("(none)");
+}
+
+class BookIndexTest : public ::testing::Test {
+ protected:
+  void SetUp() override { engine_ = &fixture_.Load(); }
+  EngineFixture fixture_{ThreeChapters};
+  TixoEngine* engine_ = nullptr;
+};
+
+TEST_F(BookIndexTest, CountsAndRunningSums) {
+  struct Expected {
+    int book;
+    TBookInfoRec info;
+  };
+  const Expected books[] = {
+      {1, {0, 0, 3, 0, 0, 0, 5, 0, 13}},
+      {2, {1, 3, 1, 0, 0, 5, 1, 13, 3}},
+      {3, {2, 4, 1, 0, 0, 6, 1, 16, 0}},
+      {66, {65, 67, 1, 0, 0, 69, 1, 16, 0}},
+  };
+  for (const Expected& e : books) {
+    SCOPED_TRACE(e.book);
+    const TBookInfoRec& info = engine_->BookInfo[e.book];
+    EXPECT_EQ(info.Ordinal, e.info.Ordinal);
+    EXPECT_EQ(info.ChapterBase, e.info.ChapterBase);
+    EXPECT_EQ(info.ChapterCount, e.info.ChapterCount);
+    EXPECT_EQ(info.Reserved1, 0);
+    EXPECT_EQ(info.Reserved2, 0);
+    EXPECT_EQ(info.VerseBase, e.info.VerseBase);
+    EXPECT_EQ(info.VerseSteps, e.info.VerseSteps);
+    EXPECT_EQ(info.WordBase, e.info.WordBase);
+    EXPECT_EQ(info.WordCount, e.info.WordCount);
+  }
+  EXPECT_TRUE(fixture_.Dialogs().Shown().empty());
+}
+
+TEST_F(BookIndexTest, BooksStartAtTheirFirstWord) {
+  EXPECT_EQ(engine_->BookText[1], engine_->TextData + 1);
+  EXPECT_EQ(engine_->BookLemma[1], engine_->LemmaData + 1);
+  EXPECT_EQ(engine_->BookText[2], engine_->TextData + 15);
+  EXPECT_EQ(engine_->BookLemma[2], engine_->LemmaData + 15);
+  EXPECT_EQ(engine_->BookText[3], engine_->TextData + 19);
+  EXPECT_EQ(engine_->WordMarks.size(), 17u);  // words 1 to 16
+}
+
+TEST_F(BookIndexTest, CursorWalksOneBookAndNeverASeparator) {
+  TWordCursor cursor;
+  ASSERT_TRUE(engine_->BookCursor(2, cursor));
+  EXPECT_EQ(WordAt(cursor), "n");
+  EXPECT_EQ(cursor.Prev, nullptr);
+  EXPECT_EQ(cursor.WordNumber(), 14u);
+  EXPECT_EQ(cursor.Info, &engine_->BookInfo[2]);
+  EXPECT_EQ(cursor.Lemma, engine_->BookLemma[2]);
+  EXPECT_FALSE(PrevWord(cursor));
+  EXPECT_EQ(WordAt(cursor), "n");
+
+  EXPECT_TRUE(NextWord(cursor));
+  EXPECT_TRUE(NextWord(cursor));
+  EXPECT_EQ(WordAt(cursor), "p");
+  EXPECT_EQ(cursor.Lemma, engine_->BookLemma[2] + 2);
+  EXPECT_TRUE(cursor.AtLastWord());
+  EXPECT_EQ(cursor.Next, nullptr);
+  EXPECT_FALSE(NextWord(cursor));
+  EXPECT_EQ(WordAt(cursor), "p");
+  EXPECT_EQ(cursor.WordNumber(), 16u);
+
+  ASSERT_TRUE(PrevWord(cursor));
+  EXPECT_EQ(WordAt(cursor), "o");
+  ASSERT_TRUE(PrevWord(cursor));
+  EXPECT_EQ(cursor.Prev, nullptr);  // the separator before the book is no word
+  EXPECT_FALSE(PrevWord(cursor));
+}
+
+TEST_F(BookIndexTest, BookCursorRefusesOtherBooks) {
+  for (int book : {0, 3, 66, 67, -1}) {
+    TWordCursor cursor;
+    cursor.Cur = engine_->TextData;
+    EXPECT_FALSE(engine_->BookCursor(book, cursor)) << book;
+    EXPECT_EQ(cursor.Cur, nullptr);
+    EXPECT_EQ(cursor.Info, nullptr);
+  }
+}
+
+TEST_F(BookIndexTest, SeekVerse) {
+  struct Case {
+    int book, chapter, verse;
+    bool found;
+    const char* word;
+    int verseByte;
+  };
+  const Case cases[] = {
+      {1, 1, 1, true, "a", 1},   {1, 1, 2, true, "d", 2},   {1, 2, 1, true, "f", 1},
+      {1, 2, 3, true, "i", 3},   {1, 3, 2, true, "l", 2},   {1, 99, 1, true, "k", 1},
+      {1, 1, 999, true, "d", 2}, {1, 2, 9, true, "i", 3},   {1, 99, 99, true, "l", 2},
+      {1, 0, 0, true, "a", 1},   {2, 1, 1, true, "n", 1},   {2, 1, 5, true, "n", 1},
+      {3, 1, 1, false, "(none)", 0}, {0, 1, 1, false, "(none)", 0}, {67, 1, 1, false, "(none)", 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.book << " " << c.chapter << ":" << c.verse);
+    TWordCursor cursor;
+    EXPECT_EQ(engine_->SeekVerse(c.book, c.chapter, c.verse, cursor), c.found);
+    EXPECT_EQ(WordAt(cursor), c.word);
+    if (c.found) EXPECT_EQ(cursor.Cur->verse, c.verseByte);
+  }
+}
+
+TEST_F(BookIndexTest, SeekVerseLeavesACursorThatWalksOn) {
+  TWordCursor cursor;
+  ASSERT_TRUE(engine_->SeekVerse(1, 2, 1, cursor));
+  ASSERT_TRUE(PrevWord(cursor));
+  EXPECT_EQ(WordAt(cursor), "e");
+  ASSERT_TRUE(NextWord(cursor));
+  ASSERT_TRUE(NextWord(cursor));
+  EXPECT_EQ(WordAt(cursor), "g");
+  EXPECT_EQ(cursor.WordNumber(), 7u);
+  EXPECT_EQ(cursor.Lemma, engine_->BookLemma[1] + 6);
+}
+
+TEST_F(BookIndexTest, ChapterVerseCount) {
+  struct Case {
+    int book, chapter;
+    int verses;
+  };
+  const Case cases[] = {{1, 1, 2}, {1, 2, 3}, {1, 3, 2}, {2, 1, 1}};
+  for (const Case& c : cases) {
+    TWordCursor cursor;
+    ASSERT_TRUE(engine_->SeekVerse(c.book, c.chapter, 1, cursor));
+    EXPECT_EQ(engine_->ChapterVerseCount(cursor.Cur), c.verses) << c.book << " " << c.chapter;
+  }
+  TWordCursor verseTwo;
+  ASSERT_TRUE(engine_->SeekVerse(1, 1, 2, verseTwo));
+  EXPECT_EQ(engine_->ChapterVerseCount(verseTwo.Cur), 0);
+  EXPECT_EQ(engine_->ChapterVerseCount(nullptr), 0);
+  EXPECT_EQ(engine_->ChapterVerseCount(engine_->TextData), 0);  // a separator
+}
+
+TEST(BookIndex, ChapterVerseCountRefusesAGapAfterVerseOne) {
+  const auto word = [](std::uint8_t verse) { return ixo::IxoWritten{5, 0, verse}; };
+  const ixo::IxoWritten gap[] = {word(1), word(1), word(3), word(4)};
+  EXPECT_EQ(ChapterVerseCount(gap), 0);
+  const ixo::IxoWritten next[] = {word(1), word(2), word(2), word(3), word(1), word(2)};
+  EXPECT_EQ(ChapterVerseCount(next), 3);
+}
+
+// A book whose last chapter has one verse, followed by a separator whose count
+// bytes (518 = 0x0206) read as flags 0x06 (italic, parenthesis) and verse 2.
+std::string LastChapterOfOneVerse() {
+  std::string description = "book 1\n1:1 a b\n1:2 c\n2:1 d e\nbook 2\n1:1";
+  for (int i = 0; i < 518; ++i) description += " w";
+  return description + "\n";
+}
+
+TEST(BookIndex, SeparatorAfterABookIsNoWord) {
+  EngineFixture fixture(LastChapterOfOneVerse());
+  TixoEngine& engine = fixture.Load();
+  const ixo::IxoWritten* separator = engine.BookText[2] - 1;
+  ASSERT_EQ(separator->flags, 0x06);
+  ASSERT_EQ(separator->verse, 0x02);
+  EXPECT_EQ(WordFlags(separator), 0);
+  EXPECT_EQ(WordVerse(separator), 0);
+  EXPECT_FALSE(IsWord(separator));
+
+  EXPECT_EQ(engine.BookInfo[1].ChapterCount, 2);
+  EXPECT_EQ(engine.BookInfo[1].VerseSteps, 2);
+
+  TWordCursor cursor;
+  ASSERT_TRUE(engine.SeekVerse(1, 2, 2, cursor));
+  EXPECT_EQ(WordAt(cursor), "d");
+  EXPECT_EQ(engine.ChapterVerseCount(cursor.Cur), 1);
+  ASSERT_TRUE(NextWord(cursor));
+  EXPECT_EQ(cursor.Next, nullptr);
+  EXPECT_FALSE(NextWord(cursor));
+  EXPECT_TRUE(fixture.Dialogs().Shown().empty());
+}
+
+TEST(BookIndex, CountThatDiffersFromTheWordsIsReportedAndBoundsTheWalk) {
+  EngineFixture fixture(ThreeChapters);
+  engine_testing::WriteU16(fixture.EditionFile(ixo::TextFileName), 2, 12);  // book 1 has 13 words
+  TixoEngine& engine = fixture.Load();
+
+  const auto& shown = fixture.Dialogs().Shown();
+  ASSERT_FALSE(shown.empty());
+  EXPECT_EQ(shown[0].text, "WordCnt Error: (13 <> 12)");
+  EXPECT_EQ(shown[0].caption, "Ixo Bible Critial Error");
+  EXPECT_EQ(engine.BookInfo[1].WordCount, 12u);
+
+  TWordCursor cursor;
+  ASSERT_TRUE(engine.BookCursor(1, cursor));
+  int words = 1;
+  while (NextWord(cursor)) ++words;
+  EXPECT_EQ(words, 12);
+  EXPECT_EQ(WordAt(cursor), "l");
+  EXPECT_EQ(engine.WordMarks.size(),
+            std::size_t{engine.BookInfo[66].WordBase} + engine.BookInfo[66].WordCount + 1);
+}
+
+TEST(BookIndex, CountBeyondTheWordsStopsAtTheSeparator) {
+  EngineFixture fixture(ThreeChapters);
+  engine_testing::WriteU16(fixture.EditionFile(ixo::TextFileName), 2, 14);
+  TixoEngine& engine = fixture.Load();
+  ASSERT_FALSE(fixture.Dialogs().Shown().empty());
+  EXPECT_EQ(fixture.Dialogs().Shown()[0].text, "WordCnt Error: (13 <> 14)");
+
+  TWordCursor cursor;
+  ASSERT_TRUE(engine.BookCursor(1, cursor));
+  int words = 1;
+  while (NextWord(cursor)) ++words;
+  EXPECT_EQ(words, 13);
+  EXPECT_EQ(cursor.WordNumber(), 13u);
+}
+
+TEST(BookIndex, TextCutShortIsIndexedAsFarAsItGoes) {
+  EngineFixture fixture(ThreeChapters);
+  const std::string text = fixture.EditionFile(ixo::TextFileName);
+  std::filesystem::resize_file(text, 4 * 17);  // the separator of book 2 and two of its words
+  TixoEngine& engine = fixture.Load();
+
+  EXPECT_EQ(engine.TextCount, 17);
+  EXPECT_EQ(engine.BookInfo[2].WordCount, 2u);
+  ASSERT_FALSE(fixture.Dialogs().Shown().empty());
+  EXPECT_EQ(fixture.Dialogs().Shown()[0].text, "WordCnt Error: (2 <> 3)");
+  TWordCursor cursor;
+  EXPECT_TRUE(engine.SeekVerse(2, 1, 9, cursor));
+  EXPECT_EQ(WordAt(cursor), "n");
+  EXPECT_TRUE(NextWord(cursor));
+  EXPECT_FALSE(NextWord(cursor));
+  EXPECT_FALSE(engine.BookCursor(3, cursor));
+  EXPECT_EQ(engine.BookText[3], nullptr);
+}
+
+TEST(BookIndex, WithoutATextTheIndexIsEmpty) {
+  EngineFixture fixture(ThreeChapters);
+  std::filesystem::remove(fixture.EditionFile(ixo::TextFileName));
+  TixoEngine& engine = fixture.Load();
+  EXPECT_TRUE(engine.Loaded);
+  EXPECT_EQ(engine.TextData, nullptr);
+  TWordCursor cursor;
+  EXPECT_FALSE(engine.BookCursor(1, cursor));
+  EXPECT_FALSE(engine.SeekVerse(1, 1, 1, cursor));
+  EXPECT_EQ(engine.BookText[1], nullptr);
+  EXPECT_TRUE(engine.WordMarks.empty());
+  engine.MarkWord(1, EnglishWordToKey("a"), 'E');
+  engine.ClearAllMarks();
+}
+
+}  // namespace
+}  // namespace engine

@@ -3,17 +3,11 @@
 #include <algorithm>
 
 #include "TreeTarget.h"
+#include "platform/TextUtils.h"
 
 namespace engine {
-namespace {
 
-bool SameText(std::string_view a, std::string_view b) {
-  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
-}
-
-}  // namespace
+using platform::SameText;
 
 platform::TIniFile& TDB::Open(std::string fileName) {
   iniFile_ = std::make_unique<platform::TIniFile>(std::move(fileName));

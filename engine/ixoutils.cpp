@@ -7,6 +7,7 @@
 #include "TextIndex.h"
 #include "ixoObject.h"
 #include "platform/ShellFolders.h"
+#include "platform/TextUtils.h"
 
 namespace engine {
 namespace {
@@ -15,18 +16,13 @@ namespace {
 // tag reads at most three.
 constexpr int HebrewSlots = 3;
 
-std::string LowerCase(std::string word) {
-  for (char& c : word)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return word;
-}
-
 // The word of a key as the tags carry it.
-std::string TagWord(std::uint16_t key) { return LowerCase(Engine().English.KeyToWord(key)); }
+std::string TagWord(std::uint16_t key) { return platform::LowerCase(Engine().English.KeyToWord(key)); }
 
 // The words (by ascending word number) that carry number in the slots the
-// letter looks at; nothing for a letter other than H or G.
+// letter (either case) looks at; nothing for a letter other than H or G.
 std::vector<std::uint32_t> WordsOfStrongs(std::uint16_t number, char letter) {
+  letter = letter == 'h' ? 'H' : letter == 'g' ? 'G' : letter;
   if (letter != 'H' && letter != 'G') return {};
   const bool greek = letter == 'G';
   std::vector<std::uint32_t> words;
@@ -113,11 +109,10 @@ void WordsForStrongsNumber(std::string_view token, platform::TStringList& list) 
   if (token.empty()) return;
   const std::optional<std::uint16_t> number = StrongsNumberOf(token);
   if (!number) return;
-  const char letter = static_cast<char>(token[0] == 'h' ? 'H' : token[0] == 'g' ? 'G' : token[0]);
 
   TextIndex& index = Engine().WordIndex();
   std::vector<std::uint16_t> keys;
-  for (std::uint32_t wordNumber : WordsOfStrongs(*number, letter))
+  for (std::uint32_t wordNumber : WordsOfStrongs(*number, token[0]))
     keys.push_back(ixo::KeyNumber(index.Record(index.BookOfWord(wordNumber), wordNumber).key));
   std::ranges::sort(keys);
   keys.erase(std::unique(keys.begin(), keys.end()), keys.end());

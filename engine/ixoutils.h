@@ -60,7 +60,8 @@ platform::TStringList StrongsNumbersForWord(std::string_view word);
 void WordsForStrongsNumber(std::string_view token, platform::TStringList& list);
 platform::TStringList WordsForStrongsNumber(std::string_view token);
 
-// The lemma tags of the words of one Strong's number, selected as above.
+// The lemma tags of the words of one Strong's number, selected as above; the
+// letter is "H" or "G" in either case.
 void LemmaTagsForStrongsNumber(std::uint16_t number, char letter, platform::TStringList& list);
 platform::TStringList LemmaTagsForStrongsNumber(std::uint16_t number, char letter);
 

@@ -1,14 +1,91 @@
-// Benchmarks of the engine on the edition in IXO_EDITION (or the built one).
+// Benchmarks of the engine on the edition in IXO_EDITION (or the built one):
+// loading with the book index, the first marks after loading, marking an
+// English word and a Strong's number, the lemma tags of a frequent word, and
+// clearing the marks.
 #include <benchmark/benchmark.h>
 
 #include "BenchEdition.h"
+#include "TestInstallation.h"
+#include "engine/ixoObject.h"
+#include "engine/ixoutils.h"
 
 namespace {
 
-void EditionIsThere(benchmark::State& state) {
-  for (auto _ : state) benchmark::DoNotOptimize(bench::EditionPresent());
+testing_support::TestInstallation& TheInstallation() {
+  static testing_support::TestInstallation installation(IXOCORE_LIBRARY, bench::EditionFolder());
+  return installation;
 }
-BENCHMARK(EditionIsThere);
+
+// The process-wide engine, loaded once.
+engine::TixoEngine& LoadedEngine(benchmark::State& state) {
+  TheInstallation();
+  engine::TixoEngine& engine = engine::Engine();
+  if (!engine.Loaded && !engine.Load()) state.SkipWithError("the engine does not load the edition");
+  return engine;
+}
+
+bool EditionThere(benchmark::State& state) {
+  if (bench::EditionPresent()) return true;
+  state.SkipWithError("no edition: build it or set IXO_EDITION");
+  return false;
+}
+
+void LoadWithBuildIndex(benchmark::State& state) {
+  if (!EditionThere(state)) return;
+  LoadedEngine(state);  // the process has its library and views, as the program has
+  for (auto _ : state) {
+    engine::TixoEngine engine;
+    benchmark::DoNotOptimize(engine.Load());
+  }
+}
+BENCHMARK(LoadWithBuildIndex)->Unit(benchmark::kMillisecond);
+
+// The tables of word keys and Strong's numbers are built by the first marks
+// after loading and kept; this is what the first search pays once.
+void FirstMarksAfterLoad(benchmark::State& state) {
+  if (!EditionThere(state)) return;
+  LoadedEngine(state);
+  const std::uint16_t key = engine::EnglishWordToKey("love");
+  for (auto _ : state) {
+    engine::TixoEngine engine;
+    engine.Load();
+    engine.MarkWord(1, key, 'E');
+    engine.MarkWord(2, 430, 'H');
+  }
+}
+BENCHMARK(FirstMarksAfterLoad)->Unit(benchmark::kMillisecond);
+
+void MarkEnglishWord(benchmark::State& state) {
+  if (!EditionThere(state)) return;
+  engine::TixoEngine& engine = LoadedEngine(state);
+  const std::uint16_t key = engine::EnglishWordToKey("love");
+  for (auto _ : state) engine.MarkWord(1, key, 'E');
+  engine.ClearAllMarks();
+}
+BENCHMARK(MarkEnglishWord)->Unit(benchmark::kMillisecond);
+
+void MarkStrongsNumber(benchmark::State& state) {
+  if (!EditionThere(state)) return;
+  engine::TixoEngine& engine = LoadedEngine(state);
+  for (auto _ : state) engine.MarkWord(2, 430, 'H');
+  engine.ClearAllMarks();
+}
+BENCHMARK(MarkStrongsNumber)->Unit(benchmark::kMillisecond);
+
+void LemmaTagsForFrequentWord(benchmark::State& state) {
+  if (!EditionThere(state)) return;
+  LoadedEngine(state);
+  for (auto _ : state) benchmark::DoNotOptimize(engine::LemmaTagsForWord("the"));
+}
+BENCHMARK(LemmaTagsForFrequentWord)->Unit(benchmark::kMillisecond);
+
+void ClearAllMarks(benchmark::State& state) {
+  if (!EditionThere(state)) return;
+  engine::TixoEngine& engine = LoadedEngine(state);
+  engine.MarkWord(1, engine::EnglishWordToKey("the"), 'E');
+  for (auto _ : state) engine.ClearAllMarks();
+}
+BENCHMARK(ClearAllMarks)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -216,7 +216,7 @@ bool TixoEngine::SeekVerse(int book, int chapter, int verse, TWordCursor& cursor
   if (verse > 1) {
     while (cursor.Cur->verse != verse) {
       const bool chapterEnds =
-          !cursor.Next || (cursor.Next->verse != cursor.Cur->verse && cursor.Next->verse <= 1);
+          cursor.AtLastWord() || (cursor.Next->verse != cursor.Cur->verse && cursor.Next->verse <= 1);
       if (chapterEnds) {
         // Past the chapter's last verse: back to that verse's first word.
         const std::uint8_t last = cursor.Cur->verse;

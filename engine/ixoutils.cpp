@@ -97,10 +97,11 @@ void StrongsNumbersForWord(std::string_view word, platform::TStringList& list) {
   const std::uint16_t key = EnglishWordToKey(word);
   if (key == 0) return;
   for (const LemmaVariant& variant : Engine().WordIndex().LemmaVariantsOfKey(ixo::KeyNumber(key))) {
-    const char* letter = variant.greekBook ? "G" : "H";
     for (std::uint16_t slot : variant.slots) {
       if (slot == 0) break;
-      list.Add(letter + std::to_string(ixo::LemmaNumber(slot)));
+      std::string entry(1, variant.greekBook ? 'G' : 'H');
+      entry += std::to_string(ixo::LemmaNumber(slot));
+      list.Add(entry);
     }
   }
 }

@@ -131,7 +131,9 @@ TEST_F(BookIndexTest, SeekVerse) {
     TWordCursor cursor;
     EXPECT_EQ(engine_->SeekVerse(c.book, c.chapter, c.verse, cursor), c.found);
     EXPECT_EQ(WordAt(cursor), c.word);
-    if (c.found) EXPECT_EQ(cursor.Cur->verse, c.verseByte);
+    if (c.found) {
+      EXPECT_EQ(cursor.Cur->verse, c.verseByte);
+    }
   }
 }
 

@@ -2,24 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
-#include "core/IxoFormat.h"
 #include "data/TextBuilder.h"
 
 namespace engine_testing {
 
 EngineFixture::EngineFixture(std::string_view description)
-    : dialogs_(std::make_shared<platform::RecordingDialogService>()), dialogGuard_(dialogs_) {
-  const data::BuildResult built = data::BuildFixtureEdition(EditionDir(), description);
+    : installation_(IXOCORE_LIBRARY),
+      dialogs_(std::make_shared<platform::RecordingDialogService>()), dialogGuard_(dialogs_) {
+  const data::BuildResult built = data::BuildFixtureEdition(installation_.EditionDir(), description);
   EXPECT_TRUE(built.ok) << built.error;
-  std::filesystem::create_directories(InstallDir());
-  std::filesystem::copy_file(IXOCORE_LIBRARY, InstallDir() + ixo::LibraryFileName);
-  std::filesystem::create_directories(HtmlDir());
-  EXPECT_TRUE(registry_.WriteInstallation(InstallDir(), EditionDir(), ""));
-  EXPECT_TRUE(registry_.WriteString(platform::RootKey::LocalMachine, testing_support::ProductKey, "HTML",
-                                    HtmlDir()));
 }
 
 EngineFixture::~EngineFixture() {
@@ -28,12 +21,12 @@ EngineFixture::~EngineFixture() {
 
 engine::TixoEngine& EngineFixture::Load() {
   auto engine = std::make_unique<engine::TixoEngine>();
-  engine_ = engine.get();
+  engine::TixoEngine& loaded = *engine;
   std::unique_ptr<engine::TixoEngine> previous = engine::ReplaceEngine(std::move(engine));
   if (!replaced_) previous_ = std::move(previous);
   replaced_ = true;
-  engine_->Load();
-  return *engine_;
+  loaded.Load();
+  return loaded;
 }
 
 std::uint16_t ReadU16(const std::string& path, std::size_t offset) {

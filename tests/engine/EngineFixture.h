@@ -1,18 +1,15 @@
 #pragma once
-// An installation of a small text for engine tests: the edition written by the
-// text builder, a copy of the data-file library of its own (its state is
-// process-wide, and a distinct file is a distinct library to the loader), the
-// machine values (the HTML folder too) in a registry store of its own, and
-// dialogs recorded. Load()
-// loads an engine on it and makes it the process-wide one until the fixture
-// ends.
+// A small text installed for engine tests: the edition written by the text
+// builder into a test installation (see TestInstallation.h), and dialogs
+// recorded. Load() loads an engine on it and makes it the process-wide one
+// until the fixture ends.
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 
-#include "TempFolder.h"
-#include "TestRegistry.h"
+#include "TestInstallation.h"
 #include "engine/ixoObject.h"
 #include "platform/Dialogs.h"
 
@@ -27,24 +24,22 @@ class EngineFixture {
   EngineFixture(const EngineFixture&) = delete;
   EngineFixture& operator=(const EngineFixture&) = delete;
 
-  std::string InstallDir() const { return temp_.File("install/"); }
-  std::string EditionDir() const { return temp_.File("edition/"); }
-  std::string HtmlDir() const { return temp_.File("html/"); }
-  std::string EditionFile(std::string_view name) const { return EditionDir() + std::string(name); }
+  std::string InstallDir() const { return installation_.InstallDir(); }
+  std::string HtmlDir() const { return installation_.HtmlDir(); }
+  std::string EditionFile(std::string_view name) const {
+    return installation_.EditionDir() + std::string(name);
+  }
 
-  testing_support::TestRegistry& Registry() { return registry_; }
+  testing_support::TestRegistry& Registry() { return installation_.Registry(); }
   platform::RecordingDialogService& Dialogs() { return *dialogs_; }
 
   // Loads a new engine and makes it the process-wide one.
   engine::TixoEngine& Load();
-  engine::TixoEngine& Engine() { return *engine_; }
 
  private:
-  testing_support::TempFolder temp_;
-  testing_support::TestRegistry registry_;
+  testing_support::TestInstallation installation_;
   std::shared_ptr<platform::RecordingDialogService> dialogs_;
   platform::ScopedDialogService dialogGuard_;
-  engine::TixoEngine* engine_ = nullptr;
   std::unique_ptr<engine::TixoEngine> previous_;
   bool replaced_ = false;
 };

@@ -4,10 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
+#include <memory>
 
-#include "TempFolder.h"
-#include "TestRegistry.h"
+#include "TestInstallation.h"
 #include "core/IxoFormat.h"
 #include "engine/ixoObject.h"
 #include "engine/ixoutils.h"
@@ -19,29 +18,19 @@ namespace {
 class KjvTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    const std::string edition = IXO_BUILT_EDITION;
-    if (!platform::FileExists(edition + ixo::TextFileName)) return;
-    temp_ = std::make_unique<testing_support::TempFolder>();
-    registry_ = std::make_unique<testing_support::TestRegistry>();
-    const std::string install = temp_->File("install/");
-    std::filesystem::create_directories(install);
-    std::filesystem::create_directories(temp_->File("html"));
-    std::filesystem::copy_file(IXOCORE_LIBRARY, install + ixo::LibraryFileName);
-    registry_->WriteInstallation(install, edition, "");
-    registry_->WriteString(platform::RootKey::LocalMachine, testing_support::ProductKey, "HTML",
-                           temp_->File("html/"));
+    if (!platform::FileExists(std::string(IXO_BUILT_EDITION) + ixo::TextFileName)) return;
+    installation_ = std::make_unique<testing_support::TestInstallation>(IXOCORE_LIBRARY, IXO_BUILT_EDITION);
     auto engine = std::make_unique<TixoEngine>();
     engine->Load();
     previous_ = ReplaceEngine(std::move(engine));
   }
   static void TearDownTestSuite() {
-    if (!temp_) return;
+    if (!installation_) return;
     ReplaceEngine(std::move(previous_));
-    registry_.reset();
-    temp_.reset();
+    installation_.reset();
   }
   void SetUp() override {
-    if (!temp_) GTEST_SKIP() << "no built edition in " << IXO_BUILT_EDITION;
+    if (!installation_) GTEST_SKIP() << "no built edition in " << IXO_BUILT_EDITION;
     ASSERT_TRUE(Engine().Loaded);
   }
 
@@ -49,8 +38,7 @@ class KjvTest : public ::testing::Test {
     return std::ranges::find(list.Items(), item) != list.Items().end();
   }
 
-  static inline std::unique_ptr<testing_support::TempFolder> temp_;
-  static inline std::unique_ptr<testing_support::TestRegistry> registry_;
+  static inline std::unique_ptr<testing_support::TestInstallation> installation_;
   static inline std::unique_ptr<TixoEngine> previous_;
 };
 
@@ -78,19 +66,30 @@ TEST_F(KjvTest, SeekVerseLandsOnTheFirstWordOfTheVerse) {
   EXPECT_EQ(Engine().ChapterVerseCount(chapter.Cur), 176);
 }
 
-TEST_F(KjvTest, AgapeMarksLoveInJohn) {
-  TixoEngine& engine = Engine();
-  engine.MarkWord(1, 26, 'G');
+// The "love" words of a verse that carry the bit of condition 1.
+int MarkedLove(int book, int chapter, int verse) {
   TWordCursor cursor;
-  ASSERT_TRUE(engine.SeekVerse(43, 13, 35, cursor));
+  if (!Engine().SeekVerse(book, chapter, verse, cursor)) return -1;
   int marked = 0;
   do {
     if (KeyToEnglishWord(cursor.Cur->key) == "love")
-      marked += (engine.WordMarks[cursor.WordNumber()] & 0x1) != 0;
-  } while (NextWord(cursor) && cursor.Cur->verse == 35);
-  EXPECT_EQ(marked, 1);
+      marked += (Engine().WordMarks[cursor.WordNumber()] & 0x1) != 0;
+  } while (NextWord(cursor) && cursor.Cur->verse == verse);
+  return marked;
+}
+
+TEST_F(KjvTest, StrongsNumbersMarkLoveInJohn) {
+  TixoEngine& engine = Engine();
+  // John 13:34 loves with the verb (G25), 13:35 has the noun (G26).
+  engine.MarkWord(1, 26, 'G');
+  EXPECT_EQ(MarkedLove(43, 13, 34), 0);
+  EXPECT_EQ(MarkedLove(43, 13, 35), 1);
   EXPECT_NE(engine.BookMarks[43] & 0x1, 0);
   EXPECT_EQ(engine.BookMarks[1] & 0x1, 0);
+  engine.ClearAllMarks();
+
+  engine.MarkWord(1, 25, 'G');
+  EXPECT_EQ(MarkedLove(43, 13, 34), 2);
   engine.ClearAllMarks();
 }
 

@@ -11,7 +11,9 @@ std::shared_ptr<DialogService>& InstalledService() {
   return service;
 }
 
-std::string_view TypeName(DialogType type) {
+}  // namespace
+
+std::string_view DialogTypeName(DialogType type) {
   switch (type) {
     case DialogType::Warning: return "Warning";
     case DialogType::Error: return "Error";
@@ -20,8 +22,6 @@ std::string_view TypeName(DialogType type) {
   }
   return {};
 }
-
-}  // namespace
 
 ModalResult DefaultAnswer(DialogButtons buttons) {
   switch (buttons) {
@@ -34,7 +34,7 @@ ModalResult DefaultAnswer(DialogButtons buttons) {
 }
 
 ModalResult ConsoleDialogService::Show(const DialogRequest& request) {
-  std::cerr << (request.caption.empty() ? TypeName(request.type) : std::string_view(request.caption))
+  std::cerr << (request.caption.empty() ? DialogTypeName(request.type) : std::string_view(request.caption))
             << ": " << request.text << '\n';
   return DefaultAnswer(request.buttons);
 }

@@ -28,6 +28,9 @@ struct DialogRequest {
 // The answer a dialog gives when nobody chooses: OK, Yes, or the first button.
 ModalResult DefaultAnswer(DialogButtons buttons);
 
+// The caption of a message dialog of this type: "Warning", "Error", "Information", "Confirm".
+std::string_view DialogTypeName(DialogType type);
+
 class DialogService {
  public:
   virtual ~DialogService() = default;

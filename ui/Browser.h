@@ -1,0 +1,30 @@
+#pragma once
+// The embedded browser of a page, behind a small interface so that forms can
+// be tested without a web engine. A browser is a widget placed like any other.
+//
+// Navigate takes a "file://" address (with any "#v" fragment) or a plain
+// absolute path. Navigation runs asynchronously; a page that does not exist is
+// shown by the browser as its own error page.
+
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+namespace ui {
+
+class Browser : public QWidget {
+  Q_OBJECT
+
+ public:
+  using QWidget::QWidget;
+
+  virtual void Navigate(const QString& address) = 0;
+  // The address shown, or being loaded; empty before the first navigation.
+  virtual QString Address() const = 0;
+};
+
+// Makes the browsers of a form: the programs make web browsers, tests recorders.
+using BrowserFactory = std::function<std::unique_ptr<Browser>(QWidget* parent)>;
+
+}  // namespace ui

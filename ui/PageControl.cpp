@@ -1,0 +1,29 @@
+#include "PageControl.h"
+
+#include <QTabBar>
+
+namespace ui {
+
+PageControl::PageControl(QWidget* parent) : QTabWidget(parent) {
+  connect(this, &QTabWidget::currentChanged, this, [this](int) {
+    if (switchingByCode_) return;
+    if (const auto change = OnChange) change();
+  });
+}
+
+void PageControl::SetActivePage(QWidget* page) {
+  const int index = indexOf(page);
+  if (index >= 0) SetActivePageIndex(index);
+}
+
+void PageControl::SetActivePageIndex(int index) {
+  if (index < 0 || index >= count()) return;
+  const bool outer = switchingByCode_;
+  switchingByCode_ = true;
+  setCurrentIndex(index);
+  switchingByCode_ = outer;
+}
+
+void PageControl::SetTabsVisible(bool visible) { tabBar()->setVisible(visible); }
+
+}  // namespace ui

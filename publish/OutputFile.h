@@ -42,4 +42,8 @@ class FileSink {
 // Tells the user that path could not be written (an error dialog).
 void ReportUnwritable(std::string_view path);
 
+// Writes bytes as the whole file path through sink; on failure reports it and
+// returns false.
+bool WriteWholeFile(FileSink& sink, const std::string& path, std::string_view bytes);
+
 }  // namespace publish

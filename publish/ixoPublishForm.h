@@ -1,0 +1,63 @@
+#pragma once
+// The publishing base form: the options dialog that the document publishers
+// share (one document per book or per chapter, two columns, headers and
+// footers, Word compatibility, file extension, output folder). Its handlers
+// set the option flags of the publisher's writer; the publishers derive from
+// it and override the handlers they change.
+
+#include <QDialog>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace publish {
+
+class TPublishWriter;
+
+class TFormPublishBase : public QDialog {
+  Q_OBJECT
+
+ public:
+  // The writer whose option flags the handlers set; it outlives the form.
+  explicit TFormPublishBase(TPublishWriter& writer, QWidget* parent = nullptr);
+
+  QLabel* LabelAppName;
+  QLabel* Instruct;
+  QLabel* Image1;
+  QRadioButton* RadioAllOne;
+  QRadioButton* RadioMulti;
+  QCheckBox* CheckBoxDualColumns;
+  QCheckBox* CheckBoxHeadFoot;
+  QCheckBox* CheckBoxHeadFootOddEven;
+  QCheckBox* CheckBoxWordCompatible;
+  QGroupBox* GroupBox1;
+  QRadioButton* buttonDotNative;
+  QRadioButton* buttonDotDoc;
+  QLineEdit* EditRegText;
+  QPushButton* ButtonCancel;
+  QPushButton* ButtonOkay;
+
+  virtual void RadioAllOneClick();
+  virtual void RadioMultiClick();
+  virtual void CheckBoxDualColumnsClick();
+  virtual void CheckBoxHeadFootClick();
+  virtual void CheckBoxWordCompatibleClick();
+  virtual void FormActivate();
+  virtual void ButtonOkayClick();
+  void FormCreate();
+  void ButtonCancelClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+
+  TPublishWriter& Writer() { return writer_; }
+
+ private:
+  TPublishWriter& writer_;
+};
+
+}  // namespace publish

@@ -1,0 +1,50 @@
+#pragma once
+// The small text the publishing tests write their pages and documents from.
+//
+// Book 1 has three chapters. Chapter 1 holds every feature a page shows:
+//   1 In the beginning God created the heaven and the earth.
+//   2 And the earth *was* without form, and void; and darkness *was* upon the deep:
+//   3 And God saw the light, that *it was* good!
+//   4 Who is the LORD--; (for his servant's.) Moses' God?
+//   5 Call his name Maher-shalal-hash-baz.
+//   6 Amen.
+// (italics between stars), with Hebrew Strong's numbers on most words and two
+// on "created". Chapter 2 has two verses; chapter 3 one verse, "(Amen.)", a
+// parenthetical run that ends with the book. Books 2 to 65 have one chapter
+// of one verse, "God." (book 2 three hundred times), Hebrew 430 or Greek
+// 2316; book 66 has two chapters, "God. Amen." and "Amen." (Greek 281).
+
+#include <memory>
+#include <string>
+
+#include "data/TextModel.h"
+#include "support/ScopedEnvironment.h"
+#include "support/TempFolder.h"
+
+namespace publish_test {
+
+data::SourceText PublishText();
+
+// The fixture text as an edition in a temporary folder, loaded into the
+// process-wide engine; the settings in a registry of their own and the HTML
+// folder in the temporary folder. The engine is dropped at the end.
+class LoadedText {
+ public:
+  LoadedText();
+  ~LoadedText();
+  LoadedText(const LoadedText&) = delete;
+  LoadedText& operator=(const LoadedText&) = delete;
+
+  // The engine's HTML folder, with a trailing separator.
+  const std::string& HtmlDir() const { return htmlDir_; }
+
+ private:
+  testing_support::TempFolder folder_;
+  std::string htmlDir_;
+  std::unique_ptr<testing_support::ScopedEnvironment> registry_;
+};
+
+// A file of the hand-made expected pages and style sheets.
+std::string GoldenFile(const std::string& name);
+
+}  // namespace publish_test

@@ -86,7 +86,7 @@ bool WriteVerseHtml(std::string& page, engine::TWordCursor& cursor, int verse,
 }
 
 bool WriteChapterHtml(int book, int chapter, const HtmlPageOptions& options) {
-  if (book < 1 || book > ixo::BookCount) return true;
+  if (book < 1 || book > ixo::BookCount || chapter < 0) return true;
   engine::TixoEngine& text = engine::Engine();
   FileSink& sink = options.sink ? *options.sink : DiskFiles();
 

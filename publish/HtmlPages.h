@@ -30,8 +30,10 @@ struct HtmlPageOptions {
 };
 
 // Writes the page of chapter `chapter` of book `book`; chapter 0 writes every
-// chapter of the book. A book outside 1..66 writes nothing. False when a page
-// or its folder could not be written (reported).
+// chapter of the book. A book outside 1..66 or a chapter below 0 writes
+// nothing; a chapter beyond the book is written with the text of its last
+// chapter, where the cursor lands for it. False when a page or its folder
+// could not be written (reported).
 bool WriteChapterHtml(int book, int chapter, const HtmlPageOptions& options = {});
 
 // Appends the verse line of the verse under the cursor to page, numbered

@@ -1,5 +1,6 @@
 #include "publish/ixoPublish.h"
 
+#include "engine/BookNameTable.h"
 #include "engine/TextRecords.h"
 #include "engine/WordCursor.h"
 #include "engine/ixoObject.h"
@@ -50,7 +51,7 @@ void TPublishWriter::WriteChapter(int book, int chapter) {
     return;
   }
   const int chapterCount = text.BookInfo[book].ChapterCount;
-  BeginBook(text.BookNames[book], book, chapterCount);
+  BeginBook(engine::BookNameTable[book].Name, book, chapterCount);
   if (chapter < 1 || chapter > chapterCount) {
     Warn("The specified chapter is not contained in the book");
     return;

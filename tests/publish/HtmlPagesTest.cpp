@@ -70,6 +70,7 @@ TEST_F(HtmlPagesTest, ChapterZeroWritesEveryChapterOfTheBook) {
 TEST_F(HtmlPagesTest, BooksOutsideTheBibleWriteNothing) {
   EXPECT_TRUE(publish::WriteChapterHtml(0, 0));
   EXPECT_TRUE(publish::WriteChapterHtml(67, 1));
+  EXPECT_TRUE(publish::WriteChapterHtml(1, -3));
   EXPECT_FALSE(std::filesystem::exists(text.HtmlDir() + "Bible"));
   EXPECT_TRUE(dialogs->Shown().empty());
 }

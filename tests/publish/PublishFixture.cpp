@@ -2,14 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <initializer_list>
 
 #include "core/IxoFormat.h"
 #include "data/TextBuilder.h"
-#include "engine/ixoObject.h"
-#include "platform/Registry.h"
 
 namespace publish_test {
 namespace {
@@ -81,28 +77,14 @@ data::SourceText PublishText() {
   return text;
 }
 
-LoadedText::LoadedText() : htmlDir_(folder_.Path() + "html/") {
-  std::filesystem::create_directories(htmlDir_);
-  registry_ = std::make_unique<testing_support::ScopedEnvironment>("IXO_REGISTRY",
-                                                                    folder_.File("registry/").c_str());
-  const std::string edition = folder_.File("edition/");
-  const data::BuildResult built = data::BuildFixtureEdition(edition, PublishText());
+LoadedText::LoadedText() : installation_(IXOCORE_LIBRARY) {
+  const data::BuildResult built = data::BuildFixtureEdition(installation_.EditionDir(), PublishText());
   EXPECT_TRUE(built.ok) << built.error;
-
-  const char* bin = std::getenv("IXO_BUILD_BIN");
-  platform::TRegistry product(platform::RootKey::LocalMachine);
-  platform::TRegistry sdk(platform::RootKey::LocalMachine);
-  EXPECT_TRUE(product.OpenKey(engine::ProductKey, true) && sdk.OpenKey(engine::SdkKey, true));
-  product.WriteString("Installation", folder_.Path());
-  product.WriteString("HTML", htmlDir_);
-  sdk.WriteString("Edition", edition);
-  sdk.WriteString("Library", std::string(bin ? bin : ".") + "/" + ixo::LibraryFileName);
-
-  engine::ReplaceEngine(std::make_unique<engine::TixoEngine>());
+  previous_ = engine::ReplaceEngine(std::make_unique<engine::TixoEngine>());
   EXPECT_TRUE(engine::Engine().Load()) << "the fixture text does not load";
 }
 
-LoadedText::~LoadedText() { engine::ReplaceEngine(nullptr); }
+LoadedText::~LoadedText() { engine::ReplaceEngine(std::move(previous_)); }
 
 std::string GoldenFile(const std::string& name) { return std::string(IXO_PUBLISH_GOLDEN) + name; }
 

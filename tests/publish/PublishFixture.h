@@ -17,17 +17,17 @@
 #include <memory>
 #include <string>
 
+#include "TestInstallation.h"
 #include "data/TextModel.h"
-#include "support/ScopedEnvironment.h"
-#include "support/TempFolder.h"
+#include "engine/ixoObject.h"
 
 namespace publish_test {
 
 data::SourceText PublishText();
 
-// The fixture text as an edition in a temporary folder, loaded into the
-// process-wide engine; the settings in a registry of their own and the HTML
-// folder in the temporary folder. The engine is dropped at the end.
+// The fixture text as the edition of a test installation (see
+// TestInstallation.h), loaded into a new engine that is the process-wide one
+// until the object ends.
 class LoadedText {
  public:
   LoadedText();
@@ -36,12 +36,11 @@ class LoadedText {
   LoadedText& operator=(const LoadedText&) = delete;
 
   // The engine's HTML folder, with a trailing separator.
-  const std::string& HtmlDir() const { return htmlDir_; }
+  std::string HtmlDir() const { return installation_.HtmlDir(); }
 
  private:
-  testing_support::TempFolder folder_;
-  std::string htmlDir_;
-  std::unique_ptr<testing_support::ScopedEnvironment> registry_;
+  testing_support::TestInstallation installation_;
+  std::unique_ptr<engine::TixoEngine> previous_;
 };
 
 // A file of the hand-made expected pages and style sheets.

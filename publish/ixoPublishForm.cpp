@@ -1,6 +1,5 @@
 #include "publish/ixoPublishForm.h"
 
-#include <QCheckBox>
 #include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -8,11 +7,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "engine/ixoObject.h"
 #include "publish/ixoPublish.h"
+#include "ui/CheckBox.h"
+#include "ui/RadioButton.h"
 
 namespace publish {
 namespace {
@@ -26,7 +26,7 @@ Widget* Named(Widget* widget, const char* name) {
 }  // namespace
 
 TFormPublishBase::TFormPublishBase(TPublishWriter& writer, QWidget* parent)
-    : QDialog(parent), writer_(writer) {
+    : ui::ModalForm(parent), writer_(writer) {
   setObjectName(QStringLiteral("FormPublishBase"));
   setWindowTitle(QStringLiteral("Publishing Form Base Class"));
   resize(487, 277);
@@ -48,27 +48,27 @@ TFormPublishBase::TFormPublishBase(TPublishWriter& writer, QWidget* parent)
   Image1->setFixedSize(120, 120);
 
   RadioAllOne = Named(
-      new QRadioButton(QStringLiteral("One Document per Book (there are 66 books in the bible)"), this),
+      new ui::RadioButton(QStringLiteral("One Document per Book (there are 66 books in the bible)"), this),
       "RadioAllOne");
   RadioMulti = Named(
-      new QRadioButton(QStringLiteral("One Document per Chapter (multiple documents per book)"), this),
+      new ui::RadioButton(QStringLiteral("One Document per Chapter (multiple documents per book)"), this),
       "RadioMulti");
   RadioAllOne->setChecked(true);
 
-  CheckBoxDualColumns = Named(new QCheckBox(QStringLiteral("Two Columns per Page"), this), "CheckBoxDualColumns");
+  CheckBoxDualColumns = Named(new ui::CheckBox(QStringLiteral("Two Columns per Page"), this), "CheckBoxDualColumns");
   CheckBoxDualColumns->setChecked(true);
-  CheckBoxHeadFoot = Named(new QCheckBox(QStringLiteral("Add Headers and Footers"), this), "CheckBoxHeadFoot");
+  CheckBoxHeadFoot = Named(new ui::CheckBox(QStringLiteral("Add Headers and Footers"), this), "CheckBoxHeadFoot");
   CheckBoxHeadFoot->setChecked(true);
   CheckBoxHeadFootOddEven = Named(
-      new QCheckBox(QStringLiteral("Format Header/Footer for Double-Sided Printing"), this),
+      new ui::CheckBox(QStringLiteral("Format Header/Footer for Double-Sided Printing"), this),
       "CheckBoxHeadFootOddEven");
   CheckBoxWordCompatible = Named(
-      new QCheckBox(QStringLiteral("Write document in Microsoft-Word compatibility mode"), this),
+      new ui::CheckBox(QStringLiteral("Write document in Microsoft-Word compatibility mode"), this),
       "CheckBoxWordCompatible");
 
   GroupBox1 = Named(new QGroupBox(this), "GroupBox1");
-  buttonDotNative = Named(new QRadioButton(QStringLiteral("*.rtf"), GroupBox1), "buttonDotNative");
-  buttonDotDoc = Named(new QRadioButton(QStringLiteral("*.doc"), GroupBox1), "buttonDotDoc");
+  buttonDotNative = Named(new ui::RadioButton(QStringLiteral("*.rtf"), GroupBox1), "buttonDotNative");
+  buttonDotDoc = Named(new ui::RadioButton(QStringLiteral("*.doc"), GroupBox1), "buttonDotDoc");
   buttonDotNative->setChecked(true);
   auto* extensions = new QHBoxLayout(GroupBox1);
   extensions->addWidget(buttonDotNative);
@@ -100,13 +100,12 @@ TFormPublishBase::TFormPublishBase(TPublishWriter& writer, QWidget* parent)
   grid->addLayout(options, 1, 1);
   grid->addLayout(buttons, 2, 0, 1, 2);
 
-  // A check box's or radio button's handler runs on every change of its state,
-  // made by the user or by code.
-  connect(RadioAllOne, &QRadioButton::toggled, this, [this] { RadioAllOneClick(); });
-  connect(RadioMulti, &QRadioButton::toggled, this, [this] { RadioMultiClick(); });
-  connect(CheckBoxDualColumns, &QCheckBox::toggled, this, [this] { CheckBoxDualColumnsClick(); });
-  connect(CheckBoxHeadFoot, &QCheckBox::toggled, this, [this] { CheckBoxHeadFootClick(); });
-  connect(CheckBoxWordCompatible, &QCheckBox::toggled, this, [this] { CheckBoxWordCompatibleClick(); });
+  // The handlers run on every change of a box's state, made by the user or by code.
+  RadioAllOne->OnClick = [this] { RadioAllOneClick(); };
+  RadioMulti->OnClick = [this] { RadioMultiClick(); };
+  CheckBoxDualColumns->OnClick = [this] { CheckBoxDualColumnsClick(); };
+  CheckBoxHeadFoot->OnClick = [this] { CheckBoxHeadFootClick(); };
+  CheckBoxWordCompatible->OnClick = [this] { CheckBoxWordCompatibleClick(); };
   connect(ButtonCancel, &QPushButton::clicked, this, [this] { ButtonCancelClick(); });
   connect(ButtonOkay, &QPushButton::clicked, this, [this] { ButtonOkayClick(); });
 
@@ -146,7 +145,7 @@ void TFormPublishBase::ButtonCancelClick() {
 }
 
 void TFormPublishBase::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
+  ui::ModalForm::showEvent(event);
   FormActivate();
 }
 

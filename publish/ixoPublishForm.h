@@ -5,20 +5,23 @@
 // set the option flags of the publisher's writer; the publishers derive from
 // it and override the handlers they change.
 
-#include <QDialog>
+#include "ui/ModalForm.h"
 
-class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
+
+namespace ui {
+class CheckBox;
+class RadioButton;
+}  // namespace ui
 
 namespace publish {
 
 class TPublishWriter;
 
-class TFormPublishBase : public QDialog {
+class TFormPublishBase : public ui::ModalForm {
   Q_OBJECT
 
  public:
@@ -28,15 +31,15 @@ class TFormPublishBase : public QDialog {
   QLabel* LabelAppName;
   QLabel* Instruct;
   QLabel* Image1;
-  QRadioButton* RadioAllOne;
-  QRadioButton* RadioMulti;
-  QCheckBox* CheckBoxDualColumns;
-  QCheckBox* CheckBoxHeadFoot;
-  QCheckBox* CheckBoxHeadFootOddEven;
-  QCheckBox* CheckBoxWordCompatible;
+  ui::RadioButton* RadioAllOne;
+  ui::RadioButton* RadioMulti;
+  ui::CheckBox* CheckBoxDualColumns;
+  ui::CheckBox* CheckBoxHeadFoot;
+  ui::CheckBox* CheckBoxHeadFootOddEven;
+  ui::CheckBox* CheckBoxWordCompatible;
   QGroupBox* GroupBox1;
-  QRadioButton* buttonDotNative;
-  QRadioButton* buttonDotDoc;
+  ui::RadioButton* buttonDotNative;
+  ui::RadioButton* buttonDotDoc;
   QLineEdit* EditRegText;
   QPushButton* ButtonCancel;
   QPushButton* ButtonOkay;

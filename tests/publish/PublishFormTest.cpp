@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QCheckBox>
 #include <QLineEdit>
-#include <QRadioButton>
 
 #include "engine/ixoObject.h"
 #include "publish/ixoPublish.h"
+#include "ui/CheckBox.h"
+#include "ui/RadioButton.h"
 
 namespace {
 
@@ -34,17 +33,6 @@ class SilentWriter final : public publish::TPublishWriter {
 
 class PublishFormTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "publish_form_test";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) application_ = new QApplication(argc, argv);
-  }
-  static void TearDownTestSuite() {
-    delete application_;
-    application_ = nullptr;
-  }
-
   void SetUp() override {
     engine::Engine().DocumentDir = "/home/reader/Documents/Ixo Bible/";
     form = std::make_unique<publish::TFormPublishBase>(writer);
@@ -52,9 +40,6 @@ class PublishFormTest : public testing::Test {
 
   SilentWriter writer;
   std::unique_ptr<publish::TFormPublishBase> form;
-
- private:
-  static inline QApplication* application_ = nullptr;
 };
 
 TEST_F(PublishFormTest, OpensWithItsDefaultsAndTheDocumentFolder) {

@@ -14,6 +14,12 @@ SharedLibrary SharedLibrary::Load(const std::string& path) {
   return library;
 }
 
+SharedLibrary SharedLibrary::Program() {
+  SharedLibrary program;
+  program.handle_.reset(dlopen(nullptr, RTLD_NOW));
+  return program;
+}
+
 void* SharedLibrary::Symbol(const char* name) const {
   return handle_ ? dlsym(handle_.get(), name) : nullptr;
 }

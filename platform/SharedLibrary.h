@@ -13,6 +13,9 @@ class SharedLibrary {
   // Loads the library; an empty object (IsLoaded false) when it cannot be loaded.
   static SharedLibrary Load(const std::string& path);
 
+  // The running program's own image, for binding what the program exports.
+  static SharedLibrary Program();
+
   bool IsLoaded() const { return handle_ != nullptr; }
 
   // The address of an exported symbol, or null.

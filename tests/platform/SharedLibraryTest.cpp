@@ -21,5 +21,12 @@ TEST(SharedLibrary, MissingLibraryIsNotLoaded) {
   EXPECT_EQ(library.Symbol("IxoMapText"), nullptr);
 }
 
+TEST(SharedLibrary, ProgramImageBindsWhatTheProgramReaches) {
+  SharedLibrary program = SharedLibrary::Program();
+  ASSERT_TRUE(program.IsLoaded());
+  EXPECT_NE(program.Symbol("malloc"), nullptr);
+  EXPECT_EQ(program.Symbol("no_such_function_here"), nullptr);
+}
+
 }  // namespace
 }  // namespace platform

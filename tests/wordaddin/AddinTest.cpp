@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QPointer>
+#include <QTimer>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FakeHost.h"
+#include "QtTesting.h"
+#include "platform/Dialogs.h"
+#include "wordaddin/Addin.h"
+#include "wordaddin/IxoAbout.h"
+
+namespace wordaddin {
+namespace {
+
+using testing::FakeHost;
+using testing::ModalWatcher;
+
+// What the fake text side was asked to do, kept beyond its own life.
+struct TextLog {
+  std::vector<std::string> calls;
+  QPointer<QDialog> insertForm;
+  QPointer<QDialog> searchForm;
+  QPointer<TFormAbout> aboutForm;
+  QWidget* insertParent = nullptr;
+};
+
+class FakeText : public AddinText {
+ public:
+  FakeText(TextLog& log, bool loads, bool hasSearchForm) : log_(log), loads_(loads), hasSearchForm_(hasSearchForm) {}
+  ~FakeText() override { log_.calls.push_back("freed"); }
+
+  bool Load() override {
+    log_.calls.push_back("load");
+    loaded_ = loads_;
+    return loaded_;
+  }
+  void Unload() override { log_.calls.push_back("unload"); }
+  bool Loaded() const override { return loaded_; }
+
+  std::unique_ptr<QDialog> CreateInsertForm(QWidget* parent, TFormAbout& aboutForm) override {
+    auto form = std::make_unique<QDialog>(parent);
+    form->setObjectName("InsertForm");
+    form->resize(298, 90);
+    log_.insertForm = form.get();
+    log_.aboutForm = &aboutForm;
+    log_.insertParent = parent;
+    return form;
+  }
+  std::unique_ptr<QDialog> CreateSearchForm(QDialog&, TFormAbout&) override {
+    if (!hasSearchForm_) return nullptr;
+    auto form = std::make_unique<QDialog>();
+    form->setObjectName("SearchForm");
+    log_.searchForm = form.get();
+    return form;
+  }
+  void LoadCurrentStudy(QDialog&) override { log_.calls.push_back("study"); }
+
+ private:
+  TextLog& log_;
+  bool loads_;
+  bool hasSearchForm_;
+  bool loaded_ = false;
+};
+
+const std::vector<std::string> kFormClosed = {"-32529", "-32495"};
+
+class AddinCommands : public ::testing::Test {
+ protected:
+  FakeHost host;
+  std::shared_ptr<platform::RecordingDialogService> boxes = std::make_shared<platform::RecordingDialogService>();
+  platform::ScopedDialogService guard{boxes};
+  TextLog text;
+
+  Addin Make(bool hasText, bool loads = true, bool hasSearchForm = true) {
+    return Addin([this, hasText, loads, hasSearchForm]() -> std::unique_ptr<AddinText> {
+      if (!hasText) return nullptr;
+      return std::make_unique<FakeText>(text, loads, hasSearchForm);
+    });
+  }
+
+  // The host commands sent since the last call, as "number value".
+  std::vector<std::string> TakeCommands() {
+    std::vector<std::string> sent;
+    for (const auto& command : host.sent) {
+      std::string line = std::to_string(command.id);
+      if (command.args.size() == 1 && !command.args[0].text) line += " " + std::to_string(command.args[0].value);
+      sent.push_back(line);
+    }
+    host.sent.clear();
+    return sent;
+  }
+};
+
+TEST_F(AddinCommands, AutoOpenShowsTheSplashThenLoadsAndRegisters) {
+  Addin addin = Make(true);
+  int interval = 0;
+  ModalWatcher splash([&interval](QWidget& window) {
+    interval = static_cast<TFormAbout&>(window).SplashTimer->interval();
+  });
+  addin.AutoOpen(7);
+  EXPECT_EQ(splash.Count(), 1);
+  EXPECT_EQ(interval, 2500);
+  const std::vector<std::string> sent = TakeCommands();
+  ASSERT_EQ(sent.size(), 3u + 10u);
+  EXPECT_EQ(std::vector<std::string>(sent.begin(), sent.begin() + 4),
+            (std::vector<std::string>{"-32529 1", "-32529 0", "-32495 1", "615"}));
+  EXPECT_EQ(text.calls, std::vector<std::string>{"load"});
+
+  addin.AutoRemove();
+  EXPECT_EQ(text.calls, (std::vector<std::string>{"load", "unload", "freed"}));
+}
+
+TEST_F(AddinCommands, AboutBoxShowsForNineSeconds) {
+  Addin addin = Make(false);
+  int interval = 0;
+  ModalWatcher about([&interval](QWidget& window) {
+    interval = static_cast<TFormAbout&>(window).SplashTimer->interval();
+  });
+  addin.AboutBox();
+  EXPECT_EQ(interval, 9000);
+  EXPECT_EQ(TakeCommands(), (std::vector<std::string>{"-32529 1", "-32529 0", "-32495 1"}));
+}
+
+TEST_F(AddinCommands, WithoutTextEachCommandShowsOneErrorBox) {
+  const struct {
+    const char* name;
+    bool hasText;
+  } cases[] = {{"no engine", false}, {"engine not loaded", true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Addin addin = Make(c.hasText, /*loads=*/false);
+    ModalWatcher splash;
+    addin.AutoOpen(7);
+    host.sent.clear();
+    boxes->Clear();
+    addin.Insert();
+    addin.Search();
+    EXPECT_TRUE(host.sent.empty());
+    ASSERT_EQ(boxes->Shown().size(), 2u);
+    for (const auto& box : boxes->Shown()) {
+      EXPECT_EQ(box.text, "Could not initialize bible text.  Please re-install the program.");
+      EXPECT_EQ(box.type, platform::DialogType::Error);
+    }
+    EXPECT_EQ(splash.Count(), 1);  // only the splash came up
+  }
+}
+
+TEST_F(AddinCommands, InsertShowsItsDialogOverTheHostAndFreesItsForms) {
+  Addin addin = Make(true);
+  {
+    ModalWatcher splash;
+    addin.AutoOpen(7);
+  }
+  host.sent.clear();
+  QWidget hostWindow;
+  hostWindow.setObjectName("OpusApp");
+  hostWindow.setGeometry(0, 0, 800, 600);
+  std::vector<std::string> shown;
+  QPoint placedAt;
+  ModalWatcher dialog([&](QWidget& window) {
+    shown.push_back(window.objectName().toStdString());
+    placedAt = window.pos();
+    EXPECT_FALSE(text.aboutForm->isVisible());  // the dialog's About button would show it
+    EXPECT_EQ(TakeCommands(), std::vector<std::string>{"-32529 1"});
+  });
+  addin.Insert();
+  EXPECT_EQ(shown, std::vector<std::string>{"InsertForm"});
+  EXPECT_EQ(placedAt, QPoint(25, 25));
+  EXPECT_EQ(text.insertParent, &hostWindow);
+  EXPECT_EQ(TakeCommands(), (std::vector<std::string>{"-32529 0", "-32495 1"}));
+  EXPECT_TRUE(text.insertForm.isNull());
+  EXPECT_TRUE(text.aboutForm.isNull());
+}
+
+TEST_F(AddinCommands, SearchLoadsTheStudyAndShowsItsForm) {
+  Addin addin = Make(true);
+  {
+    ModalWatcher splash;
+    addin.AutoOpen(7);
+  }
+  host.sent.clear();
+  text.calls.clear();
+  std::vector<std::string> shown;
+  ModalWatcher form([&](QWidget& window) {
+    shown.push_back(window.objectName().toStdString());
+    EXPECT_EQ(text.calls, std::vector<std::string>{"study"});
+  });
+  addin.Search();
+  EXPECT_EQ(shown, std::vector<std::string>{"SearchForm"});
+  EXPECT_EQ(TakeCommands(), (std::vector<std::string>{"-32529 1", "-32529 0", "-32495 1"}));
+  EXPECT_TRUE(text.searchForm.isNull());
+  EXPECT_TRUE(text.insertForm.isNull());
+}
+
+TEST_F(AddinCommands, SearchWithoutASearchFormDoesNothing) {
+  Addin addin = Make(true, true, /*hasSearchForm=*/false);
+  {
+    ModalWatcher splash;
+    addin.AutoOpen(7);
+  }
+  host.sent.clear();
+  ModalWatcher form;
+  addin.Search();
+  EXPECT_EQ(form.Count(), 0);
+  EXPECT_TRUE(host.sent.empty());
+  EXPECT_TRUE(boxes->Shown().empty());
+}
+
+}  // namespace
+}  // namespace wordaddin

@@ -1,0 +1,35 @@
+#pragma once
+// What the add-in's commands need of its text side: the engine over the add-in's
+// own data and engine library, and the forms that read the text through it.
+
+#include <memory>
+
+class QDialog;
+class QWidget;
+
+namespace wordaddin {
+
+class TFormAbout;
+
+class AddinText {
+ public:
+  virtual ~AddinText() = default;
+
+  // Reads the settings, loads the engine library and the data; true when loaded.
+  virtual bool Load() = 0;
+  virtual void Unload() = 0;
+  virtual bool Loaded() const = 0;
+
+  // The insert dialog, over parent; its About button shows aboutForm.
+  virtual std::unique_ptr<QDialog> CreateInsertForm(QWidget* parent, TFormAbout& aboutForm) = 0;
+  // The search form, which inserts through insertForm; null when the add-in has none.
+  virtual std::unique_ptr<QDialog> CreateSearchForm(QDialog& insertForm, TFormAbout& aboutForm) = 0;
+  // Loads the current study into the search form before it is shown.
+  virtual void LoadCurrentStudy(QDialog& searchForm) = 0;
+};
+
+// The add-in's text side; null while the add-in is built without one, and then
+// the commands that read the text report that it could not be loaded.
+std::unique_ptr<AddinText> CreateAddinText();
+
+}  // namespace wordaddin

@@ -1,0 +1,67 @@
+// The add-in library's exports: the host calls wdAutoOpen when it loads the
+// add-in, wdAutoRemove when it unloads it, and the three commands from the
+// add-in's menu items. No exception leaves an export into the host.
+
+#include <QApplication>
+#include <cstdint>
+#include <exception>
+#include <memory>
+
+#include "Addin.h"
+#include "AddinText.h"
+#include "QtDialogService.h"
+#include "platform/Dialogs.h"
+
+namespace {
+
+wordaddin::Addin& TheAddin() {
+  static wordaddin::Addin addin(wordaddin::CreateAddinText);
+  return addin;
+}
+
+// Library start: the add-in's boxes are shown in the host's application.
+[[maybe_unused]] const bool libraryStarted = [] {
+  if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    platform::SetDialogService(std::make_shared<wordaddin::QtDialogService>());
+  }
+  return true;
+}();
+
+template <typename Work>
+void Guarded(Work work) noexcept {
+  try {
+    work();
+  } catch (const std::exception& error) {
+    try {
+      platform::MessageDlg(error.what(), platform::DialogType::Error);
+    } catch (...) {
+    }
+  } catch (...) {
+  }
+}
+
+}  // namespace
+
+#define IXO_EXPORT extern "C" __attribute__((visibility("default")))
+
+IXO_EXPORT std::int32_t wdAutoOpen(std::int32_t docRef) {
+  Guarded([docRef] { TheAddin().AutoOpen(docRef); });
+  return 1;
+}
+
+IXO_EXPORT std::int32_t wdAutoRemove() {
+  Guarded([] { TheAddin().AutoRemove(); });
+  return 1;
+}
+
+IXO_EXPORT void ixoInsert() {
+  Guarded([] { TheAddin().Insert(); });
+}
+
+IXO_EXPORT void ixoSearch() {
+  Guarded([] { TheAddin().Search(); });
+}
+
+IXO_EXPORT void ixoAboutBox() {
+  Guarded([] { TheAddin().AboutBox(); });
+}

@@ -1,0 +1,87 @@
+#include "HostWindow.h"
+
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTextEdit>
+
+#include "DocumentView.h"
+#include "HostSession.h"
+#include "wordaddin/WordAPI.h"
+#include "wordaddin/WordWindow.h"
+
+namespace wordhost {
+
+HostWindow::HostWindow(HostSession& session) : session_(session), view_(new QTextEdit(this)) {
+  // The add-in finds the host's main window by this name.
+  setObjectName(wordaddin::kHostMainWindowName);
+  setWindowTitle("Document1 - wordhost");
+  view_->setObjectName("Document");
+  view_->setReadOnly(true);
+  QFont font("Serif");
+  font.setPointSize(12);
+  view_->document()->setDefaultFont(font);
+  setCentralWidget(view_);
+  resize(800, 600);
+  RebuildMenus();
+  RefreshDocument();
+  session_.Commands().SetChangeHandler([this](std::int32_t commandId) { CommandDone(commandId); });
+}
+
+HostWindow::~HostWindow() { session_.Commands().SetChangeHandler(nullptr); }
+
+void HostWindow::CommandDone(std::int32_t commandId) {
+  switch (commandId) {
+    case wordaddin::command::AddMenu:
+    case wordaddin::command::AddMenuItem: RebuildMenus(); break;
+    case wordaddin::command::FormMode: menuBar()->setEnabled(!session_.Commands().FormMode()); break;
+    default: RefreshDocument();
+  }
+}
+
+void HostWindow::RefreshDocument() {
+  if (session_.Commands().ScreenRefresh()) RenderDocument(session_.Document(), *view_->document());
+}
+
+void HostWindow::RebuildMenus() {
+  menuBar()->clear();
+  for (const Menu& menu : session_.Menus().Menus()) {
+    QMenu* shown = menuBar()->addMenu(QString::fromStdString(menu.name));
+    shown->setObjectName(QString::fromStdString(menu.name));
+    for (const MenuItem& item : menu.items) {
+      const std::string command = item.command;
+      shown->addAction(QString::fromStdString(item.text), this, [this, command] { RunMenuCommand(command); });
+    }
+  }
+}
+
+void HostWindow::OpenMenu(std::string_view name) {
+  for (QAction* action : menuBar()->actions()) {
+    if (action->menu() && action->menu()->objectName().compare(QString::fromUtf8(name.data(), qsizetype(name.size())),
+                                                                Qt::CaseInsensitive) == 0) {
+      menuBar()->setActiveAction(action);
+      return;
+    }
+  }
+}
+
+void HostWindow::RunMenuCommand(const std::string& command) {
+  if (command == kFileSaveAs) {
+    SaveAs();
+  } else if (command == kFileExit) {
+    close();
+  } else if (!session_.RunCommand(command)) {
+    QMessageBox::warning(this, windowTitle(), QString("There is no command %1.").arg(QString::fromStdString(command)));
+  }
+  RefreshDocument();
+}
+
+void HostWindow::SaveAs() {
+  const QString path = QFileDialog::getSaveFileName(this, "Save As", "Document1.rtf", "Rich Text Format (*.rtf)");
+  if (path.isEmpty()) return;
+  if (!session_.SaveRtf(path.toStdString())) {
+    QMessageBox::warning(this, "Save As", QString("Could not write %1.").arg(path));
+  }
+}
+
+}  // namespace wordhost

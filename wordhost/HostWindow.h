@@ -1,0 +1,39 @@
+#pragma once
+// The host's window: the document in a read-only rich text view, and a menu
+// bar of the host's menus whose items run their commands.
+
+#include <QMainWindow>
+#include <cstdint>
+#include <string_view>
+
+class QTextEdit;
+
+namespace wordhost {
+
+class HostSession;
+
+class HostWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit HostWindow(HostSession& session);
+  ~HostWindow() override;
+
+  // Follows a command the host carried out: the menus, the menu bar's state or the document.
+  void CommandDone(std::int32_t commandId);
+  // Shows the document again, unless the add-in has stopped screen refresh.
+  void RefreshDocument();
+  // Builds the menu bar again from the host's menus.
+  void RebuildMenus();
+  // Pops up the menu of that name, as a click on its title would.
+  void OpenMenu(std::string_view name);
+
+ private:
+  void RunMenuCommand(const std::string& command);
+  void SaveAs();
+
+  HostSession& session_;
+  QTextEdit* view_;
+};
+
+}  // namespace wordhost

@@ -1,7 +1,6 @@
 #include "Addin.h"
 
 #include <QCoreApplication>
-#include <QDialog>
 
 #include "AddinMenu.h"
 #include "IxoAbout.h"
@@ -9,6 +8,7 @@
 #include "WordWindow.h"
 #include "Wrdbasic.h"
 #include "platform/Dialogs.h"
+#include "ui/ModalForm.h"
 
 namespace wordaddin {
 namespace {
@@ -57,7 +57,7 @@ void Addin::Insert() {
   if (!TextReady()) return;
   QWidget* wnd = FindWordWindow();
   const std::unique_ptr<TFormAbout> aboutForm = NewStayOnTopAboutForm();
-  const std::unique_ptr<QDialog> insertForm = engine_->CreateInsertForm(wnd, *aboutForm);
+  const std::unique_ptr<ui::ModalForm> insertForm = engine_->CreateInsertForm(wnd, *aboutForm);
   if (!insertForm) return;
   PlaceFormOverWindow(wnd, *aboutForm, false, kCentred, kCentred);  // the dialog's About button shows it
   RunWordCommand(command::FormMode, 1);
@@ -68,8 +68,8 @@ void Addin::Insert() {
 void Addin::Search() {
   if (!TextReady()) return;
   const std::unique_ptr<TFormAbout> aboutForm = NewStayOnTopAboutForm();
-  const std::unique_ptr<QDialog> insertForm = engine_->CreateInsertForm(nullptr, *aboutForm);
-  const std::unique_ptr<QDialog> searchForm =
+  const std::unique_ptr<ui::ModalForm> insertForm = engine_->CreateInsertForm(nullptr, *aboutForm);
+  const std::unique_ptr<ui::ModalForm> searchForm =
       insertForm ? engine_->CreateSearchForm(*insertForm, *aboutForm) : nullptr;
   if (!searchForm) return;
   RunWordCommand(command::FormMode, 1);

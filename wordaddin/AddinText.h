@@ -4,8 +4,11 @@
 
 #include <memory>
 
-class QDialog;
 class QWidget;
+
+namespace ui {
+class ModalForm;
+}
 
 namespace wordaddin {
 
@@ -21,11 +24,11 @@ class AddinText {
   virtual bool Loaded() const = 0;
 
   // The insert dialog, over parent; its About button shows aboutForm.
-  virtual std::unique_ptr<QDialog> CreateInsertForm(QWidget* parent, TFormAbout& aboutForm) = 0;
+  virtual std::unique_ptr<ui::ModalForm> CreateInsertForm(QWidget* parent, TFormAbout& aboutForm) = 0;
   // The search form, which inserts through insertForm; null when the add-in has none.
-  virtual std::unique_ptr<QDialog> CreateSearchForm(QDialog& insertForm, TFormAbout& aboutForm) = 0;
+  virtual std::unique_ptr<ui::ModalForm> CreateSearchForm(ui::ModalForm& insertForm, TFormAbout& aboutForm) = 0;
   // Loads the current study into the search form before it is shown.
-  virtual void LoadCurrentStudy(QDialog& searchForm) = 0;
+  virtual void LoadCurrentStudy(ui::ModalForm& searchForm) = 0;
 };
 
 // The add-in's text side; null while the add-in is built without one, and then

@@ -15,10 +15,11 @@ constexpr int kDesignedSplashInterval = 7000;
 }  // namespace
 
 TFormAbout::TFormAbout(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+    : ui::ModalForm(parent),
       Image1(new QLabel(this)),
       SplashTimer(new QTimer(this)) {
   setObjectName("FormAbout");
+  setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
   setFixedSize(537, 281);
   QPalette colours = palette();
   colours.setColor(QPalette::Window, kSplashKeyColor);
@@ -53,7 +54,7 @@ void TFormAbout::SetSplashInterval(int ms) { SplashTimer->setInterval(ms); }
 void TFormAbout::RestoreSplashInterval() { SplashTimer->setInterval(designedInterval_); }
 
 void TFormAbout::showEvent(QShowEvent* event) {
-  QDialog::showEvent(event);
+  ui::ModalForm::showEvent(event);
   FormShow();
 }
 

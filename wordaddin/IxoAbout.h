@@ -2,14 +2,14 @@
 // The add-in's splash and about form: a borderless picture that closes itself
 // after a set time, or at a click.
 
-#include <QDialog>
+#include "ui/ModalForm.h"
 
 class QLabel;
 class QTimer;
 
 namespace wordaddin {
 
-class TFormAbout : public QDialog {
+class TFormAbout : public ui::ModalForm {
   Q_OBJECT
 
  public:

@@ -1,34 +1,54 @@
 #include "QuickTree.h"
 
 #include <QHelpEvent>
+#include <QStandardItemModel>
 #include <QStyle>
 #include <QToolTip>
 #include <algorithm>
+#include <numeric>
+#include <vector>
 
 namespace wordaddin {
 namespace {
 
-// Sorts the children of node by compare, then those of each child, and so on down.
-void SortBelow(QTreeWidgetItem& node, const TTreeCompare& compare, std::intptr_t data) {
-  if (node.childCount() == 0) return;
-  QList<QTreeWidgetItem*> children = node.takeChildren();
-  std::stable_sort(children.begin(), children.end(), [&](QTreeWidgetItem* a, QTreeWidgetItem* b) {
-    return compare(*a, *b, data) < 0;
-  });
-  node.addChildren(children);
-  for (QTreeWidgetItem* child : children) SortBelow(*child, compare, data);
+// Each node's place among its sorted siblings, which the model then sorts by:
+// a sort of the model moves nodes without removing them, so the selection stays.
+constexpr int kSortRankRole = Qt::UserRole + 41;
+
+std::vector<ui::TreeNode*> ChildrenOf(const QStandardItem& item) {
+  std::vector<ui::TreeNode*> children;
+  for (int row = 0; row < item.rowCount(); ++row) {
+    if (ui::TreeNode* child = ui::TreeNode::From(item.child(row))) children.push_back(child);
+  }
+  return children;
+}
+
+// Gives the children of item, and theirs on down, their ranks by compare.
+void RankBelow(const QStandardItem& item, const TTreeCompare& compare, std::intptr_t data) {
+  const std::vector<ui::TreeNode*> children = ChildrenOf(item);
+  std::vector<std::size_t> order(children.size());
+  std::iota(order.begin(), order.end(), 0);
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return compare(*children[a], *children[b], data) < 0; });
+  for (std::size_t rank = 0; rank < order.size(); ++rank) {
+    children[order[rank]]->setData(static_cast<int>(rank), kSortRankRole);
+  }
+  for (const ui::TreeNode* child : children) RankBelow(*child, compare, data);
+}
+
+// Puts the children of item, and theirs on down, in the order of their ranks.
+void SortBelow(QStandardItem& item) {
+  item.sortChildren(0);
+  for (ui::TreeNode* child : ChildrenOf(item)) SortBelow(*child);
 }
 
 }  // namespace
 
-int QuickTreeDefaultCompare(const QTreeWidgetItem& node1, const QTreeWidgetItem& node2, std::intptr_t) {
-  return QString::localeAwareCompare(node1.text(0), node2.text(0));
+int QuickTreeDefaultCompare(const ui::TreeNode& node1, const ui::TreeNode& node2, std::intptr_t) {
+  return QString::localeAwareCompare(node1.Text(), node2.Text());
 }
 
-TQuickTree::TQuickTree(QWidget* owner) : QTreeWidget(owner) {
-  setHeaderHidden(true);
-  setColumnCount(1);
-}
+TQuickTree::TQuickTree(QWidget* owner) : ui::TreeView(owner) {}
 
 void TQuickTree::SetSortType(TSortType value) {
   if (value == sortType_) return;
@@ -39,44 +59,40 @@ void TQuickTree::SetSortType(TSortType value) {
 }
 
 void TQuickTree::Clear() {
-  setUpdatesEnabled(false);
-  clear();
-  setUpdatesEnabled(true);
+  const UpdateGuard hold(*this);
+  ui::TreeView::Clear();
 }
 
 void TQuickTree::Resort() { CustomSort(nullptr, 0); }
 
 bool TQuickTree::CustomSort(const TTreeCompare& sortProc, std::intptr_t data) {
   // A Qt tree always holds its nodes, so there is never a missing window to refuse the sort.
-  const TTreeCompare compare = sortProc ? sortProc : TTreeCompare(QuickTreeDefaultCompare);
-  // Taking the nodes out to sort them loses the selection; it is put back after.
-  QTreeWidgetItem* current = currentItem();
-  const QList<QTreeWidgetItem*> selected = selectedItems();
-  SortBelow(*invisibleRootItem(), compare, data);
-  if (current) setCurrentItem(current);
-  for (QTreeWidgetItem* node : selected) node->setSelected(true);
+  auto* nodes = qobject_cast<QStandardItemModel*>(model());
+  if (!nodes) return false;
+  nodes->setSortRole(kSortRankRole);
+  RankBelow(*nodes->invisibleRootItem(), sortProc ? sortProc : TTreeCompare(QuickTreeDefaultCompare), data);
+  SortBelow(*nodes->invisibleRootItem());
   return true;
 }
 
 bool TQuickTree::viewportEvent(QEvent* event) {
-  if (event->type() != QEvent::ToolTip) return QTreeWidget::viewportEvent(event);
+  if (event->type() != QEvent::ToolTip) return ui::TreeView::viewportEvent(event);
   if (!showToolTip_) {
     QToolTip::hideText();
     return true;
   }
   const auto* help = static_cast<QHelpEvent*>(event);
-  const QModelIndex index = indexAt(help->pos());
-  const QTreeWidgetItem* node = itemFromIndex(index);
-  if (!node) return QTreeWidget::viewportEvent(event);
-  const QRect shown = visualRect(index).intersected(viewport()->rect());
+  const ui::TreeNode* node = NodeAt(help->pos());
+  if (!node) return ui::TreeView::viewportEvent(event);
+  const QRect shown = visualRect(node->index()).intersected(viewport()->rect());
   const int margin = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this);
-  int needed = fontMetrics().horizontalAdvance(node->text(0)) + margin;
-  if (!node->icon(0).isNull()) needed += iconSize().width() + margin;
+  int needed = fontMetrics().horizontalAdvance(node->Text()) + margin;
+  if (!node->data(Qt::DecorationRole).isNull()) needed += iconSize().width() + margin;
   if (needed > shown.width()) {
-    QToolTip::showText(help->globalPos(), node->text(0), viewport(), shown);
+    QToolTip::showText(help->globalPos(), node->Text(), viewport(), shown);
     return true;
   }
-  return QTreeWidget::viewportEvent(event);
+  return ui::TreeView::viewportEvent(event);
 }
 
 }  // namespace wordaddin

@@ -2,20 +2,20 @@
 // The tree view of the add-in's search results: a switch for tool tips and a
 // sort that reaches every level.
 
-#include <QTreeWidget>
 #include <cstdint>
 #include <functional>
+
+#include "ui/TreeView.h"
 
 namespace wordaddin {
 
 // Compares two nodes: below 0 when the first comes first.
-using TTreeCompare = std::function<int(const QTreeWidgetItem& node1, const QTreeWidgetItem& node2,
-                                       std::intptr_t data)>;
+using TTreeCompare = std::function<int(const ui::TreeNode& node1, const ui::TreeNode& node2, std::intptr_t data)>;
 
 // The nodes' texts in the user's locale order, case-sensitive; data is not used.
-int QuickTreeDefaultCompare(const QTreeWidgetItem& node1, const QTreeWidgetItem& node2, std::intptr_t data);
+int QuickTreeDefaultCompare(const ui::TreeNode& node1, const ui::TreeNode& node2, std::intptr_t data);
 
-class TQuickTree : public QTreeWidget {
+class TQuickTree : public ui::TreeView {
   Q_OBJECT
 
  public:
@@ -39,6 +39,7 @@ class TQuickTree : public QTreeWidget {
   void Resort();
   // Sorts the top level, then the children of every node, with sortProc (the
   // default compare when empty). Returns whether the top level was sorted.
+  // The nodes keep their selection, and no change handler runs.
   bool CustomSort(const TTreeCompare& sortProc, std::intptr_t data);
 
  protected:

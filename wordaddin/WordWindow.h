@@ -5,8 +5,11 @@
 #include <QRect>
 #include <QSize>
 
-class QDialog;
 class QWidget;
+
+namespace ui {
+class ModalForm;
+}
 
 namespace wordaddin {
 
@@ -25,6 +28,6 @@ QPoint PlacedPosition(const QRect& window, const QSize& form, int x, int y);
 
 // Moves the form over wnd (the whole screen when wnd is null) and, when
 // showModal, shows it modally and returns when it closes.
-void PlaceFormOverWindow(QWidget* wnd, QDialog& form, bool showModal, int x, int y);
+void PlaceFormOverWindow(QWidget* wnd, ui::ModalForm& form, bool showModal, int x, int y);
 
 }  // namespace wordaddin

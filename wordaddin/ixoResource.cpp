@@ -9,8 +9,8 @@
 
 #include "Addin.h"
 #include "AddinText.h"
-#include "QtDialogService.h"
 #include "platform/Dialogs.h"
+#include "ui/QtDialogService.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ wordaddin::Addin& TheAddin() {
 // Library start: the add-in's boxes are shown in the host's application.
 [[maybe_unused]] const bool libraryStarted = [] {
   if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
-    platform::SetDialogService(std::make_shared<wordaddin::QtDialogService>());
+    platform::SetDialogService(std::make_shared<ui::QtDialogService>());
   }
   return true;
 }();

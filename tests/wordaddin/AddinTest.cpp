@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QDialog>
+#include "ui/ModalForm.h"
 #include <QPointer>
 #include <QTimer>
 #include <memory>
@@ -22,8 +22,8 @@ using testing::ModalWatcher;
 // What the fake text side was asked to do, kept beyond its own life.
 struct TextLog {
   std::vector<std::string> calls;
-  QPointer<QDialog> insertForm;
-  QPointer<QDialog> searchForm;
+  QPointer<ui::ModalForm> insertForm;
+  QPointer<ui::ModalForm> searchForm;
   QPointer<TFormAbout> aboutForm;
   QWidget* insertParent = nullptr;
 };
@@ -41,8 +41,8 @@ class FakeText : public AddinText {
   void Unload() override { log_.calls.push_back("unload"); }
   bool Loaded() const override { return loaded_; }
 
-  std::unique_ptr<QDialog> CreateInsertForm(QWidget* parent, TFormAbout& aboutForm) override {
-    auto form = std::make_unique<QDialog>(parent);
+  std::unique_ptr<ui::ModalForm> CreateInsertForm(QWidget* parent, TFormAbout& aboutForm) override {
+    auto form = std::make_unique<ui::ModalForm>(parent);
     form->setObjectName("InsertForm");
     form->resize(298, 90);
     log_.insertForm = form.get();
@@ -50,14 +50,14 @@ class FakeText : public AddinText {
     log_.insertParent = parent;
     return form;
   }
-  std::unique_ptr<QDialog> CreateSearchForm(QDialog&, TFormAbout&) override {
+  std::unique_ptr<ui::ModalForm> CreateSearchForm(ui::ModalForm&, TFormAbout&) override {
     if (!hasSearchForm_) return nullptr;
-    auto form = std::make_unique<QDialog>();
+    auto form = std::make_unique<ui::ModalForm>();
     form->setObjectName("SearchForm");
     log_.searchForm = form.get();
     return form;
   }
-  void LoadCurrentStudy(QDialog&) override { log_.calls.push_back("study"); }
+  void LoadCurrentStudy(ui::ModalForm&) override { log_.calls.push_back("study"); }
 
  private:
   TextLog& log_;

@@ -10,27 +10,21 @@
 namespace wordaddin {
 namespace {
 
-QTreeWidgetItem* Node(QTreeWidgetItem* parent, const char* text) {
-  auto* node = new QTreeWidgetItem(parent);
-  node->setText(0, text);
-  return node;
-}
-
 // Three levels, unsorted at each: "b" (with "y" (with "2", "1"), "x"), "c", "a".
 void Fill(TQuickTree& tree) {
-  auto* b = new QTreeWidgetItem(&tree, QStringList("b"));
-  new QTreeWidgetItem(&tree, QStringList("c"));
-  new QTreeWidgetItem(&tree, QStringList("a"));
-  auto* y = Node(b, "y");
-  Node(b, "x");
-  Node(y, "2");
-  Node(y, "1");
+  ui::TreeNode* b = tree.Add(nullptr, "b");
+  tree.Add(nullptr, "c");
+  tree.Add(nullptr, "a");
+  ui::TreeNode* y = tree.Add(b, "y");
+  tree.Add(b, "x");
+  tree.Add(y, "2");
+  tree.Add(y, "1");
 }
 
-// The captions depth first.
+// The captions in tree order.
 QString Walk(const TQuickTree& tree) {
   QStringList captions;
-  for (QTreeWidgetItemIterator it(const_cast<TQuickTree*>(&tree)); *it; ++it) captions << (*it)->text(0);
+  for (const ui::TreeNode* node = tree.FirstNode(); node; node = node->GetNext()) captions << node->Text();
   return captions.join(' ');
 }
 
@@ -46,9 +40,9 @@ TEST(QuickTree, SortByAGivenCompareWithItsData) {
   Fill(tree);
   std::intptr_t seen = 0;
   tree.CustomSort(
-      [&seen](const QTreeWidgetItem& a, const QTreeWidgetItem& b, std::intptr_t data) {
+      [&seen](const ui::TreeNode& a, const ui::TreeNode& b, std::intptr_t data) {
         seen = data;
-        return QString::compare(b.text(0), a.text(0));  // backwards
+        return QString::compare(b.Text(), a.Text());  // backwards
       },
       77);
   EXPECT_EQ(seen, 77);
@@ -71,35 +65,39 @@ TEST(QuickTree, SortTypeResortsOnlyWhenItSortsSomething) {
 TEST(QuickTree, SortByDataWithACompareHandlerResorts) {
   TQuickTree tree;
   Fill(tree);
-  tree.SetOnCompare([](const QTreeWidgetItem&, const QTreeWidgetItem&, std::intptr_t) { return 0; });
+  tree.SetOnCompare([](const ui::TreeNode&, const ui::TreeNode&, std::intptr_t) { return 0; });
   tree.SetSortType(TQuickTree::TSortType::Data);
   EXPECT_EQ(Walk(tree), "a b x y 1 2 c");
 }
 
-TEST(QuickTree, SortKeepsTheSelection) {
+TEST(QuickTree, SortKeepsTheSelectionAndRunsNoChangeHandler) {
   TQuickTree tree;
   Fill(tree);
-  QTreeWidgetItem* c = tree.topLevelItem(1);
-  tree.setCurrentItem(c);
+  ui::TreeNode* x = tree.FirstNode()->Child(1);
+  ASSERT_TRUE(tree.Select(x));
+  int changes = 0;
+  tree.OnChange = [&changes](ui::TreeNode*) { ++changes; };
   tree.Resort();
-  EXPECT_EQ(tree.currentItem(), c);
-  EXPECT_TRUE(c->isSelected());
+  EXPECT_EQ(tree.Selected(), x);
+  EXPECT_EQ(x->Index(), 0);
+  EXPECT_EQ(changes, 0);
 }
 
 TEST(QuickTree, ClearRemovesEveryNode) {
   TQuickTree tree;
   Fill(tree);
   tree.Clear();
-  EXPECT_EQ(tree.topLevelItemCount(), 0);
+  EXPECT_TRUE(tree.IsEmpty());
+  EXPECT_TRUE(tree.updatesEnabled());
 }
 
 TEST(QuickTree, ToolTipOfANodeThatDoesNotFitOnlyWhenSwitchedOn) {
   TQuickTree tree;
   tree.resize(80, 200);
-  auto* node = new QTreeWidgetItem(&tree, QStringList("Chapter 119, a caption far too long to fit"));
+  ui::TreeNode* node = tree.Add(nullptr, "Chapter 119, a caption far too long to fit");
   tree.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&tree));
-  const QPoint at = tree.visualItemRect(node).center();
+  const QPoint at = tree.visualRect(node->index()).center();
   auto hover = [&] {
     QHelpEvent event(QEvent::ToolTip, at, tree.viewport()->mapToGlobal(at));
     QApplication::sendEvent(tree.viewport(), &event);
@@ -110,7 +108,7 @@ TEST(QuickTree, ToolTipOfANodeThatDoesNotFitOnlyWhenSwitchedOn) {
   tree.SetShowToolTip(true);
   hover();
   EXPECT_TRUE(QToolTip::isVisible());
-  EXPECT_EQ(QToolTip::text(), node->text(0));
+  EXPECT_EQ(QToolTip::text(), node->Text());
   QToolTip::hideText();
 }
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QDialog>
+#include "ui/ModalForm.h"
 #include <QWidget>
 #include <QtTest/QTest>
 
@@ -31,7 +31,7 @@ TEST(PlaceForm, CentresOrOffsetsWithinTheWindow) {
 TEST(PlaceForm, ModalFormIsShownWhereItWasPlaced) {
   QWidget host;
   host.setGeometry(100, 50, 800, 600);
-  QDialog form;
+  ui::ModalForm form;
   form.resize(400, 300);
   QPoint shownAt;
   testing::ModalWatcher watcher([&shownAt](QWidget& window) { shownAt = window.pos(); });

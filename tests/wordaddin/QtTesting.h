@@ -1,6 +1,6 @@
 #pragma once
-// Qt for the add-in's form tests: one application for the test program, and a
-// watcher that handles each modal window once its own event loop runs.
+// For the add-in's form tests: a watcher that handles each modal window once
+// its own event loop runs.
 
 #include <QObject>
 #include <functional>

@@ -1,0 +1,156 @@
+// The host's window and its dialog answers, offscreen. This test program
+// exports the host's command dispatcher, as the host program does.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTimer>
+
+#include "wordaddin/AddinMenu.h"
+#include "wordaddin/WordAPI.h"
+#include "wordaddin/Wrdbasic.h"
+#include "wordhost/DialogRobot.h"
+#include "wordhost/HostSession.h"
+#include "wordhost/HostWindow.h"
+
+namespace wordhost {
+namespace {
+
+namespace command = wordaddin::command;
+
+// A dialog like the add-in's insert dialog: OK asks first, and closes only on Yes.
+class ReferenceDialog {
+ public:
+  ReferenceDialog() : spec_(new QComboBox(&dialog_)), ok_(new QPushButton("OK", &dialog_)) {
+    dialog_.setWindowTitle("Ixo - Insert Bible Text");
+    spec_->setObjectName("spec");
+    spec_->setEditable(true);
+    ok_->setObjectName("ButtonOK");
+    QObject::connect(ok_, &QPushButton::clicked, &dialog_, [this] {
+      confirmed.push_back(spec_->currentText().toStdString());
+      if (QMessageBox::question(&dialog_, "Confirm", "Insert " + spec_->currentText() + "?") == QMessageBox::Yes) {
+        dialog_.accept();
+      }
+    });
+  }
+  int Run() { return dialog_.exec(); }
+  std::vector<std::string> confirmed;
+
+ private:
+  QDialog dialog_;
+  QComboBox* spec_;
+  QPushButton* ok_;
+};
+
+TEST(DialogRobot, TypesClicksAndAnswersInTurn) {
+  HostLog log;
+  DialogRobot robot({"spec=Genesis", "ButtonOK", "No", "spec=Genesis 3", "ButtonOK", "Yes"}, log, true);
+  ReferenceDialog dialog;
+  EXPECT_EQ(dialog.Run(), QDialog::Accepted);
+  EXPECT_EQ(dialog.confirmed, (std::vector<std::string>{"Genesis", "Genesis 3"}));
+  EXPECT_TRUE(robot.Unused().empty());
+  EXPECT_EQ(log.Text(),
+            "form QDialog \"Ixo - Insert Bible Text\"\n"
+            "  set spec \"Genesis\"\n"
+            "  click ButtonOK\n"
+            "box \"Confirm\" \"Insert Genesis?\" -> No\n"
+            "  set spec \"Genesis 3\"\n"
+            "  click ButtonOK\n"
+            "box \"Confirm\" \"Insert Genesis 3?\" -> Yes\n");
+}
+
+TEST(DialogRobot, UnscriptedWindowsAreClosedOnlyWhenAsked) {
+  HostLog log;
+  {
+    DialogRobot robot({"ButtonOK"}, log, true);  // the question takes its default, Yes
+    ReferenceDialog dialog;
+    EXPECT_EQ(dialog.Run(), QDialog::Accepted);
+  }
+  {
+    DialogRobot robot({}, log, true);
+    ReferenceDialog dialog;
+    EXPECT_EQ(dialog.Run(), QDialog::Rejected);
+  }
+  {
+    DialogRobot robot({"Bogus"}, log, false);  // left to the user, who closes it here
+    ReferenceDialog dialog;
+    QTimer::singleShot(50, [] { QApplication::activeModalWidget()->close(); });
+    EXPECT_EQ(dialog.Run(), QDialog::Rejected);
+    EXPECT_EQ(robot.Unused(), std::deque<std::string>{"Bogus"});
+  }
+  EXPECT_EQ(log.Text(),
+            "form QDialog \"Ixo - Insert Bible Text\"\n"
+            "  click ButtonOK\n"
+            "box \"Confirm\" \"Insert ?\" -> Yes\n"
+            "form QDialog \"Ixo - Insert Bible Text\"\n"
+            "  closed\n"
+            "form QDialog \"Ixo - Insert Bible Text\"\n");
+}
+
+class Window : public ::testing::Test {
+ protected:
+  HostSession session;
+  HostWindow window{session};
+
+  QMenu* MenuNamed(const QString& name) {
+    for (QAction* action : window.menuBar()->actions()) {
+      if (action->text() == name) return action->menu();
+    }
+    return nullptr;
+  }
+  QTextDocument& Shown() { return *window.findChild<QTextEdit*>("Document")->document(); }
+};
+
+TEST_F(Window, ShowsTheMenusTheAddinMade) {
+  EXPECT_EQ(window.objectName(), "OpusApp");
+  wordaddin::RegisterAddinMenu(HostSession::kAddinDocRef);
+  QStringList titles;
+  for (QAction* action : window.menuBar()->actions()) titles << action->text();
+  EXPECT_EQ(titles.join(','), "File,Bible,Edit,View,Insert,Format,Tools,Help");
+  QMenu* bible = MenuNamed("Bible");
+  ASSERT_NE(bible, nullptr);
+  ASSERT_EQ(bible->actions().size(), 2);
+  EXPECT_EQ(bible->actions()[0]->text(), "Insert Bible Verses");
+
+  // Without an add-in loaded the item can only say so.
+  HostLog& log = session.Log();
+  DialogRobot robot({}, log, true);
+  bible->actions()[0]->trigger();
+  EXPECT_EQ(log.Lines().back(), "box \"Document1 - wordhost\" \"There is no command ixoInsert.\" -> OK");
+}
+
+TEST_F(Window, ShowsTheDocumentsFormats) {
+  wordaddin::RunWordCommand(command::Bold, 1);
+  wordaddin::InsertWordText("Genesis 1:3\n");
+  wordaddin::RunWordCommand(command::Color, 2);
+  wordaddin::RunWordCommand(command::Superscript, 1);
+  wordaddin::InsertWordText("3");
+  EXPECT_EQ(Shown().toPlainText(), "Genesis 1:3\n3");
+  const QTextCharFormat heading = Shown().findBlockByNumber(0).begin().fragment().charFormat();
+  EXPECT_EQ(heading.fontWeight(), QFont::Bold);
+  const QTextCharFormat number = Shown().findBlockByNumber(1).begin().fragment().charFormat();
+  EXPECT_EQ(number.verticalAlignment(), QTextCharFormat::AlignSuperScript);
+  EXPECT_EQ(number.foreground().color(), QColor(0, 0, 255));
+}
+
+TEST_F(Window, FollowsFormModeAndScreenRefresh) {
+  wordaddin::RunWordCommand(command::FormMode, 1);
+  EXPECT_FALSE(window.menuBar()->isEnabled());
+  wordaddin::RunWordCommand(command::ScreenRefresh, 0);
+  wordaddin::InsertWordText("In the beginning");
+  EXPECT_EQ(Shown().toPlainText(), "");
+  wordaddin::RunWordCommand(command::ScreenRefresh, 1);
+  EXPECT_EQ(Shown().toPlainText(), "In the beginning");
+  wordaddin::RunWordCommand(command::FormMode, 0);
+  EXPECT_TRUE(window.menuBar()->isEnabled());
+}
+
+}  // namespace
+}  // namespace wordhost

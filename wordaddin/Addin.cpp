@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "AddinMenu.h"
+#include "Guarded.h"
 #include "IxoAbout.h"
 #include "WordAPI.h"
 #include "WordWindow.h"
@@ -37,7 +38,9 @@ Addin::Addin(TextFactory createText) : createText_(std::move(createText)) {}
 void Addin::AutoOpen(std::int32_t docRef) {
   ShowAboutBox(kSplashInterval);
   engine_ = createText_();
-  if (engine_) engine_->Load();  // a text that did not load is reported by the commands that need it
+  // A text that did not load is reported by the commands that need it; the
+  // menu is registered whatever happened.
+  if (engine_) Guarded([this] { engine_->Load(); });
   RegisterAddinMenu(docRef);
 }
 

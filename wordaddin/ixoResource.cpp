@@ -4,15 +4,17 @@
 
 #include <QApplication>
 #include <cstdint>
-#include <exception>
 #include <memory>
 
 #include "Addin.h"
 #include "AddinText.h"
+#include "Guarded.h"
 #include "platform/Dialogs.h"
 #include "ui/QtDialogService.h"
 
 namespace {
+
+using wordaddin::Guarded;
 
 wordaddin::Addin& TheAddin() {
   static wordaddin::Addin addin(wordaddin::CreateAddinText);
@@ -26,19 +28,6 @@ wordaddin::Addin& TheAddin() {
   }
   return true;
 }();
-
-template <typename Work>
-void Guarded(Work work) noexcept {
-  try {
-    work();
-  } catch (const std::exception& error) {
-    try {
-      platform::MessageDlg(error.what(), platform::DialogType::Error);
-    } catch (...) {
-    }
-  } catch (...) {
-  }
-}
 
 }  // namespace
 

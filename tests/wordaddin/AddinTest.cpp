@@ -4,6 +4,7 @@
 #include <QPointer>
 #include <QTimer>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "QtTesting.h"
 #include "platform/Dialogs.h"
 #include "wordaddin/Addin.h"
+#include "wordaddin/Guarded.h"
 #include "wordaddin/IxoAbout.h"
 
 namespace wordaddin {
@@ -31,10 +33,13 @@ struct TextLog {
 class FakeText : public AddinText {
  public:
   FakeText(TextLog& log, bool loads, bool hasSearchForm) : log_(log), loads_(loads), hasSearchForm_(hasSearchForm) {}
+  // The call that throws, if any.
+  std::string throwIn;
   ~FakeText() override { log_.calls.push_back("freed"); }
 
   bool Load() override {
     log_.calls.push_back("load");
+    if (throwIn == "load") throw std::runtime_error("cannot read IxoBible.2005");
     loaded_ = loads_;
     return loaded_;
   }
@@ -57,7 +62,10 @@ class FakeText : public AddinText {
     log_.searchForm = form.get();
     return form;
   }
-  void LoadCurrentStudy(ui::ModalForm&) override { log_.calls.push_back("study"); }
+  void LoadCurrentStudy(ui::ModalForm&) override {
+    log_.calls.push_back("study");
+    if (throwIn == "study") throw std::runtime_error("bad study");
+  }
 
  private:
   TextLog& log_;
@@ -75,10 +83,12 @@ class AddinCommands : public ::testing::Test {
   platform::ScopedDialogService guard{boxes};
   TextLog text;
 
-  Addin Make(bool hasText, bool loads = true, bool hasSearchForm = true) {
-    return Addin([this, hasText, loads, hasSearchForm]() -> std::unique_ptr<AddinText> {
+  Addin Make(bool hasText, bool loads = true, bool hasSearchForm = true, std::string throwIn = {}) {
+    return Addin([this, hasText, loads, hasSearchForm, throwIn]() -> std::unique_ptr<AddinText> {
       if (!hasText) return nullptr;
-      return std::make_unique<FakeText>(text, loads, hasSearchForm);
+      auto fake = std::make_unique<FakeText>(text, loads, hasSearchForm);
+      fake->throwIn = throwIn;
+      return fake;
     });
   }
 
@@ -208,6 +218,45 @@ TEST_F(AddinCommands, SearchWithoutASearchFormDoesNothing) {
   EXPECT_EQ(form.Count(), 0);
   EXPECT_TRUE(host.sent.empty());
   EXPECT_TRUE(boxes->Shown().empty());
+}
+
+TEST_F(AddinCommands, ALoadThatThrowsIsReportedAndTheMenuStillComes) {
+  Addin addin = Make(true, true, true, "load");
+  ModalWatcher splash;
+  addin.AutoOpen(7);
+  ASSERT_EQ(boxes->Shown().size(), 1u);
+  EXPECT_EQ(boxes->Shown()[0].text, "cannot read IxoBible.2005");
+  EXPECT_EQ(host.sent.size(), 3u + 10u);
+  boxes->Clear();
+  addin.Insert();  // the engine never loaded
+  ASSERT_EQ(boxes->Shown().size(), 1u);
+  EXPECT_EQ(boxes->Shown()[0].text, kTextNotLoaded);
+}
+
+TEST_F(AddinCommands, SearchTellsTheHostItsFormClosedWhateverHappened) {
+  Addin addin = Make(true, true, true, "study");
+  {
+    ModalWatcher splash;
+    addin.AutoOpen(7);
+  }
+  host.sent.clear();
+  EXPECT_THROW(addin.Search(), std::runtime_error);
+  EXPECT_EQ(TakeCommands(), (std::vector<std::string>{"-32529 1", "-32529 0", "-32495 1"}));
+  EXPECT_TRUE(text.searchForm.isNull());
+}
+
+TEST(Guarded, NoExceptionLeavesAndTheUserIsTold) {
+  auto boxes = std::make_shared<platform::RecordingDialogService>();
+  platform::ScopedDialogService guard(boxes);
+  bool after = false;
+  Guarded([] { throw std::runtime_error("out of paper"); });
+  Guarded([] { throw 42; });
+  Guarded([&after] { after = true; });
+  EXPECT_TRUE(after);
+  ASSERT_EQ(boxes->Shown().size(), 2u);
+  EXPECT_EQ(boxes->Shown()[0].text, "out of paper");
+  EXPECT_EQ(boxes->Shown()[0].type, platform::DialogType::Error);
+  EXPECT_EQ(boxes->Shown()[1].text, kUnexpectedError);
 }
 
 }  // namespace

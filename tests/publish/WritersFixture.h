@@ -1,0 +1,57 @@
+#pragma once
+// The small text the book-writer tests publish, as the edition of a test
+// installation (TestInstallation.h) loaded into the process-wide engine,
+// with dialogs and shell requests recorded and an empty output folder.
+//
+//   Genesis 1:1 In the beginning God created the heaven.
+//           1:2 And the earth *was* without form, (the LORD's) deep.
+//           2:1 Call his name Maher-shalal-hash-baz now.
+//           2:2 Amen.
+//   1 Samuel 1:1 Now there was a man.
+// (italics between stars); every other book is empty.
+
+#include <memory>
+#include <string>
+
+#include "TempFolder.h"
+#include "TestInstallation.h"
+#include "engine/ixoObject.h"
+#include "platform/Dialogs.h"
+#include "platform/Shell.h"
+
+namespace writers_test {
+
+inline constexpr int Genesis = 1;
+inline constexpr int FirstSamuel = 9;
+
+class WritersText {
+ public:
+  WritersText();
+  ~WritersText();
+  WritersText(const WritersText&) = delete;
+  WritersText& operator=(const WritersText&) = delete;
+
+  // The output folder, with a trailing separator.
+  const std::string& Output() const { return output_; }
+  std::string OutputFile(const std::string& name) const { return output_ + name; }
+  // The whole file of the output folder; empty when it is not there.
+  std::string Read(const std::string& name) const;
+  bool Exists(const std::string& name) const;
+
+  const engine::TBookInfoRec& Book(int number) const;
+
+  platform::RecordingDialogService& Dialogs() { return *dialogs_; }
+  platform::RecordingShellService& Shell() { return *shell_; }
+
+ private:
+  testing_support::TestInstallation installation_;
+  testing_support::TempFolder outputFolder_;
+  std::string output_;
+  std::unique_ptr<engine::TixoEngine> previous_;
+  std::shared_ptr<platform::RecordingDialogService> dialogs_;
+  platform::ScopedDialogService dialogGuard_;
+  std::shared_ptr<platform::RecordingShellService> shell_;
+  platform::ScopedShellService shellGuard_;
+};
+
+}  // namespace writers_test

@@ -1,0 +1,243 @@
+#include "ConditionSet.h"
+
+#include <algorithm>
+#include <optional>
+
+#include "engine/SearchTokens.h"
+#include "engine/ixoObject.h"
+#include "engine/ixoutils.h"
+#include "platform/Dialogs.h"
+#include "platform/TextUtils.h"
+
+namespace search {
+namespace {
+
+bool ContainsIgnoringCase(const std::vector<std::string>& items, std::string_view word) {
+  return std::ranges::any_of(items, [&](const std::string& item) { return platform::SameText(item, word); });
+}
+
+// Every condition number in the range that ParseConditionText is given.
+std::pair<int, int> ConditionRange(int condition) {
+  if (ConditionSet::IsCondition(condition)) return {condition, condition};
+  return {1, ConditionCount};
+}
+
+}  // namespace
+
+ConditionSet::ConditionSet() {
+  for (int n = 1; n <= ConditionCount; ++n) {
+    TSearchCondition& c = conditions_[n];
+    const bool first = n == 1;
+    c.CheckBox.Visible = first;
+    c.AndEdit.Visible = first;
+    c.MoreButton.Visible = first;
+    c.ButtonClr.Enabled = first;
+  }
+}
+
+TSearchCondition& ConditionSet::operator[](int condition) { return conditions_.at(condition); }
+const TSearchCondition& ConditionSet::operator[](int condition) const { return conditions_.at(condition); }
+
+// ---- words -----------------------------------------------------------------------
+
+bool ConditionSet::AddSearchWord(std::string_view word, int condition) {
+  if (!IsCondition(condition)) return false;
+  TSearchCondition& c = conditions_[condition];
+  if (c.WordList.IndexOf(word) >= 0) return false;
+
+  const char kind = engine::ClassifyToken(word);
+  const std::optional<engine::TokenValue> value = engine::ParseToken(kind, word);
+  if (!value) {
+    platform::MessageDlg(WordNotFoundMessage, platform::DialogType::Information);
+    c.ButtonAdd.Enabled = false;
+    return false;
+  }
+
+  // An English word is listed as the text spells it; a number as typed.
+  const std::string listed = kind == 'E' ? engine::KeyToEnglishWord(value->Key) : std::string(word);
+  if (c.WordList.IndexOf(listed) < 0) c.WordList.Add(listed);
+  if (!ContainsIgnoringCase(c.ComboBox.Items, listed)) c.ComboBox.Items.push_back(listed);
+  if (kind == 'E')
+    engine::Engine().MarkWord(condition, value->Key, 'E');
+  else
+    engine::Engine().MarkWord(condition, value->Number, kind);
+  c.ComboBox.Text.clear();
+  return true;
+}
+
+bool ConditionSet::AddConditionWord(std::string_view word, bool showInSummary, int condition) {
+  if (!IsCondition(condition)) return false;
+  if (!AddSearchWord(word, condition)) return false;
+  TSearchCondition& c = conditions_[condition];
+  if (showInSummary) {
+    c.ButtonAdd.Enabled = false;
+    c.AndEdit.Text = c.WordList.CommaText();
+    c.AndEdit.Visible = true;
+  }
+  SetConditionChecked(condition, true);
+  return true;
+}
+
+void ConditionSet::ClearConditionWords(int condition) {
+  if (!IsCondition(condition)) return;
+  TSearchCondition& c = conditions_[condition];
+  c.ComboBox.Text.clear();
+  SetConditionChecked(condition, true);
+  engine::Engine().ClearCondition(condition);
+  c.SynoList.Clear();
+  c.WordList.Clear();
+}
+
+void ConditionSet::ParseConditionText(int condition) {
+  const auto [first, last] = ConditionRange(condition);
+  for (int n = first; n <= last; ++n) {
+    TSearchCondition& c = conditions_[n];
+    c.WordList.Clear();
+    c.SynoList.Clear();
+    engine::Engine().ClearCondition(n);
+
+    platform::TStringList items;
+    items.SetCommaText(c.AndEdit.Text);
+    for (const std::string& item : items) {
+      const std::string_view word = platform::TrimBlanks(item);
+      if (word.empty()) continue;
+      // Only what the text knows is taken, so that no message is shown here.
+      if (!engine::ParseToken(engine::ClassifyToken(word), word)) continue;
+      AddConditionWord(word, false, n);
+    }
+  }
+}
+
+void ConditionSet::DeleteWordAt(int condition, int index) {
+  if (!IsCondition(condition) || index < 0) return;
+  conditions_[condition].WordList.Delete(static_cast<std::size_t>(index));
+}
+
+void ConditionSet::SummaryFromWordList(int condition) {
+  if (!IsCondition(condition)) return;
+  TSearchCondition& c = conditions_[condition];
+  std::string text = c.WordList.CommaText();
+  std::ranges::replace(text, ',', ' ');
+  c.AndEdit.Text = std::move(text);
+}
+
+// ---- check boxes -------------------------------------------------------------------
+
+bool ConditionSet::SetConditionChecked(int condition, bool checked) {
+  if (!IsCondition(condition)) return false;
+  conditions_[condition].CheckBox.Checked = checked;
+  return checked;
+}
+
+void ConditionSet::SetChecked(int condition, bool checked) {
+  if (!IsCondition(condition)) return;
+  CheckBoxState& box = conditions_[condition].CheckBox;
+  if (box.Checked == checked) return;
+  box.Checked = checked;
+  if (OnCheckBoxClick) OnCheckBoxClick(condition);
+}
+
+void ConditionSet::CheckAllVisible(bool checked) {
+  for (int n = 1; n <= ConditionCount; ++n)
+    if (conditions_[n].CheckBox.Visible) SetChecked(n, checked);
+}
+
+// ---- summary rows --------------------------------------------------------------------
+
+void ConditionSet::ShowFirstRow() {
+  SetConditionChecked(1, true);
+  conditions_[1].AndEdit.Visible = true;
+  conditions_[1].MoreButton.Visible = true;
+}
+
+int ConditionSet::HideLastRow() {
+  for (int n = ConditionCount; n >= 2; --n) {
+    TSearchCondition& c = conditions_[n];
+    if (!c.AndEdit.Visible) continue;
+    SetConditionChecked(n, false);
+    c.AndEdit.Text.clear();
+    c.AndEdit.Visible = false;
+    c.MoreButton.Visible = false;
+    c.CheckBox.Visible = false;
+    c.SynoList.Clear();
+    c.WordList.Clear();
+    engine::Engine().ClearCondition(n);
+    return conditions_[n - 1].AndEdit.Visible ? n - 1 : 0;
+  }
+  return 0;
+}
+
+int ConditionSet::ShowNextRow() {
+  int shown = 0;
+  for (int n = 1; n <= ConditionCount; ++n) {
+    TSearchCondition& c = conditions_[n];
+    if (c.AndEdit.Visible) continue;
+    c.AndEdit.Visible = true;
+    c.CheckBox.Visible = true;
+    c.MoreButton.Visible = true;
+    shown = n;
+    break;
+  }
+  for (int n = 1; n <= ConditionCount; ++n) {
+    TSearchCondition& c = conditions_[n];
+    c.MoreButton.Visible = c.AndEdit.Visible;
+    if (c.AndEdit.Visible && c.CheckBox.Visible) c.CheckBox.Enabled = true;
+  }
+  return shown;
+}
+
+void ConditionSet::ShowRowsInUse() {
+  for (int n = 1; n <= ConditionCount; ++n) {
+    TSearchCondition& c = conditions_[n];
+    c.CheckBox.Visible = c.AndEdit.Visible;
+    c.MoreButton.Visible = c.AndEdit.Visible;
+  }
+}
+
+void ConditionSet::UseSummaryTexts(const std::vector<std::string>& texts) {
+  const int used = static_cast<int>(std::min<std::size_t>(texts.size(), ConditionCount));
+  for (int n = 1; n <= ConditionCount; ++n) {
+    TSearchCondition& c = conditions_[n];
+    const bool inUse = n <= used || n == 1;
+    c.AndEdit.Text = n <= used ? texts[static_cast<std::size_t>(n - 1)] : std::string();
+    c.AndEdit.Visible = inUse;
+    c.CheckBox.Visible = inUse;
+    c.MoreButton.Visible = inUse;
+    if (inUse) SetConditionChecked(n, true);
+  }
+}
+
+void ConditionSet::Reset() {
+  for (int n = 1; n <= ConditionCount; ++n) {
+    TSearchCondition& c = conditions_[n];
+    const bool first = n == 1;
+    c.AndEdit.Text.clear();
+    c.AndEdit.Visible = first;
+    SetConditionChecked(n, first);
+    c.CheckBox.Visible = first;
+    c.MoreButton.Visible = first;
+    ClearConditionWords(n);
+  }
+  engine::Engine().ClearAllMarks();
+}
+
+// ---- the search --------------------------------------------------------------------------
+
+std::uint16_t ConditionSet::ActiveMask() const {
+  std::uint16_t mask = 0;
+  for (int n = 1; n <= ConditionCount; ++n)
+    if (conditions_[n].Active()) mask |= engine::ConditionMask(n);
+  return mask;
+}
+
+int ConditionSet::ActiveCount() const {
+  return static_cast<int>(std::count_if(conditions_.begin() + 1, conditions_.end(),
+                                        [](const TSearchCondition& c) { return c.Active(); }));
+}
+
+bool ConditionSet::AnyWords() const {
+  return std::any_of(conditions_.begin() + 1, conditions_.end(),
+                     [](const TSearchCondition& c) { return !c.WordList.Empty(); });
+}
+
+}  // namespace search

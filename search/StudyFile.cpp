@@ -1,0 +1,88 @@
+#include "StudyFile.h"
+
+#include "platform/Dialogs.h"
+#include "platform/IniDocument.h"
+#include "platform/IniFile.h"
+#include "platform/Paths.h"
+#include "platform/WholeFile.h"
+
+namespace search {
+namespace {
+
+constexpr char OptionsSection[] = "Options";
+constexpr char SpanKey[] = "span";
+constexpr char ActiveSection[] = "Active";
+
+void ReportUnwritable(const std::string& fileName) {
+  platform::MessageDlg("Could not write the study \"" + fileName + "\".", platform::DialogType::Error);
+}
+
+// The study of the conditions written into the text of an existing file.
+void WriteStudy(platform::IniDocument& ini, const ConditionSet& conditions, int span) {
+  ini.Set(OptionsSection, SpanKey, std::to_string(span));
+  ini.EraseSection(ActiveSection);
+  for (int n = 1; n <= ConditionCount; ++n) {
+    const std::string section = std::to_string(n);
+    ini.EraseSection(section);
+    for (const std::string& word : conditions[n].WordList) ini.Set(section, word, "1");
+  }
+  for (int n = 1; n <= ConditionCount; ++n) {
+    const TSearchCondition& c = conditions[n];
+    if (c.Active() || !c.WordList.Empty()) ini.Set(ActiveSection, std::to_string(n), c.Active() ? "1" : "0");
+  }
+}
+
+}  // namespace
+
+Study ReadStudy(const std::string& fileName) {
+  const platform::TIniFile ini(fileName);
+  Study study;
+  for (int n = 1; n <= ConditionCount; ++n) {
+    const std::string section = std::to_string(n);
+    study.Words[n] = ini.ReadSection(section);
+    study.Active[n] = ini.ReadInteger(ActiveSection, section, 0) != 0;
+  }
+  return study;
+}
+
+bool SaveStudy(const std::string& fileName, const ConditionSet& conditions, int span,
+               const std::string& historyDir) {
+  const platform::WholeFile existing = platform::ReadWholeFile(fileName);
+  if (existing.status == platform::WholeFile::Status::Unreadable) {
+    ReportUnwritable(fileName);
+    return false;
+  }
+  platform::IniDocument ini;
+  if (existing.status == platform::WholeFile::Status::Read) ini.Parse(existing.bytes);
+  WriteStudy(ini, conditions, span);
+
+  const std::string bytes = ini.Serialize();
+  if (!platform::ReplaceFileAtomically(fileName, bytes)) {
+    ReportUnwritable(fileName);
+    return false;
+  }
+  if (platform::ForceDirectories(historyDir))
+    platform::ReplaceFileAtomically(platform::JoinPath(historyDir, CurrentStudyName), bytes);
+  return true;
+}
+
+void UseStudy(ConditionSet& conditions, const Study& study) {
+  for (int n = 1; n <= ConditionCount; ++n) {
+    TSearchCondition& c = conditions[n];
+    c.AndEdit.Text.clear();
+    c.AndEdit.Visible = n == 1;
+    c.CheckBox.Enabled = study.Active[n];
+    conditions.SetConditionChecked(n, n == 1);
+    for (const std::string& word : study.Words[n]) {
+      conditions.SetConditionChecked(n, true);
+      if (!conditions.AddConditionWord(word, false, n)) continue;
+      if (!c.AndEdit.Text.empty()) c.AndEdit.Text += ' ';
+      c.AndEdit.Text += word;
+      c.AndEdit.Visible = true;
+    }
+    conditions.SetConditionChecked(n, c.AndEdit.Visible);
+    c.MoreButton.Visible = c.AndEdit.Visible;
+  }
+}
+
+}  // namespace search

@@ -240,4 +240,13 @@ bool ConditionSet::AnyWords() const {
                      [](const TSearchCondition& c) { return !c.WordList.Empty(); });
 }
 
+bool ConditionSet::Checked(int condition) const {
+  return IsCondition(condition) && conditions_[condition].CheckBox.Checked;
+}
+
+std::vector<std::string> ConditionSet::Words(int condition) const {
+  if (!IsCondition(condition)) return {};
+  return conditions_[condition].WordList.Items();
+}
+
 }  // namespace search

@@ -19,6 +19,7 @@
 
 #include "SearchCondition.h"
 #include "engine/SearchMarks.h"
+#include "publish/SearchConditions.h"
 
 namespace search {
 
@@ -27,7 +28,7 @@ inline constexpr int ConditionCount = engine::ConditionCount;
 // "Word not found in Bible text.": the message for a word the text lacks.
 inline constexpr char WordNotFoundMessage[] = "Word not found in Bible text.";
 
-class ConditionSet {
+class ConditionSet final : public publish::SearchConditions {
  public:
   // The state after creation: row 1 shown and checked, rows 2 to 14 hidden
   // (their boxes checked), "Clear" enabled on page 1 only, all lists empty.
@@ -108,6 +109,10 @@ class ConditionSet {
   int ActiveCount() const;
   bool AnyActive() const { return ActiveCount() > 0; }
   bool AnyWords() const;
+
+  // ---- what the style sheet reads: the check box alone, and the word list ----------
+  bool Checked(int condition) const override;
+  std::vector<std::string> Words(int condition) const override;
 
  private:
   std::array<TSearchCondition, ConditionCount + 1> conditions_;  // entry 0 unused

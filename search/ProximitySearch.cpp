@@ -113,11 +113,10 @@ std::string BookDisplayName(std::string_view name) {
   return shown;
 }
 
-std::string StatusText(const SearchResult& result) {
-  if (result.Verses == 0) return "Found no matching verses.";
-  const int books = static_cast<int>(result.Books.size());
-  return "Found " + std::to_string(result.Verses) + (result.Verses == 1 ? " match" : " matches") +
-         " in " + std::to_string(books) + (books == 1 ? " book" : " books");
+std::string StatusText(int books, int verses) {
+  if (verses == 0) return "Found no matching verses.";
+  return "Found " + std::to_string(verses) + (verses == 1 ? " match" : " matches") + " in " +
+         std::to_string(books) + (books == 1 ? " book" : " books");
 }
 
 }  // namespace search

@@ -45,6 +45,6 @@ std::string BookDisplayName(std::string_view name);
 
 // "Found 12 matches in 3 books", "Found 1 match in 1 book", or
 // "Found no matching verses." when nothing met.
-std::string StatusText(const SearchResult& result);
+std::string StatusText(int books, int verses);
 
 }  // namespace search

@@ -139,17 +139,10 @@ TEST(ProximitySearchNames, BookDisplayName) {
 }
 
 TEST(ProximitySearchStatus, SingularAndPlural) {
-  auto result = [](int books, int verses) {
-    SearchResult r;
-    r.ConditionCount = 1;
-    r.Books.resize(static_cast<std::size_t>(books));
-    r.Verses = verses;
-    return r;
-  };
-  EXPECT_EQ(StatusText(result(1, 1)), "Found 1 match in 1 book");
-  EXPECT_EQ(StatusText(result(3, 12)), "Found 12 matches in 3 books");
-  EXPECT_EQ(StatusText(result(1, 2)), "Found 2 matches in 1 book");
-  EXPECT_EQ(StatusText(result(0, 0)), "Found no matching verses.");
+  EXPECT_EQ(StatusText(1, 1), "Found 1 match in 1 book");
+  EXPECT_EQ(StatusText(3, 12), "Found 12 matches in 3 books");
+  EXPECT_EQ(StatusText(1, 2), "Found 2 matches in 1 book");
+  EXPECT_EQ(StatusText(0, 0), "Found no matching verses.");
 }
 
 // A book whose separator counts fewer words than follow it: the walk stops

@@ -1,0 +1,220 @@
+#pragma once
+// TInterfaceForm: the search and study window. A summary page with one row
+// per search condition (check box, summary edit, "..." button), a page per
+// condition (entry field, word list, Add, Remove, Clear, and the lists of
+// Hebrew and Greek numbers and related words), the result tree with its
+// preview, and the buttons and menus below and above them.
+//
+// The conditions' state and their operations live in Conditions (plain
+// logic); the form shows that state in its controls (ShowConditions) and
+// copies what the user types back into it. Every result node is built twice
+// when a mirror tree is set (SetResultTree): in that tree, and in the form's
+// own TreeViewSearch, whose node keeps the table's data and links to its twin
+// apart from it.
+//
+// What the main window calls:
+// - tool-bar search: ToolbarSearch(criteria, allWords); when it returns true
+//   the search ran, was finished and saved as "History/current.ixolc";
+// - Search page: SetResultTree(&TreeSearch), then LoadStudy(file);
+// - word pages: ButtonResetClick(nullptr), AddSearchWord(word, 1),
+//   BuildResultTree(tree, node, caption, ConditionMask(1), 1, ...);
+// - once at start: SetMainSearchTree(&TreeSearch) for File > Open and Save.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "search/ConditionSet.h"
+#include "search/HistoryFileName.h"
+#include "ui/ImageList.h"
+
+class QAction;
+class QComboBox;
+class QFileDialog;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QMenuBar;
+class QPushButton;
+class QSplitter;
+class QTextEdit;
+class QToolButton;
+
+namespace ui {
+class CheckBox;
+class PageControl;
+class TreeNode;
+class TreeView;
+}  // namespace ui
+
+namespace search {
+
+class AnchorPanel;
+
+// The controls of one condition: its row of the summary page and its page.
+struct ConditionControls {
+  QWidget* TabSheet = nullptr;
+  AnchorPanel* Panel = nullptr;
+  QLabel* PanelBar = nullptr;
+  QPushButton* ButtonClose = nullptr;
+  ui::CheckBox* CheckBox = nullptr;
+  QComboBox* ComboBox = nullptr;
+  QListWidget* WordList = nullptr;
+  QListWidget* SynoList = nullptr;
+  QListWidget* HebrList = nullptr;
+  QListWidget* GreeList = nullptr;
+  QLabel* LabelHebr = nullptr;
+  QLabel* LabelGree = nullptr;
+  QLabel* LabelSyno = nullptr;
+  QLineEdit* AndEdit = nullptr;
+  QToolButton* MoreButton = nullptr;
+  QPushButton* ButtonAdd = nullptr;
+  QPushButton* ButtonDel = nullptr;
+  QPushButton* ButtonClr = nullptr;
+};
+
+class TInterfaceForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TInterfaceForm(QWidget* parent = nullptr);
+  ~TInterfaceForm() override;
+
+  // ---- state -------------------------------------------------------------------------
+  ConditionSet Conditions;                               // conditions 1 to 14
+  std::array<ConditionControls, ConditionCount + 1> ConditionWidgets;  // entry 0 unused
+  int PendingCondition = 0;
+  // The time of a finished search's history file.
+  Clock HistoryClock = LocalNow;
+  // Shows the study dialog; true when the user chose a file. Tests replace it.
+  std::function<bool(QFileDialog& dialog)> ExecuteStudyDialog;
+
+  // ---- components --------------------------------------------------------------------
+  QWidget* PanelEntire;
+  ui::PageControl* TabStudies;
+  QWidget* TabSheetEZ;
+  QWidget* checkPanel;
+  QLabel* PreviewHeader;
+  QWidget* ViewStudies;
+  QSplitter* Splitter1;
+  QWidget* PanelText;
+  QListWidget* PreviewListView;
+  QTextEdit* PreviewTextView;
+  ui::TreeView* TreeViewSearch;
+  QWidget* PanelBottomRight;
+  QPushButton* ButtonBack;
+  QPushButton* ButtonNext;
+  QPushButton* ButtonSelectAll;
+  QPushButton* ButtonClearAll;
+  QPushButton* ButtonResetAll;
+  QPushButton* ButtonCancel;
+  QPushButton* ButtonFinish;
+  QPushButton* ButtonPreview;
+  QPushButton* ButtonSelect;
+  QPushButton* VerseBack;
+  QPushButton* VerseNext;
+  QMenuBar* SearchMenu;
+  QMenu* SearchMenuFile;
+  QAction* MenuStudyLoad;
+  QAction* MenuStudySave;
+  QMenu* SearchMenuOptions;
+  QMenu* SearchMenuHelp;
+  QAction* SearchMenuAbout;
+  QAction* IxoBibleHelp;
+  QMenu* TreePopupMenu;
+  QAction* TreePopupCopy;
+  QAction* TreePopupBrowser;
+  QAction* Delete;
+  QAction* TreePopupMSWord;
+  QMenu* PopupBibleTree;
+  QAction* InsertVerseFromSearch;
+  QFileDialog* OpenDialogStudy;
+  ui::ImageList ImageListLP;
+  ui::ImageList ImageList;
+  ui::ImageList ImageListBlue;
+
+  void FormCreate();
+
+  // ---- conditions and word lists -------------------------------------------------------
+  bool AddSearchWord(const std::string& word, int condition);
+  bool AddConditionWord(const std::string& word, bool showInSummary, int condition);
+  void ClearConditionWords(int condition);
+  void ParseConditionText(int condition);
+  bool SetConditionChecked(int condition, bool checked);
+  bool SetCheckBoxSilently(ui::CheckBox* checkBox, bool checked);
+  void UpdateControls();
+  // The condition page showing: 1 to 14, or 0 for the summary page or none.
+  int CurrentCondition() const;
+
+  void ButtonAddClick(QObject* sender);
+  void ButtonDeleteClick();
+  void ButtonClearListClick();
+  void FieldStudyKeyPress(int condition);
+  void AnyCheckBoxClick();
+  void ButtonSelectAllClick();
+  void ButtonClearAllClick();
+  // sender ButtonResetAll: the user's Reset; nullptr: from code, which also
+  // drops the mirror tree; the form itself: the reset of LoadStudy.
+  void ButtonResetClick(QObject* sender);
+  void ButtonMoreLess(QObject* sender);
+
+  // ---- the search and the result tree ---------------------------------------------------
+  // mask 0: the active conditions; span: the search-word span. The counts
+  // receive what was found.
+  void BuildResultTree(ui::TreeView* tree, ui::TreeNode* parentNode, const QString& caption,
+                       std::uint16_t mask, int span, int& books, int& chapters, int& verses);
+  void FillSearchTree();
+  ui::TreeNode* AddResultNode(ui::TreeView* tree, ui::TreeNode* parent, const QString& caption, int imageIndex,
+                              std::intptr_t data);
+  void DeleteResultNode(ui::TreeNode* node);
+  // The mirror tree (the main window's search tree), kept until ClearResultTree
+  // or until that tree is destroyed.
+  void SetResultTree(ui::TreeView* tree);
+  void ClearResultTree();
+  ui::TreeView* ResultTree() const;
+  void EnableResultsView(bool enable);
+  void AddConditionNodes(ui::TreeView* tree);
+  void ButtonPreviewClick();
+
+  // ---- studies ------------------------------------------------------------------------------
+  void SaveStudy(const std::string& fileName);
+  void LoadStudy(const std::string& fileName);
+  // sender MenuStudyLoad (File > Open) or MenuStudySave (File > Save).
+  void ButtonStudySaveLoad(QObject* sender);
+  void ButtonFinishClick();
+  // The main window's search tree, which File > Open and Save mirror into.
+  void SetMainSearchTree(ui::TreeView* tree);
+
+  // ---- the main window's tool-bar search ------------------------------------------------------
+  // The criteria as typed, "All Words" (allWords) or "Any Word": written into
+  // the summary texts (the rows filled are shown), parsed, searched and
+  // finished. With more than fourteen words for "All Words": a warning, the
+  // conditions left as they were, and false.
+  bool ToolbarSearch(const std::string& criteria, bool allWords);
+
+  // Shows the conditions' state in their controls.
+  void ShowConditions();
+
+ private:
+  void BuildLayout();
+  QWidget* BuildSummaryPage();
+  void BuildConditionPage(int condition);
+  QWidget* BuildBottomPanel();
+  void BuildMenus();
+  void BindConditionControls(int condition);
+  void ShowCondition(int condition);
+  // The summary page is shown and every tab hidden.
+  void HideAllTabs();
+
+  QPointer<ui::TreeView> resultTree_;
+  QPointer<ui::TreeView> mainSearchTree_;
+  bool showing_ = false;  // ShowConditions is setting controls: their handlers keep still
+};
+
+}  // namespace search

@@ -76,8 +76,7 @@ QString LabelName(const char* model, int condition) {
   return name + ConditionSuffix(condition);
 }
 
-// The summary text of a selected node's kind: a verse shows a different
-// picture when selected.
+// The selected image of a node: a verse shows another picture when selected.
 int SelectedImageOf(int image) { return image == ui::node::kVerse ? ui::node::kVerseSelected : image; }
 
 void SetBlack(QWidget* widget) {

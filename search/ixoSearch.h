@@ -13,12 +13,20 @@
 // apart from it.
 //
 // What the main window calls:
-// - tool-bar search: ToolbarSearch(criteria, allWords); when it returns true
-//   the search ran, was finished and saved as "History/current.ixolc";
-// - Search page: SetResultTree(&TreeSearch), then LoadStudy(file);
-// - word pages: ButtonResetClick(nullptr), AddSearchWord(word, 1),
-//   BuildResultTree(tree, node, caption, ConditionMask(1), 1, ...);
-// - once at start: SetMainSearchTree(&TreeSearch) for File > Open and Save.
+// - once at start: SetMainSearchTree(TreeSearch), which File > Open and Save
+//   mirror into; ImageListBlue for its trees; SearchMenuAbout->setVisible(false).
+// - tool-bar search: ToolbarSearch(criteria text, "All Words" checked). It
+//   splits and checks the criteria (more than 14 words for All: a warning,
+//   nothing changed, false), fills and shows the rows, parses, searches and
+//   finishes (dated history study, "current.ixolc", style sheet). On true the
+//   main window goes on with its Search page: SetResultTree(TreeSearch), then
+//   LoadStudy(HistoryFolder() + CurrentStudyName).
+// - Search page: SetResultTree(TreeSearch), then LoadStudy(file) when there
+//   is a file, then show().
+// - word pages: ButtonResetClick(nullptr) (drops the mirror), AddSearchWord(word, 1),
+//   BuildResultTree(tree, node, caption, engine::ConditionMask(1), 1, ...).
+// - the Bible page reads Conditions[n].WordList; the temporary page of a
+//   condition node is named SafePageName(its words) (FileNamePart.h).
 
 #include <QMainWindow>
 #include <QPointer>

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTextEdit>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -79,13 +80,14 @@ QString LabelName(const char* model, int condition) {
 // The selected image of a node: a verse shows another picture when selected.
 int SelectedImageOf(int image) { return image == ui::node::kVerse ? ui::node::kVerseSelected : image; }
 
-void SetBlack(QWidget* widget) {
+// White on black: a panel's background and text, or a view's (a list, tree
+// or text field) when view is set. Controls inside a black panel keep the
+// system's colours for their own faces.
+void SetBlack(QWidget* widget, bool view = false) {
   widget->setAutoFillBackground(true);
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::Window, Qt::black);
-  palette.setColor(QPalette::Base, Qt::black);
-  palette.setColor(QPalette::WindowText, Qt::white);
-  palette.setColor(QPalette::Text, Qt::white);
+  palette.setColor(view ? QPalette::Base : QPalette::Window, Qt::black);
+  palette.setColor(view ? QPalette::Text : QPalette::WindowText, Qt::white);
   widget->setPalette(palette);
 }
 
@@ -130,6 +132,9 @@ void TInterfaceForm::BuildLayout() {
   TabStudies = Named(new ui::PageControl(PanelEntire), QStringLiteral("TabStudies"));
   TabStudies->setFixedWidth(349);
   TabStudies->setDocumentMode(true);
+  QPalette tabs = TabStudies->tabBar()->palette();
+  tabs.setColor(QPalette::WindowText, Qt::black);
+  TabStudies->tabBar()->setPalette(tabs);
   TabStudies->AddPage(BuildSummaryPage(), QStringLiteral("&Summary"));
   for (int n = 1; n <= ConditionCount; ++n) BuildConditionPage(n);
   for (int n = 2; n <= ConditionCount; ++n) TabStudies->setTabVisible(n, false);
@@ -149,12 +154,12 @@ void TInterfaceForm::BuildLayout() {
   PanelText = Named(new QWidget(Splitter1), QStringLiteral("PanelText"));
   PreviewListView = Named(new QListWidget(PanelText), QStringLiteral("PreviewListView"));
   PreviewListView->setViewMode(QListView::ListMode);
-  SetBlack(PreviewListView);
+  SetBlack(PreviewListView, true);
   PreviewTextView = Named(new QTextEdit(PanelText), QStringLiteral("PreviewTextView"));
   PreviewTextView->setFont(QFont(QStringLiteral("Verdana")));
   PreviewTextView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   PreviewTextView->hide();
-  SetBlack(PreviewTextView);
+  SetBlack(PreviewTextView, true);
   auto* previews = new QVBoxLayout(PanelText);
   previews->setContentsMargins(0, 0, 0, 0);
   previews->addWidget(PreviewListView);
@@ -165,7 +170,7 @@ void TInterfaceForm::BuildLayout() {
   TreeViewSearch->SetAutoExpand(true);
   TreeViewSearch->setIndentation(20);
   TreeViewSearch->setSelectionBehavior(QAbstractItemView::SelectRows);
-  SetBlack(TreeViewSearch);
+  SetBlack(TreeViewSearch, true);
   Splitter1->addWidget(PanelText);
   Splitter1->addWidget(TreeViewSearch);
   Splitter1->setSizes({100, 190});
@@ -211,6 +216,9 @@ QWidget* TInterfaceForm::BuildSummaryPage() {
                                QRect(306, y + 16, 23, 22), AnchorTop | AnchorRight);
     w.MoreButton->setText(QStringLiteral("..."));
     w.MoreButton->setAutoRaise(true);
+    QPalette white = w.MoreButton->palette();
+    white.setColor(QPalette::ButtonText, Qt::white);
+    w.MoreButton->setPalette(white);
   }
   auto* scroll = new QScrollArea(TabSheetEZ);
   scroll->setWidget(rows);
@@ -232,6 +240,7 @@ void TInterfaceForm::BuildConditionPage(int n) {
   w.Panel->setAutoFillBackground(true);
   QPalette grey = w.Panel->palette();
   grey.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+  grey.setColor(QPalette::WindowText, Qt::black);
   w.Panel->setPalette(grey);
   auto* page = new QVBoxLayout(w.TabSheet);
   page->setContentsMargins(0, 0, 0, 0);

@@ -1,0 +1,200 @@
+// The Bible page of the main window: the book tree with its lazy chapters,
+// the navigation from a book, chapter or verse node to its chapter page, the
+// window caption and book label, and the previous and next buttons.
+
+#include <QLabel>
+
+#include "BookTree.h"
+#include "engine/ixoObject.h"
+#include "ixoMain.h"
+#include "ui/EventPump.h"
+#include "ui/NodeKind.h"
+#include "ui/PageControl.h"
+#include "ui/TreeView.h"
+
+namespace desktop {
+namespace {
+
+constexpr int kLastOldTestamentBook = 39;
+
+std::intptr_t DataOf(const engine::TBookInfoRec& book) { return reinterpret_cast<std::intptr_t>(&book); }
+
+// Sets a flag for the life of the guard.
+class FlagGuard {
+ public:
+  explicit FlagGuard(bool& flag) : flag_(flag) { flag_ = true; }
+  ~FlagGuard() { flag_ = false; }
+  FlagGuard(const FlagGuard&) = delete;
+  FlagGuard& operator=(const FlagGuard&) = delete;
+
+ private:
+  bool& flag_;
+};
+
+}  // namespace
+
+void TIxoBibleMainForm::pageIxoEnter() {
+  const engine::TixoEngine& text = engine::Engine();
+  // Without the text there are no books to list.
+  if (!TreeIxo->IsEmpty() || !text.Loaded) return;
+  FOldTestamentNode = AddTreeNode(*TreeIxo, nullptr, 0, ui::node::kResultRoot, "Old Testament");
+  for (int book = 1; book <= kLastOldTestamentBook; ++book) {
+    ui::EventPump::ProcessPending();
+    AddBookNode(*TreeIxo, FOldTestamentNode, text.BookInfo[book]);
+  }
+  FNewTestamentNode = AddTreeNode(*TreeIxo, nullptr, 0, ui::node::kResultRoot, "New Testament");
+  for (int book = kLastOldTestamentBook + 1; book <= engine::TixoEngine::Books; ++book) {
+    ui::EventPump::ProcessPending();
+    AddBookNode(*TreeIxo, FNewTestamentNode, text.BookInfo[book]);
+  }
+}
+
+ui::TreeNode* TIxoBibleMainForm::AddTreeNode(ui::TreeView& tree, ui::TreeNode* parent, std::intptr_t data,
+                                             int imageIndex, const QString& text) {
+  return tree.Add(parent, text, imageIndex, data);
+}
+
+void TIxoBibleMainForm::AddBookNode(ui::TreeView& tree, ui::TreeNode* parent, const engine::TBookInfoRec& book) {
+  const QString caption = BookCaption(engine::Engine().BookNames[book.Ordinal + 1]);
+  ui::TreeNode* node = AddTreeNode(tree, parent, DataOf(book), ui::node::kBook, caption);
+  AddTreeNode(tree, node, DataOf(book), ui::node::kChapter, "Chapter 1");
+}
+
+void TIxoBibleMainForm::chapterTree(ui::TreeView& tree, ui::TreeNode* bookNode) {
+  const engine::TBookInfoRec* book = BookRecordOf(bookNode);
+  if (!book || bookNode->Count() >= 2) return;
+  ui::TreeView::UpdateGuard hold(tree);
+  for (int chapter = 2; chapter <= book->ChapterCount; ++chapter)
+    AddTreeNode(tree, bookNode, DataOf(*book), ui::node::kChapter, "Chapter " + QString::number(chapter));
+}
+
+bool TIxoBibleMainForm::treeIxoExpanding(ui::TreeNode* node) {
+  TreeIxo->SetAutoExpand(false);
+  if (node && node->ImageIndex() == ui::node::kBook) chapterTree(*TreeIxo, node);
+  return true;
+}
+
+void TIxoBibleMainForm::TreeIxoExpanded(ui::TreeNode*) { TreeIxo->SetAutoExpand(false); }
+
+void TIxoBibleMainForm::treeIxoChange(QObject* sender, ui::TreeNode* node) {
+  const engine::TixoEngine& text = engine::Engine();
+  if (!node || !FOptionsReady || !text.Loaded) return;
+  FUrl.clear();
+  if (node->ImageIndex() == ui::node::kBook || !node->Parent()) node->Tree()->SetAutoExpand(true);
+
+  // Book, chapter and verse are 1 unless the node gives them. A node whose
+  // parents or data do not have the shape of its kind is ignored.
+  int chapter = 1;
+  int verse = 1;
+  const engine::TBookInfoRec* book = nullptr;
+  switch (node->ImageIndex()) {
+    case ui::node::kChapter:
+      chapter = ChapterNumberOf(node->Text());
+      book = BookRecordOf(node->Parent());
+      if (!chapter || !book) return;
+      break;
+    case ui::node::kVerse: {
+      const ui::TreeNode* chapterNode = node->Parent();
+      verse = VerseNumberOf(node->Text());
+      chapter = chapterNode ? ChapterNumberOf(chapterNode->Text()) : 0;
+      book = chapterNode ? BookRecordOf(chapterNode->Parent()) : nullptr;
+      if (!verse || !chapter || !book) return;
+      break;
+    }
+    case ui::node::kBook:
+      book = BookRecordOf(node);
+      if (!book) return;
+      break;
+    default:
+      // "Review ..." nodes only bring the title up to date; every other node
+      // (the testament roots, a result root) shows the first chapter of Genesis.
+      if (node->Text().startsWith("Review")) {
+        UpdateTitle();
+        return;
+      }
+  }
+  FUrl = ChapterPageAddress(text.HtmlDir, book ? book->Ordinal + 1 : 1, chapter, verse);
+  UpdateTitle();
+  GoToURL(sender, 0);
+}
+
+void TIxoBibleMainForm::UpdateTitle() {
+  if (FTitleBusy) return;
+  FlagGuard busy(FTitleBusy);
+  LabelBook->clear();
+
+  const QWidget* page = Mode->ActivePage();
+  QString pageName = "Version 2011";
+  QString shortName = "Ixo Bible 2011";
+  if (page == PageHelp)
+    pageName = shortName = "Ixo Bible Help";
+  else if (page == PageOptions)
+    pageName = shortName = "Configuration Options";
+  else if (page == pageSearch)
+    pageName = shortName = "Search Results";
+  else if (page == PageHistory)
+    pageName = shortName = "Search History";
+  else if (page == PageNames)
+    pageName = shortName = "Proper Names";
+
+  // The selected node of the Bible, Search, Review or Names page names the place.
+  const int pageNo = Mode->ActivePageIndex() + 1;
+  const ui::TreeView* tree = pageNo >= 1 && pageNo <= 4 ? TreeForPage(pageNo) : nullptr;
+  const ui::TreeNode* node = tree ? tree->Selected() : nullptr;
+  if (node) {
+    QString location;
+    if (node->ImageIndex() == ui::node::kVerse) {
+      location = node->Text();
+      node = node->Parent();
+    }
+    if (node && node->ImageIndex() == ui::node::kChapter) {
+      const QString chapter = ChapterText(node->Text());
+      location = location.isEmpty() ? chapter : chapter + ":" + location;
+      node = node->Parent();
+    }
+    if (node && !node->Parent()) node = node->FirstChild();
+    if (node && node->ImageIndex() == ui::node::kBook) {
+      shortName = node->Text();
+      const ui::TreeNode* first = node->FirstChild();
+      if (!location.isEmpty())
+        shortName += " " + location;
+      else if (first && first->ImageIndex() == ui::node::kChapter)
+        shortName += first->Text().mid(7);  // " 1" of "Chapter 1"
+    }
+  }
+  LabelBook->setText(BookLabel(shortName));
+  setWindowTitle(" Ixo Bible - " + pageName);
+}
+
+void TIxoBibleMainForm::ButtonBookPrevProc(Qt::MouseButton button) { StepSelection(false, button); }
+
+void TIxoBibleMainForm::ButtonBookNextProc(Qt::MouseButton button) { StepSelection(true, button); }
+
+void TIxoBibleMainForm::StepSelection(bool forward, Qt::MouseButton button) {
+  const QWidget* page = Mode->ActivePage();
+  ui::TreeView* tree = TreeIxo;
+  bool siblings = button == Qt::RightButton;
+  if (page == pageSearch)
+    tree = TreeSearch;
+  else if (page == PageNames)
+    tree = TreeNames;
+  else if (page == PageHelp)
+    tree = TreeHelp;
+  else if (page == PageHistory) {
+    tree = TreeHistory;
+    siblings = true;
+  } else if (page != pageIxo)
+    Mode->SetActivePage(pageIxo);
+
+  if (!tree->Selected() && !tree->IsEmpty()) tree->Select(tree->FirstNode());
+  const ui::TreeNode* node = tree->Selected();
+  if (!node) return;
+  ui::TreeNode* target = nullptr;
+  if (forward)
+    target = siblings && node->NextSibling() ? node->NextSibling() : node->GetNext();
+  else
+    target = siblings && node->PrevSibling() ? node->PrevSibling() : node->GetPrev();
+  if (target) tree->Select(target);
+}
+
+}  // namespace desktop

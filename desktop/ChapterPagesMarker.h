@@ -1,0 +1,19 @@
+#pragma once
+// Whether the chapter pages of the HTML folder have all been written. The
+// first start writes them; a marker file in the "Bible" folder, written after
+// the last page and the style sheet, tells a finished run from one that was
+// interrupted. A folder without the marker is written again in full.
+
+#include <string>
+
+namespace desktop {
+
+// htmlDir + "Bible/complete".
+std::string ChapterPagesMarker(const std::string& htmlDir);
+
+bool ChapterPagesWritten(const std::string& htmlDir);
+// False when the marker could not be written (the pages are written again at
+// the next start).
+bool MarkChapterPagesWritten(const std::string& htmlDir);
+
+}  // namespace desktop

@@ -1,0 +1,30 @@
+#include "IxoProgram.h"
+
+#include <QWidget>
+
+#include "ixoMain.h"
+
+namespace desktop {
+
+IxoProgram::IxoProgram(Parts parts)
+    : mainForm_(std::make_unique<TIxoBibleMainForm>(std::move(parts.browsers))) {
+  if (parts.searchForm) interfaceForm_ = parts.searchForm();
+  mainForm_->AttachSearchForm(interfaceForm_.get());
+  if (interfaceForm_) interfaceForm_->Window().setGeometry(mainForm_->geometry());
+}
+
+IxoProgram::~IxoProgram() = default;
+
+void IxoProgram::Start() {
+  mainForm_->FormInit();
+  mainForm_->show();
+  mainForm_->raise();
+  mainForm_->activateWindow();
+  started_ = true;
+}
+
+void IxoProgram::Activate() {
+  if (started_) mainForm_->ActivateInstance();
+}
+
+}  // namespace desktop

@@ -1,0 +1,49 @@
+#pragma once
+// The forms of one run of the desktop program, created in their fixed order
+// and freed in the reverse order when the run ends:
+//   1 IxoBibleMainForm (its creation makes and loads the engine, which the
+//     later forms read), 2 InterfaceForm, the search and study form, then the
+//     publishing forms.
+// The search form opens exactly over the main window.
+
+#include <memory>
+
+#include "SearchFormLink.h"
+#include "ui/Browser.h"
+
+namespace desktop {
+
+class TIxoBibleMainForm;
+
+class IxoProgram {
+ public:
+  struct Parts {
+    ui::BrowserFactory browsers;    // the browsers of the main window's pages
+    SearchFormFactory searchForm;  // none: the program runs without a search form
+  };
+
+  explicit IxoProgram(Parts parts);
+  ~IxoProgram();
+  IxoProgram(const IxoProgram&) = delete;
+  IxoProgram& operator=(const IxoProgram&) = delete;
+
+  // Initialises the main window and shows it; its show handler runs as soon
+  // as the message loop (or a test) lets waiting events run.
+  void Start();
+
+  // The hand-over of a later copy of the program: the main window shows and
+  // raises itself. Before Start the window is about to be shown anyway.
+  void Activate();
+
+  TIxoBibleMainForm& MainForm() { return *mainForm_; }
+  SearchFormLink* InterfaceForm() { return interfaceForm_.get(); }
+
+ private:
+  std::unique_ptr<TIxoBibleMainForm> mainForm_;
+  std::unique_ptr<SearchFormLink> interfaceForm_;
+  // The publishing forms (printHtml, printText, PrintRtf, PrintWp) are
+  // created here, after the search form, as they are built.
+  bool started_ = false;
+};
+
+}  // namespace desktop

@@ -1,0 +1,360 @@
+// The main window as a whole: creation, initialisation, first showing and
+// activation, the page tables and navigation, the page switch and the menus.
+
+#include "ixoMain.h"
+
+#include <QEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QShowEvent>
+#include <QSplitter>
+#include <bitset>
+
+#include "BookTree.h"
+#include "ChapterPagesMarker.h"
+#include "SearchFormLink.h"
+#include "SpeedButton.h"
+#include "engine/ixoObject.h"
+#include "platform/Dialogs.h"
+#include "platform/IniFile.h"
+#include "platform/StringList.h"
+#include "publish/HtmlPages.h"
+#include "publish/StyleSheet.h"
+#include "ui/BusyCursor.h"
+#include "ui/CheckBox.h"
+#include "ui/EventPump.h"
+#include "ui/NodeKind.h"
+#include "ui/PageControl.h"
+#include "ui/RadioButton.h"
+#include "ui/TreeView.h"
+
+namespace desktop {
+namespace {
+
+constexpr char kNotLoadedMessage[] = "Could not initialize bible text.  Please re-install the program.";
+constexpr int kOpenPaneWidth = 270;
+constexpr int kClosedPaneWidth = 1;
+
+using BrowserSlot = ui::Browser* TIxoBibleMainForm::*;
+using TreeSlot = ui::TreeView* TIxoBibleMainForm::*;
+
+// The browser and the tree of each page, 1 to 6; the Options page has neither.
+constexpr std::array<BrowserSlot, TIxoBibleMainForm::PageCount> kPageBrowsers = {
+    &TIxoBibleMainForm::HtmlBible, &TIxoBibleMainForm::HtmlFound, &TIxoBibleMainForm::htmlHistory,
+    &TIxoBibleMainForm::HtmlNames, nullptr,                        &TIxoBibleMainForm::HtmlHelp};
+constexpr std::array<TreeSlot, TIxoBibleMainForm::PageCount> kPageTrees = {
+    &TIxoBibleMainForm::TreeIxo,   &TIxoBibleMainForm::TreeSearch, &TIxoBibleMainForm::TreeHistory,
+    &TIxoBibleMainForm::TreeNames, nullptr,                        &TIxoBibleMainForm::TreeHelp};
+
+}  // namespace
+
+TIxoBibleMainForm::TIxoBibleMainForm(ui::BrowserFactory browsers, QWidget* parent)
+    : QMainWindow(parent), browsers_(std::move(browsers)) {
+  CreateComponents();
+  FormCreate();
+}
+
+TIxoBibleMainForm::~TIxoBibleMainForm() = default;
+
+// ---- creation, initialisation, showing ---------------------------------------------
+
+void TIxoBibleMainForm::FormCreate() {
+  FOptionsReady = false;
+  FTitleBusy = false;
+  engine::ReplaceEngine(std::make_unique<engine::TixoEngine>());
+  engine::TixoEngine& text = engine::Engine();
+  text.Load();  // FormInit tells the user when it did not load
+  LoadOptions();
+  CheckUseColor->setEnabled(false);
+  CheckUseBold->setEnabled(false);
+  FPopupNode = nullptr;
+  FBlankPage = text.HomeDir + "Help/Blank.html";
+  FGospelPage = text.HomeDir + "Help/gospel.html";
+}
+
+void TIxoBibleMainForm::FormInit() {
+  QFont treeFont = TreeIxo->font();
+  treeFont.setPointSize(14);
+  TreeIxo->setFont(treeFont);
+  TreeIxo->setIndentation(14);
+
+  QFont listFont = ListViewIxo->font();
+  listFont.setFamily(treeFont.family());
+  listFont.setPointSize(14);
+  for (QListWidget* list : {ListViewIxo, ListViewFound}) {
+    list->setFont(listFont);
+    list->setViewMode(QListView::IconMode);
+    list->setResizeMode(QListView::Adjust);  // arranged automatically
+    list->setWordWrap(false);
+    list->setIconSize(ImageListBlue.Size());
+  }
+
+  // The book tree takes the search form's large pictures, which are these.
+  TreeIxo->SetImages(ImageListBlue);
+  TreeHelp->SetImages(ImageListHelpBlue);
+  TreeNames->SetImages(ImageListBlue);
+
+  TreeSearch->setFont(treeFont);
+  TreeSearch->SetImages(TreeIxo->Images());
+  TreeSearch->setIndentation(5);
+  TreeHistory->setFont(treeFont);
+  TreeHistory->SetImages(TreeIxo->Images());
+  TreeHistory->setIndentation(TreeIxo->indentation());
+  for (ui::TreeView* tree : {TreeNames, TreeHelp}) {
+    tree->setFont(treeFont);
+    tree->setIndentation(TreeIxo->indentation());
+  }
+
+  if (engine::Engine().Loaded) {
+    Mode->SetActivePage(pageIxo);
+    pageIxoEnter();
+    InitNamesTree(*TreeNames);
+  } else {
+    platform::MessageDlg(kNotLoadedMessage, platform::DialogType::Error);
+  }
+}
+
+void TIxoBibleMainForm::FormShow() {
+  const ui::TreeView* remembered = TreeForPage(0);
+  const bool firstShow = !FOptionsReady;
+  if (firstShow) {
+    for (int page = 1; page <= 4; ++page) BrowserForPage(page)->Navigate(QString::fromStdString(FGospelPage));
+    if (InterfaceForm) InterfaceForm->HideAboutMenuItem();
+  }
+  FOptionsReady = true;
+
+  const engine::TixoEngine& text = engine::Engine();
+  if (text.Loaded && !ChapterPagesWritten(text.HtmlDir)) {
+    repaint();
+    Mode->SetActivePage(pageIxo);
+    ModeChange();
+    if (remembered) WriteChapterPages(*remembered);
+  }
+
+  // The book tree is the window's first control. A tree that takes the focus
+  // with nothing selected selects its first visible node, which here shows the
+  // first chapter of Genesis.
+  if (firstShow && Mode->ActivePage() == pageIxo) {
+    TreeIxo->setFocus();
+    if (!TreeIxo->Selected()) TreeIxo->Select(TreeIxo->TopNode());
+  }
+}
+
+void TIxoBibleMainForm::WriteChapterPages(const ui::TreeView& tree) {
+  ui::BusyCursor busy;
+  ui::EventPump pump;
+  publish::HtmlPageOptions options;
+  options.processMessages = [&pump] { pump.Pump(); };
+
+  // The books hang one level down: under the testaments, or under a result root.
+  std::bitset<engine::TixoEngine::Books + 1> written;
+  for (const ui::TreeNode* top = tree.FirstNode(); top; top = top->NextSibling()) {
+    const ui::TreeNode* first = top->FirstChild();
+    if (!first || first->ImageIndex() != ui::node::kBook) continue;
+    for (const ui::TreeNode* book = first; book; book = book->NextSibling()) {
+      const engine::TBookInfoRec* record = BookRecordOf(book);
+      if (!record) continue;
+      if (!publish::WriteBookHtml(*record, options)) return;  // reported; the next start goes on
+      written.set(record->Ordinal + 1);
+    }
+  }
+  if (written.count() != engine::TixoEngine::Books) return;
+  if (!publish::WriteStyleSheet(InterfaceForm ? InterfaceForm->Conditions() : nullptr)) return;
+  MarkChapterPagesWritten(engine::Engine().HtmlDir);
+}
+
+void TIxoBibleMainForm::FormActivate() {
+  // Without the text the HTML folder is not known: nothing is written.
+  if (!engine::Engine().Loaded) return;
+  publish::WriteStyleSheet(InterfaceForm ? InterfaceForm->Conditions() : nullptr);
+}
+
+void TIxoBibleMainForm::ActivateInstance() {
+  show();
+  raise();
+  activateWindow();
+}
+
+void TIxoBibleMainForm::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // FormShow runs once the window is on the screen, so that it stays painted
+  // while the chapter pages are written.
+  if (!event->spontaneous()) QMetaObject::invokeMethod(this, [this] { FormShow(); }, Qt::QueuedConnection);
+}
+
+void TIxoBibleMainForm::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+// ---- pages, browsers and navigation -------------------------------------------------
+
+ui::Browser* TIxoBibleMainForm::BrowserForPage(int pageNo) const {
+  const int page = pageNo == 0 ? Mode->ActivePageIndex() + 1 : pageNo;
+  if (page < 1 || page > PageCount) return nullptr;
+  const BrowserSlot slot = kPageBrowsers[page - 1];
+  return slot ? this->*slot : nullptr;
+}
+
+ui::TreeView* TIxoBibleMainForm::TreeForPage(int pageNo) const {
+  const int page = pageNo == 0 ? Mode->ActivePageIndex() + 1 : pageNo;
+  if (page < 1 || page > PageCount) return nullptr;
+  const TreeSlot slot = kPageTrees[page - 1];
+  return slot ? this->*slot : nullptr;
+}
+
+void TIxoBibleMainForm::GoToURL(QObject*, int pageNo) {
+  ui::Browser* browser = BrowserForPage(pageNo);
+  if (!browser) return;
+  ui::BusyCursor busy;  // the navigation itself runs on in the browser
+  browser->Navigate(QString::fromStdString(FUrl));
+}
+
+int TIxoBibleMainForm::TreePaneWidth(const ui::TreeView& tree) const {
+  const auto* splitter = qobject_cast<const QSplitter*>(tree.parentWidget());
+  return splitter ? splitter->sizes().value(0) : tree.width();
+}
+
+void TIxoBibleMainForm::SetTreePaneWidth(ui::TreeView& tree, int width) {
+  auto* splitter = qobject_cast<QSplitter*>(tree.parentWidget());
+  if (!splitter) return;
+  QList<int> sizes = splitter->sizes();
+  const int total = sizes.value(0) + sizes.value(1);
+  splitter->setSizes({width, std::max(total - width, 1)});
+}
+
+void TIxoBibleMainForm::ShowPaneButtons(const ui::TreeView* tree) {
+  const bool collapsed = tree && TreePaneWidth(*tree) <= kClosedPaneWidth;
+  ButtonBooksOpen->setEnabled(tree && collapsed);
+  ButtonBooksClose->setEnabled(tree && !collapsed);
+  ButtonBooksOpen->setVisible(tree && collapsed);
+  ButtonBooksClose->setVisible(tree && !collapsed);
+}
+
+void TIxoBibleMainForm::RunPageMenuHandler(QWidget* page) {
+  if (page == PageHistory)
+    ReviewMenuClick();
+  else if (page == pageSearch)
+    SearchMenuClick(pageSearch);
+  else if (page == pageIxo)
+    BibleMenuClick();
+  else if (page == PageNames)
+    NamesMenuClick();
+  else if (page == PageOptions)
+    OptionsMenuClick();
+  else if (page == PageHelp)
+    HelpMenuClick();
+}
+
+void TIxoBibleMainForm::ModeChange() {
+  pageIxoEnter();
+  ShowPaneButtons(TreeForPage(0));
+  RunPageMenuHandler(Mode->ActivePage());
+}
+
+void TIxoBibleMainForm::ButtonBooksOpenCloseClick(QObject* sender) {
+  QWidget* page = Mode->ActivePage();
+  if (ui::TreeView* tree = TreeForPage(0)) {
+    if (sender == ButtonBooksOpen)
+      SetTreePaneWidth(*tree, kOpenPaneWidth);
+    else if (sender == ButtonBooksClose)
+      SetTreePaneWidth(*tree, kClosedPaneWidth);
+  }
+  ShowPaneButtons(TreeForPage(0));
+  RunPageMenuHandler(page);
+}
+
+void TIxoBibleMainForm::ShowPageOnly(QWidget* page) {
+  Mode->SetActivePage(page);
+  FUrl.clear();
+  UpdateTitle();
+}
+
+// ---- menus ---------------------------------------------------------------------------
+
+void TIxoBibleMainForm::BibleMenuClick() { ShowPageOnly(pageIxo); }
+
+void TIxoBibleMainForm::NamesMenuClick() { ShowPageOnly(PageNames); }
+
+void TIxoBibleMainForm::OptionsMenuClick() { ShowPageOnly(PageOptions); }
+
+// The study and history tree of the Review page is built here on the first
+// visit once that page is built; for now the page is only shown.
+void TIxoBibleMainForm::ReviewMenuClick() { ShowPageOnly(PageHistory); }
+
+// The help tree is built here on the first visit once the Help page is built.
+void TIxoBibleMainForm::HelpMenuClick() { ShowPageOnly(PageHelp); }
+
+void TIxoBibleMainForm::SearchMenuClick(QObject* sender) {
+  if (InterfaceForm) {
+    SearchFormLink& form = *InterfaceForm;
+    const std::string criteria = EditSearchCriteria->text().toStdString();
+    if (RadioButtonAny->isChecked()) {
+      // Any of the words: the whole text is one condition.
+      form.SetSummaryText(1, criteria);
+      for (int condition = 2; condition <= SearchFormLink::ConditionCount; ++condition)
+        form.SetSummaryText(condition, "");
+    } else {
+      // All words: every word is a condition of its own, when there are few enough.
+      platform::TStringList words;
+      words.SetCommaText(criteria);
+      if (words.Count() <= SearchFormLink::ConditionCount)
+        for (int condition = 1; condition <= SearchFormLink::ConditionCount; ++condition)
+          form.SetSummaryText(condition, static_cast<std::size_t>(condition) <= words.Count()
+                                             ? words[condition - 1]
+                                             : std::string());
+    }
+    form.EnableResultsView();
+    form.ParseConditions();
+    form.FillResultTree();
+    form.FinishSearch();
+  }
+  Mode->SetActivePage(pageSearch);
+  if (sender != SearchMenu) {
+    OpenStudyInSearchPage(engine::Engine().UserDataDir + "History/current.ixolc");
+    UpdateTitle();
+  }
+  const bool found = TreeSearch->NodeCount() > 1;
+  SearchMenu->setEnabled(found);
+  if (found) TreeSearch->Expand(TreeSearch->FirstNode());
+}
+
+void TIxoBibleMainForm::EditSearchCriteriaKeyPress() { SearchMenuClick(ButtonSearch); }
+
+void TIxoBibleMainForm::TreePopupMenuPopup() {
+  const ui::TreeView* tree = TreeForPage(0);
+  FPopupNode = tree ? tree->Selected() : nullptr;
+  if (!FPopupNode) return;
+  const bool notVerse = FPopupNode->ImageIndex() != ui::node::kVerse;
+  TreePopupPrintHtml->setEnabled(notVerse);
+  TreePopupPrintText->setEnabled(notVerse);
+}
+
+// ---- Search and Names pages ----------------------------------------------------------
+
+void TIxoBibleMainForm::InitNamesTree(ui::TreeView& tree) {
+  for (char letter = 'A'; letter <= 'Z'; ++letter) {
+    ui::TreeNode* node = tree.Add(nullptr, QString(QChar(letter)), ui::node::kFolder);
+    // W, X and Y have no names; every other letter is filled on expansion.
+    if (letter <= 'V' || letter == 'Z') tree.Add(node, "@");
+  }
+  FNamesIni = std::make_unique<platform::TIniFile>(engine::Engine().HomeDir + "names.tree");
+}
+
+void TIxoBibleMainForm::OpenStudyInSearchPage(const std::string& fileName) {
+  if (!InterfaceForm) return;
+  InterfaceForm->SetResultTree(TreeSearch);
+  if (Mode->ActivePage() != pageSearch) Mode->SetActivePage(pageSearch);
+  InterfaceForm->LoadStudy(fileName);
+}
+
+void TIxoBibleMainForm::TreeNamesChange(QObject* sender, ui::TreeNode* node) {
+  if (!node) return;
+  const int kind = node->ImageIndex();
+  if ((kind >= ui::node::kResultRoot && kind <= ui::node::kVerse) || node->Text() == "Review Study")
+    treeIxoChange(sender, node);
+  // Word-list nodes (kind 11) show the word summary page, which comes with
+  // the Review page; other nodes show nothing.
+}
+
+}  // namespace desktop

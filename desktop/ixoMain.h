@@ -1,0 +1,269 @@
+#pragma once
+// TIxoBibleMainForm, the main window of the desktop program: a page control
+// with six pages switched by the main menu (their tabs are hidden), a tool bar
+// with the book label, the search box and the previous and next buttons, and
+// a popup menu for publishing from the trees. Five pages pair a tree with a
+// browser; the Options page holds the settings.
+//
+// The form's members are spread over a few sources:
+//   ixoMainComponents.cpp  the components and their bindings
+//   ixoMain.cpp            creation, initialisation, showing, pages and menus
+//   BiblePage.cpp          the book tree, chapter navigation, title, previous/next
+//   OptionsPage.cpp        the Options page
+//
+// Page numbers run from 1 to 6: Bible, Search, Review, Names, Options, Help.
+
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "ui/Browser.h"
+#include "ui/ImageList.h"
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QSpinBox;
+class QSplitter;
+
+namespace engine {
+struct TBookInfoRec;
+}
+namespace platform {
+class TIniFile;
+}
+namespace ui {
+class CheckBox;
+class PageControl;
+class RadioButton;
+class TreeNode;
+class TreeView;
+}  // namespace ui
+
+namespace desktop {
+
+class SearchFormLink;
+class SpeedButton;
+
+class TIxoBibleMainForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  static constexpr int PageCount = 6;
+
+  // Builds the components with browsers from the factory, then runs FormCreate
+  // (which creates and loads the engine).
+  explicit TIxoBibleMainForm(ui::BrowserFactory browsers, QWidget* parent = nullptr);
+  ~TIxoBibleMainForm() override;
+
+  // The search form the main window drives; none until the program has made
+  // it. Without one, the Search page only shows what its tree holds.
+  void AttachSearchForm(SearchFormLink* form) { InterfaceForm = form; }
+
+  // ---- components ------------------------------------------------------------------
+
+  ui::PageControl* Mode;
+  QWidget* pageIxo;
+  QWidget* pageSearch;
+  QWidget* PageHistory;
+  QWidget* PageNames;
+  QWidget* PageOptions;
+  QWidget* PageHelp;
+
+  ui::TreeView* TreeIxo;
+  ui::TreeView* TreeSearch;
+  ui::TreeView* TreeHistory;
+  ui::TreeView* TreeNames;
+  ui::TreeView* TreeHelp;
+  QSplitter* Splitter1;
+  QSplitter* Splitter2;
+  QSplitter* Splitter3;
+  QSplitter* Splitter4;
+  QSplitter* Splitter5;
+  QWidget* PanelBible;
+  QWidget* PanelFound;
+  QWidget* PanelStudies;
+  QWidget* PanelNames;
+  QWidget* PanelHelp;
+  ui::Browser* HtmlBible;
+  ui::Browser* HtmlFound;
+  ui::Browser* htmlHistory;
+  ui::Browser* HtmlNames;
+  ui::Browser* HtmlHelp;
+  QListWidget* ListViewIxo;
+  QListWidget* ListViewFound;
+
+  // Options page
+  QWidget* PanelOptionsRight;
+  QLabel* LabelRegDirectory;
+  QLabel* LabelRegLibrary;
+  QLabel* Label6;
+  QLabel* Label2;
+  QLineEdit* EditRegHTML;
+  QLineEdit* EditRegDllName;
+  QLineEdit* EditRegEdition;
+  QSpinBox* EditRegSensitivity;
+  ui::CheckBox* LargePrint;
+  ui::CheckBox* CheckUseBold;
+  ui::CheckBox* CheckUseColor;
+  QWidget* PanelOptionButtons;
+  QPushButton* ButtonRegSave;
+  QPushButton* ButtonRegCancel;
+  QPushButton* ButtonReset;
+
+  // Tool bar
+  QWidget* CoolBar1;
+  QLabel* LabelBook;
+  QWidget* ButtonPanel;
+  QWidget* Panel2;
+  QWidget* ButtonPanelNav;
+  SpeedButton* ButtonBooksOpen;
+  SpeedButton* ButtonBooksClose;
+  SpeedButton* ButtonSearch;
+  QLineEdit* EditSearchCriteria;
+  ui::RadioButton* RadioButtonAll;
+  ui::RadioButton* RadioButtonAny;
+  QLabel* LabelInstallMode;
+  SpeedButton* ButtonBookPrev;
+  SpeedButton* ButtonBookNext;
+
+  // Menus
+  QAction* BibleMenu;
+  QAction* SearchMenu;
+  QAction* ReviewMenu;
+  QAction* NamesMenu;
+  QAction* OptionsMenu;
+  QAction* HelpMenu;
+  QMenu* TreePopupMenu;
+  QAction* PublishasVanillaHTML1;
+  QAction* TreePopupPrintHtml;
+  QAction* TreePopupPrintText;
+  QAction* TreePopupRtf;
+  QAction* TreePopupWp;
+  QAction* TreePopupMSW;
+  QAction* ClipboardOptions;
+  QAction* PrintViaMicrosoftWord;
+  QAction* PrintViaWordPerfect;
+
+  ui::ImageList ImageListNames;
+  ui::ImageList ImageListNamesBlue;
+  ui::ImageList ImageListHelpBlue;
+  ui::ImageList ImageListBlue;
+
+  // ---- the form --------------------------------------------------------------------
+
+  void FormCreate();
+  // Once, after all forms exist: looks, images, the first page and the trees,
+  // or the message that the text could not be initialised.
+  void FormInit();
+  // Runs after the form has been shown (and again from the Options page): the
+  // browsers' first pages, and the chapter pages when they are not all written.
+  void FormShow();
+  void FormActivate();
+  // The hand-over of a second copy of the program: show and raise the window.
+  void ActivateInstance();
+
+  // PageNo 0: the active page; 1 to 6: that page; anything else, and the
+  // Options page: none.
+  ui::Browser* BrowserForPage(int pageNo) const;
+  ui::TreeView* TreeForPage(int pageNo) const;
+  // Navigates the browser of page PageNo (0: the active page) to FUrl.
+  void GoToURL(QObject* sender, int pageNo);
+
+  void ModeChange();
+  void BibleMenuClick();
+  void SearchMenuClick(QObject* sender);
+  void ReviewMenuClick();
+  void NamesMenuClick();
+  void OptionsMenuClick();
+  void HelpMenuClick();
+  void EditSearchCriteriaKeyPress();
+  void ButtonBooksOpenCloseClick(QObject* sender);
+  void TreePopupMenuPopup();
+
+  void InitNamesTree(ui::TreeView& tree);
+  void OpenStudyInSearchPage(const std::string& fileName);
+  // Selection in the Search and Names trees.
+  void TreeNamesChange(QObject* sender, ui::TreeNode* node);
+
+  // ---- Options page ----------------------------------------------------------------
+
+  void LoadOptions();
+
+  // ---- Bible page ------------------------------------------------------------------
+
+  void pageIxoEnter();
+  ui::TreeNode* AddTreeNode(ui::TreeView& tree, ui::TreeNode* parent, std::intptr_t data,
+                            int imageIndex, const QString& text);
+  void AddBookNode(ui::TreeView& tree, ui::TreeNode* parent, const engine::TBookInfoRec& book);
+  void chapterTree(ui::TreeView& tree, ui::TreeNode* bookNode);
+  bool treeIxoExpanding(ui::TreeNode* node);
+  void TreeIxoExpanded(ui::TreeNode* node);
+  // Shows the chapter page of a book, chapter or verse node of any tree of the
+  // window in the active page's browser; nodes of another shape are ignored.
+  void treeIxoChange(QObject* sender, ui::TreeNode* node);
+  // The window caption and the tool bar's book label for the active page.
+  void UpdateTitle();
+  void ButtonBookPrevProc(Qt::MouseButton button);
+  void ButtonBookNextProc(Qt::MouseButton button);
+
+  // ---- state -----------------------------------------------------------------------
+
+  std::string FUrl;
+  bool FOptionsReady = false;
+  bool FLargePrintChanged = false;
+  bool FTitleBusy = false;
+  std::string FBlankPage;
+  std::string FGospelPage;
+  ui::TreeNode* FOldTestamentNode = nullptr;
+  ui::TreeNode* FNewTestamentNode = nullptr;
+  std::unique_ptr<platform::TIniFile> FNamesIni;
+  ui::TreeNode* FPopupNode = nullptr;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void CreateComponents();
+  // The object names of a tree-and-browser page and its components; list is
+  // none for the pages without a book list.
+  struct TreePageNames {
+    const char* page;
+    const char* tree;
+    const char* splitter;
+    const char* panel;
+    const char* browser;
+    const char* list;
+  };
+  QWidget* CreateTreePage(const TreePageNames& names, ui::TreeView*& tree, QSplitter*& splitter,
+                          QWidget*& panel, ui::Browser*& browser, QListWidget** list);
+  QWidget* CreateOptionsPage();
+  void CreateToolBar();
+  void CreateMenus();
+  void BindHandlers();
+
+  // Activates page without a page-change event, empties FUrl and sets the title.
+  void ShowPageOnly(QWidget* page);
+  // The menu handler that belongs to page.
+  void RunPageMenuHandler(QWidget* page);
+  // Shows the one tree-pane button that applies to tree; none without a tree.
+  void ShowPaneButtons(const ui::TreeView* tree);
+  // The width of the tree pane of a tree page, and setting it.
+  int TreePaneWidth(const ui::TreeView& tree) const;
+  void SetTreePaneWidth(ui::TreeView& tree, int width);
+  // Steps the selection of the active page's tree one node back or on.
+  void StepSelection(bool forward, Qt::MouseButton button);
+  // Writes the chapter pages of the books under the top-level nodes of tree,
+  // then the style sheet, and marks the pages written when all 66 books are.
+  void WriteChapterPages(const ui::TreeView& tree);
+
+  ui::BrowserFactory browsers_;
+  SearchFormLink* InterfaceForm = nullptr;
+};
+
+}  // namespace desktop

@@ -1,0 +1,319 @@
+// The main window as a whole: start-up and the first start's chapter pages,
+// the text that cannot be loaded, the page tables, the menus and the search
+// started from the tool bar.
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <filesystem>
+
+#include "DesktopFixture.h"
+#include "QtPrinters.h"
+#include "TempFolder.h"
+#include "desktop/BookTree.h"
+#include "desktop/ChapterPagesMarker.h"
+#include "desktop/SpeedButton.h"
+#include "desktop/ixoMain.h"
+#include "engine/ixoObject.h"
+#include "ui/NodeKind.h"
+#include "ui/PageControl.h"
+#include "ui/RadioButton.h"
+#include "ui/TreeView.h"
+
+namespace desktop_testing {
+namespace {
+
+using desktop::TIxoBibleMainForm;
+namespace fs = std::filesystem;
+
+std::string PagePath(const std::string& htmlDir, int book, int chapter) {
+  return htmlDir + "Bible/" + std::to_string(book) + "/" + std::to_string(chapter) + ".html";
+}
+
+bool IsWholePage(const std::string& path) {
+  const std::string page = testing_support::ReadFileBytes(path);
+  return page.starts_with("<html>\n") && page.ends_with("</html>\n");
+}
+
+// ---- start-up --------------------------------------------------------------------------
+
+TEST(StartUp, SearchFormOpensOverTheMainWindowAsCreated) {
+  DesktopFixture fixture;
+  fixture.Create();
+  EXPECT_EQ(fixture.Search().Window().geometry(), fixture.Form().geometry());
+  EXPECT_TRUE(fixture.Search().Log().isEmpty());
+}
+
+TEST(StartUp, FirstStartWritesEveryChapterPageAndTheStyleSheetAndShowsGenesis) {
+  DesktopFixture fixture;
+  const std::string html = fixture.HtmlDir();
+  fixture.Run();
+  TIxoBibleMainForm& form = fixture.Form();
+
+  struct Chapter {
+    int book;
+    int chapter;
+  };
+  for (const Chapter c : {Chapter{1, 1}, Chapter{1, 3}, Chapter{2, 2}, Chapter{19, 1}, Chapter{19, 150},
+                          Chapter{31, 1}, Chapter{45, 3}, Chapter{66, 1}})
+    EXPECT_TRUE(IsWholePage(PagePath(html, c.book, c.chapter))) << c.book << ":" << c.chapter;
+  EXPECT_FALSE(fs::exists(PagePath(html, 1, 4)));
+  EXPECT_TRUE(fs::exists(html + "style/ixo.css"));
+  EXPECT_TRUE(desktop::ChapterPagesWritten(html));
+
+  EXPECT_EQ(form.Mode->ActivePage(), form.pageIxo);
+  const QString gospel = QString::fromStdString(fixture.InstallDir() + "ixodesk/Help/gospel.html");
+  for (int page = 2; page <= 4; ++page) EXPECT_EQ(fixture.BrowserOfPage(page).Addresses(), QStringList{gospel});
+  EXPECT_EQ(fixture.BrowserOfPage(1).Addresses(),
+            (QStringList{gospel, QString::fromStdString(desktop::ChapterPageAddress(html, 1, 1, 1))}));
+  EXPECT_EQ(form.windowTitle(), " Ixo Bible - Version 2011");
+  EXPECT_EQ(fixture.Search().Log(), QStringList{"HideAboutMenuItem"});
+  EXPECT_TRUE(fixture.Dialogs().Shown().empty());
+}
+
+TEST(StartUp, InterruptedFirstStartIsFinishedAtTheNextStart) {
+  DesktopFixture fixture;
+  const std::string html = fixture.HtmlDir();
+  // What a run that stopped during the writing leaves: some pages, one cut short, no marker.
+  fs::create_directories(html + "Bible/1");
+  fs::create_directories(html + "Bible/19");
+  ASSERT_TRUE(testing_support::WriteFileBytes(PagePath(html, 1, 1), "<html>\n<title>\nGen"));
+  ASSERT_TRUE(testing_support::WriteFileBytes(PagePath(html, 1, 2), "<html>\n<title>\nGenesis 2\n"));
+
+  fixture.Run();
+  EXPECT_TRUE(IsWholePage(PagePath(html, 1, 1)));
+  EXPECT_TRUE(IsWholePage(PagePath(html, 1, 2)));
+  EXPECT_TRUE(IsWholePage(PagePath(html, 19, 150)));
+  EXPECT_TRUE(IsWholePage(PagePath(html, 66, 1)));
+  EXPECT_TRUE(desktop::ChapterPagesWritten(html));
+}
+
+TEST(StartUp, WrittenPagesAreNotWrittenAgain) {
+  DesktopFixture fixture;
+  const std::string html = fixture.HtmlDir();
+  fs::create_directories(html + "Bible");
+  ASSERT_TRUE(desktop::MarkChapterPagesWritten(html));
+  fixture.Run();
+  EXPECT_FALSE(fs::exists(PagePath(html, 1, 1)));
+  EXPECT_EQ(fixture.Form().Mode->ActivePage(), fixture.Form().pageIxo);
+}
+
+TEST(StartUp, NoInputAndNoCloseRequestReachTheWindowWhileThePagesAreWritten) {
+  DesktopFixture fixture;
+  fixture.Create();
+  TIxoBibleMainForm& form = fixture.Form();
+  form.EditSearchCriteria->setText("love");
+  fixture.Program().Start();
+  // Waiting behind the show handler, so they arrive while it writes.
+  QCoreApplication::postEvent(&form, new QCloseEvent);
+  QCoreApplication::postEvent(form.EditSearchCriteria,
+                              new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r"));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return form.FOptionsReady; }));
+  QCoreApplication::processEvents();
+
+  EXPECT_TRUE(desktop::ChapterPagesWritten(fixture.HtmlDir()));
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_FALSE(fixture.Search().Log().contains("FillResultTree"));
+  EXPECT_EQ(form.Mode->ActivePage(), form.pageIxo);
+}
+
+TEST(StartUp, TextThatCannotBeLoadedIsReportedAndNothingIsBuiltOrWritten) {
+  DesktopFixture fixture;
+  fs::remove(fixture.InstallDir() + "2011.ixocore");
+  fixture.Run();
+  TIxoBibleMainForm& form = fixture.Form();
+
+  ASSERT_EQ(fixture.Dialogs().Shown().size(), 1u);
+  const platform::DialogRequest& shown = fixture.Dialogs().Shown()[0];
+  EXPECT_EQ(shown.text, "Could not initialize bible text.  Please re-install the program.");
+  EXPECT_EQ(shown.type, platform::DialogType::Error);
+  EXPECT_EQ(shown.buttons, platform::DialogButtons::OK);
+
+  EXPECT_TRUE(form.TreeIxo->IsEmpty());
+  EXPECT_TRUE(form.TreeNames->IsEmpty());
+  EXPECT_EQ(form.Mode->ActivePage(), form.PageHelp);
+  EXPECT_TRUE(form.isVisible());
+  form.FormActivate();
+  form.BibleMenu->trigger();
+  form.ModeChange();
+  EXPECT_TRUE(form.TreeIxo->IsEmpty());
+  EXPECT_TRUE(fs::is_empty(fixture.HtmlDir()));
+}
+
+// ---- pages and menus -----------------------------------------------------------------
+
+class MainFormTest : public ::testing::Test {
+ protected:
+  void SetUp() override { fixture.Run(); }
+  TIxoBibleMainForm& Form() { return fixture.Form(); }
+  RecordingSearchForm& Search() { return fixture.Search(); }
+  std::string CurrentStudy() const { return fixture.UserDataFolder() + "Ixo Bible/History/current.ixolc"; }
+
+  DesktopFixture fixture;
+};
+
+TEST_F(MainFormTest, PageTablesGiveEachPagesBrowserAndTree) {
+  TIxoBibleMainForm& form = Form();
+  const std::pair<ui::Browser*, ui::TreeView*> pages[] = {
+      {form.HtmlBible, form.TreeIxo},     {form.HtmlFound, form.TreeSearch}, {form.htmlHistory, form.TreeHistory},
+      {form.HtmlNames, form.TreeNames},   {nullptr, nullptr},                {form.HtmlHelp, form.TreeHelp}};
+  for (int page = 1; page <= 6; ++page) {
+    EXPECT_EQ(form.BrowserForPage(page), pages[page - 1].first) << page;
+    EXPECT_EQ(form.TreeForPage(page), pages[page - 1].second) << page;
+  }
+  for (const int outside : {-1, 7}) {
+    EXPECT_EQ(form.BrowserForPage(outside), nullptr);
+    EXPECT_EQ(form.TreeForPage(outside), nullptr);
+  }
+  form.OptionsMenu->trigger();
+  EXPECT_EQ(form.BrowserForPage(0), nullptr);
+  EXPECT_EQ(form.TreeForPage(0), nullptr);
+  form.NamesMenu->trigger();
+  EXPECT_EQ(form.BrowserForPage(0), form.HtmlNames);
+}
+
+TEST_F(MainFormTest, MenuItemsSwitchThePageWithoutNavigating) {
+  TIxoBibleMainForm& form = Form();
+  struct Case {
+    QAction* item;
+    QWidget* page;
+  };
+  const Case cases[] = {{form.NamesMenu, form.PageNames}, {form.OptionsMenu, form.PageOptions},
+                        {form.ReviewMenu, form.PageHistory}, {form.HelpMenu, form.PageHelp},
+                        {form.BibleMenu, form.pageIxo}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.item->text().toStdString());
+    std::vector<qsizetype> before;
+    for (int page = 1; page <= 6; ++page)
+      if (page != 5) before.push_back(fixture.BrowserOfPage(page).Addresses().size());
+    form.FUrl = "stale";
+    c.item->trigger();
+    EXPECT_EQ(form.Mode->ActivePage(), c.page);
+    EXPECT_EQ(form.FUrl, "");
+    std::vector<qsizetype> after;
+    for (int page = 1; page <= 6; ++page)
+      if (page != 5) after.push_back(fixture.BrowserOfPage(page).Addresses().size());
+    EXPECT_EQ(after, before);
+  }
+  EXPECT_TRUE(Search().Log().filter("LoadStudy").isEmpty());
+}
+
+TEST_F(MainFormTest, PaneButtonsShowTheOneActionThatApplies) {
+  TIxoBibleMainForm& form = Form();
+  EXPECT_TRUE(form.ButtonBooksClose->isVisibleTo(&form));
+  EXPECT_FALSE(form.ButtonBooksOpen->isVisibleTo(&form));
+  form.ButtonBooksOpenCloseClick(form.ButtonBooksClose);
+  EXPECT_FALSE(form.ButtonBooksClose->isVisibleTo(&form));
+  EXPECT_TRUE(form.ButtonBooksOpen->isVisibleTo(&form));
+  form.ButtonBooksOpenCloseClick(form.ButtonBooksOpen);
+  EXPECT_TRUE(form.ButtonBooksClose->isVisibleTo(&form));
+
+  form.OptionsMenu->trigger();
+  form.ModeChange();
+  EXPECT_FALSE(form.ButtonBooksClose->isVisibleTo(&form));
+  EXPECT_FALSE(form.ButtonBooksOpen->isVisibleTo(&form));
+}
+
+TEST_F(MainFormTest, SearchBoxWordsBecomeTheSummaryTextsOfTheConditions) {
+  struct Case {
+    const char* what;
+    const char* criteria;
+    bool anyWord;
+    std::vector<std::string> texts;  // conditions 1 to 14
+  };
+  const std::vector<std::string> before = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n"};
+  const Case cases[] = {
+      {"all words", "love joy", false, {"love", "joy", "", "", "", "", "", "", "", "", "", "", "", ""}},
+      {"all words, commas and quotes", "love,\"holy ghost\" joy", false,
+       {"love", "holy ghost", "joy", "", "", "", "", "", "", "", "", "", "", ""}},
+      {"any word", "love joy", true, {"love joy", "", "", "", "", "", "", "", "", "", "", "", "", ""}},
+      {"fourteen words", "1 2 3 4 5 6 7 8 9 10 11 12 13 14", false,
+       {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14"}},
+      {"fifteen words", "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15", false, before},
+  };
+  TIxoBibleMainForm& form = Form();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    for (int condition = 1; condition <= 14; ++condition) Search().SetSummaryText(condition, before[condition - 1]);
+    form.EditSearchCriteria->setText(c.criteria);
+    (c.anyWord ? form.RadioButtonAny : form.RadioButtonAll)->setChecked(true);
+    form.SearchMenuClick(form.ButtonSearch);
+    std::vector<std::string> texts;
+    for (int condition = 1; condition <= 14; ++condition) texts.push_back(Search().SummaryText(condition));
+    EXPECT_EQ(texts, c.texts);
+  }
+}
+
+TEST_F(MainFormTest, SearchRunsOnTheSearchFormAndLoadsTheCurrentStudy) {
+  TIxoBibleMainForm& form = Form();
+  form.EditSearchCriteria->setText("love");
+  Search().ClearLog();
+  form.ButtonSearch->click();
+  const QString load = "LoadStudy " + QString::fromStdString(CurrentStudy());
+  EXPECT_EQ(Search().Log(), (QStringList{"EnableResultsView", "ParseConditions", "FillResultTree", "FinishSearch",
+                                         "SetResultTree", load}));
+  EXPECT_EQ(Search().ResultTree(), form.TreeSearch);
+  EXPECT_EQ(form.Mode->ActivePage(), form.pageSearch);
+  EXPECT_EQ(form.windowTitle(), " Ixo Bible - Search Results");
+
+  // Enter in the search box and the radio buttons search the same way.
+  Search().ClearLog();
+  form.EditSearchCriteria->setFocus();
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+  QCoreApplication::sendEvent(form.EditSearchCriteria, &enter);
+  EXPECT_EQ(Search().Log().last(), load);
+  Search().ClearLog();
+  form.RadioButtonAny->setChecked(true);
+  EXPECT_EQ(Search().Log().last(), load);
+}
+
+TEST_F(MainFormTest, SearchMenuIsEnabledByAResultAndDoesNotReloadTheStudy) {
+  TIxoBibleMainForm& form = Form();
+  EXPECT_FALSE(form.SearchMenu->isEnabled());
+  form.SearchMenuClick(form.ButtonSearch);
+  EXPECT_FALSE(form.SearchMenu->isEnabled());  // nothing found
+
+  Search().OnFill = [](ui::TreeView* tree) {
+    ASSERT_NE(tree, nullptr);
+    tree->Clear();
+    ui::TreeNode* root = tree->Add(nullptr, "References", ui::node::kResultRoot);
+    tree->Add(root, "Romans", ui::node::kBook,
+              reinterpret_cast<std::intptr_t>(&engine::Engine().BookInfo[45]));
+  };
+  form.SearchMenuClick(form.ButtonSearch);
+  ASSERT_TRUE(form.SearchMenu->isEnabled());
+  EXPECT_TRUE(form.TreeSearch->FirstNode()->Expanded());
+
+  form.BibleMenu->trigger();
+  Search().ClearLog();
+  form.SearchMenu->trigger();
+  EXPECT_EQ(form.Mode->ActivePage(), form.pageSearch);
+  EXPECT_EQ(Search().Log(), (QStringList{"EnableResultsView", "ParseConditions", "FillResultTree", "FinishSearch"}));
+}
+
+TEST_F(MainFormTest, HandOverShowsTheWindowAgain) {
+  TIxoBibleMainForm& form = Form();
+  form.hide();
+  fixture.Program().Activate();
+  EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(MainFormTest, NamesTreeStartsWithTheLettersOnlyWhereNamesCanFollow) {
+  const ui::TreeView& names = *Form().TreeNames;
+  ASSERT_EQ(names.NodeCount(), 26 + 23);
+  for (const ui::TreeNode* letter = names.FirstNode(); letter; letter = letter->NextSibling()) {
+    const char c = letter->Text().toStdString()[0];
+    EXPECT_EQ(letter->ImageIndex(), ui::node::kFolder);
+    EXPECT_EQ(letter->HasChildren(), c != 'W' && c != 'X' && c != 'Y') << c;
+    if (letter->HasChildren()) {
+      EXPECT_EQ(letter->FirstChild()->Text(), "@");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace desktop_testing

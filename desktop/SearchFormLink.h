@@ -16,7 +16,8 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <string_view>
+
+#include "ui/ImageList.h"
 
 class QWidget;
 
@@ -31,26 +32,25 @@ namespace desktop {
 
 class SearchFormLink {
  public:
-  static constexpr int ConditionCount = 14;  // conditions are numbered 1 to 14
-
   virtual ~SearchFormLink() = default;
 
   // The form's window, which start-up places exactly over the main window.
   virtual QWidget& Window() = 0;
+  // The large pictures of its trees, which the book tree takes too.
+  virtual ui::ImageList ImageListBlue() const = 0;
 
-  // The summary text of condition 1 to 14 (the text of its summary edit).
-  virtual std::string SummaryText(int condition) const = 0;
-  virtual void SetSummaryText(int condition, std::string_view text) = 0;
+  // Once at start: the main window's search tree, which the form's File >
+  // Open and Save mirror into.
+  virtual void SetMainSearchTree(ui::TreeView* tree) = 0;
+  // Hides the form's menu item "About" (SearchMenuAbout).
+  virtual void HideAboutMenuItem() = 0;
 
-  // The steps of a search started from the main window, in this order.
-  virtual void EnableResultsView() = 0;
-  // Rebuilds the word lists of all 14 conditions from their summary texts.
-  virtual void ParseConditions() = 0;
-  // Runs the search and fills the result tree (and its mirror).
-  virtual void FillResultTree() = 0;
-  // The finish button's click: saves the search as a dated history study and
-  // as "current.ixolc", and rewrites the style sheet.
-  virtual void FinishSearch() = 0;
+  // The tool bar's search: the criteria as typed, with "All Words" (allWords)
+  // or "Any Word", become the summary texts of conditions 1 to 14; they are
+  // parsed, searched and the search finished (a dated history study,
+  // "current.ixolc", the style sheet). False, after a warning, when "All
+  // Words" has more than 14 words: the conditions stay, nothing is searched.
+  virtual bool ToolbarSearch(const std::string& criteria, bool allWords) = 0;
 
   // The main window's tree that mirrors every result from now on; none detaches.
   virtual void SetResultTree(ui::TreeView* tree) = 0;
@@ -58,10 +58,8 @@ class SearchFormLink {
   virtual void LoadStudy(const std::string& fileName) = 0;
   // Shows the form, not modally.
   virtual void ShowForm() = 0;
-  // Hides the form's menu item "About" (SearchMenuAbout).
-  virtual void HideAboutMenuItem() = 0;
 
-  // The conditions the style sheet marks; none before the form has any.
+  // The conditions the style sheet marks.
   virtual const publish::SearchConditions* Conditions() const = 0;
 };
 

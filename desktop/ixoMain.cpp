@@ -17,7 +17,6 @@
 #include "engine/ixoObject.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
-#include "platform/StringList.h"
 #include "publish/HtmlPages.h"
 #include "publish/StyleSheet.h"
 #include "ui/BusyCursor.h"
@@ -56,6 +55,11 @@ TIxoBibleMainForm::TIxoBibleMainForm(ui::BrowserFactory browsers, QWidget* paren
 
 TIxoBibleMainForm::~TIxoBibleMainForm() = default;
 
+void TIxoBibleMainForm::AttachSearchForm(SearchFormLink* form) {
+  InterfaceForm = form;
+  if (InterfaceForm) InterfaceForm->SetMainSearchTree(TreeSearch);
+}
+
 // ---- creation, initialisation, showing ---------------------------------------------
 
 void TIxoBibleMainForm::FormCreate() {
@@ -89,8 +93,7 @@ void TIxoBibleMainForm::FormInit() {
     list->setIconSize(ImageListBlue.Size());
   }
 
-  // The book tree takes the search form's large pictures, which are these.
-  TreeIxo->SetImages(ImageListBlue);
+  TreeIxo->SetImages(InterfaceForm ? InterfaceForm->ImageListBlue() : ImageListBlue);
   TreeHelp->SetImages(ImageListHelpBlue);
   TreeNames->SetImages(ImageListBlue);
 
@@ -133,10 +136,11 @@ void TIxoBibleMainForm::FormShow() {
 
   // The book tree is the window's first control. A tree that takes the focus
   // with nothing selected selects its first visible node, which here shows the
-  // first chapter of Genesis.
+  // first chapter of Genesis. (The focus may have made that node the current
+  // one already; selecting it again only highlights it.)
   if (firstShow && Mode->ActivePage() == pageIxo) {
     TreeIxo->setFocus();
-    if (!TreeIxo->Selected()) TreeIxo->Select(TreeIxo->TopNode());
+    TreeIxo->Select(TreeIxo->Selected() ? TreeIxo->Selected() : TreeIxo->TopNode());
   }
 }
 
@@ -286,29 +290,10 @@ void TIxoBibleMainForm::ReviewMenuClick() { ShowPageOnly(PageHistory); }
 void TIxoBibleMainForm::HelpMenuClick() { ShowPageOnly(PageHelp); }
 
 void TIxoBibleMainForm::SearchMenuClick(QObject* sender) {
-  if (InterfaceForm) {
-    SearchFormLink& form = *InterfaceForm;
-    const std::string criteria = EditSearchCriteria->text().toStdString();
-    if (RadioButtonAny->isChecked()) {
-      // Any of the words: the whole text is one condition.
-      form.SetSummaryText(1, criteria);
-      for (int condition = 2; condition <= SearchFormLink::ConditionCount; ++condition)
-        form.SetSummaryText(condition, "");
-    } else {
-      // All words: every word is a condition of its own, when there are few enough.
-      platform::TStringList words;
-      words.SetCommaText(criteria);
-      if (words.Count() <= SearchFormLink::ConditionCount)
-        for (int condition = 1; condition <= SearchFormLink::ConditionCount; ++condition)
-          form.SetSummaryText(condition, static_cast<std::size_t>(condition) <= words.Count()
-                                             ? words[condition - 1]
-                                             : std::string());
-    }
-    form.EnableResultsView();
-    form.ParseConditions();
-    form.FillResultTree();
-    form.FinishSearch();
-  }
+  // The search form writes the words into its conditions, searches and keeps
+  // the search; it refuses (after a warning) more words than conditions.
+  const bool allWords = !RadioButtonAny->isChecked();
+  if (InterfaceForm && !InterfaceForm->ToolbarSearch(EditSearchCriteria->text().toStdString(), allWords)) return;
   Mode->SetActivePage(pageSearch);
   if (sender != SearchMenu) {
     OpenStudyInSearchPage(engine::Engine().UserDataDir + "History/current.ixolc");

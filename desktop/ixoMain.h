@@ -60,9 +60,10 @@ class TIxoBibleMainForm : public QMainWindow {
   explicit TIxoBibleMainForm(ui::BrowserFactory browsers, QWidget* parent = nullptr);
   ~TIxoBibleMainForm() override;
 
-  // The search form the main window drives; none until the program has made
-  // it. Without one, the Search page only shows what its tree holds.
-  void AttachSearchForm(SearchFormLink* form) { InterfaceForm = form; }
+  // The search form the main window drives, made right after the main window;
+  // it is given the Search page's tree. Without one, the Search page only
+  // shows what its tree holds.
+  void AttachSearchForm(SearchFormLink* form);
 
   // ---- components ------------------------------------------------------------------
 

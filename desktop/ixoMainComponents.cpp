@@ -37,6 +37,7 @@ const QColor kBlack(Qt::black);
 const QColor kWhite(Qt::white);
 const QColor kToolBar(0x20, 0x20, 0x24);
 const QColor kSelection(0x1F, 0x4E, 0x99);
+const QColor kDisabledText(0x80, 0x80, 0x80);
 
 QFont PixelFont(const QString& family, int pixels, bool bold) {
   QFont font(family);
@@ -74,6 +75,21 @@ void TreeLooks(ui::TreeView& tree) {
   tree.setFrameShape(QFrame::NoFrame);
   tree.setMouseTracking(true);  // hot tracking
   tree.setMinimumWidth(1);
+}
+
+// Menus in the tool bar's colours: white text on dark grey, disabled items grey.
+void MenuLooks(QWidget& menu) {
+  QPalette palette = menu.palette();
+  for (const auto role : {QPalette::Window, QPalette::Button, QPalette::Base})
+    palette.setColor(role, kToolBar);
+  for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+    palette.setColor(role, kWhite);
+  for (const auto role : {QPalette::WindowText, QPalette::ButtonText, QPalette::Text})
+    palette.setColor(QPalette::Disabled, role, kDisabledText);
+  palette.setColor(QPalette::Highlight, kSelection);
+  palette.setColor(QPalette::HighlightedText, kWhite);
+  menu.setPalette(palette);
+  menu.setAutoFillBackground(true);
 }
 
 QLabel* OptionLabel(const QString& caption, const char* name, QWidget* parent) {
@@ -329,6 +345,7 @@ void TIxoBibleMainForm::CreateToolBar() {
 void TIxoBibleMainForm::CreateMenus() {
   QMenuBar* MainMenu1 = menuBar();
   MainMenu1->setObjectName("MainMenu1");
+  MenuLooks(*MainMenu1);
   const auto item = [MainMenu1](const char* caption, const char* name) {
     return Named(MainMenu1->addAction(caption), name);
   };
@@ -341,6 +358,7 @@ void TIxoBibleMainForm::CreateMenus() {
   HelpMenu = item("Help", "HelpMenu");
 
   TreePopupMenu = Named(new QMenu(this), "TreePopupMenu");
+  MenuLooks(*TreePopupMenu);
   TreePopupMenu->setToolTipsVisible(true);
   const auto entry = [this](const char* caption, const char* name, const char* hint = nullptr) {
     QAction* action = Named(TreePopupMenu->addAction(caption), name);

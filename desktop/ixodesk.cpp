@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <memory>
 
+#include "InterfaceFormLink.h"
 #include "IxoProgram.h"
 #include "PlainBrowser.h"
 #include "platform/Dialogs.h"
@@ -34,9 +35,9 @@ int main(int argc, char** argv) {
   });
   if (instance.Claim() == ui::SingleInstance::Role::Second) return 0;
 
-  // The search form is handed in here once it is built.
   program = std::make_unique<desktop::IxoProgram>(desktop::IxoProgram::Parts{
-      plainBrowser ? desktop::PlainBrowser::Factory() : ui::WebBrowser::Factory(), {}});
+      plainBrowser ? desktop::PlainBrowser::Factory() : ui::WebBrowser::Factory(),
+      desktop::InterfaceFormLink::Factory()});
   program->Start();
   const int code = application.exec();
   program.reset();

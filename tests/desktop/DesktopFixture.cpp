@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "data/TextBuilder.h"
+#include "desktop/InterfaceFormLink.h"
 #include "desktop/ixoMain.h"
 #include "engine/ixoObject.h"
 
@@ -52,14 +53,16 @@ DesktopFixture::~DesktopFixture() {
   engine::ReplaceEngine(nullptr);  // the engine loaded from this installation goes with it
 }
 
-desktop::IxoProgram& DesktopFixture::Create() {
-  program_ = std::make_unique<desktop::IxoProgram>(desktop::IxoProgram::Parts{
-      ui::RecordingBrowser::Factory(), [] { return std::make_unique<RecordingSearchForm>(); }});
+desktop::IxoProgram& DesktopFixture::Create(SearchForm searchForm) {
+  desktop::SearchFormFactory searchForms = desktop::InterfaceFormLink::Factory();
+  if (searchForm == SearchForm::Recorder) searchForms = [] { return std::make_unique<RecordingSearchForm>(); };
+  program_ = std::make_unique<desktop::IxoProgram>(
+      desktop::IxoProgram::Parts{ui::RecordingBrowser::Factory(), std::move(searchForms)});
   return *program_;
 }
 
-desktop::IxoProgram& DesktopFixture::Run() {
-  Create();
+desktop::IxoProgram& DesktopFixture::Run(SearchForm searchForm) {
+  Create(searchForm);
   program_->Start();
   EXPECT_TRUE(ProcessEventsUntil([this] { return Form().FOptionsReady; }));
   return *program_;

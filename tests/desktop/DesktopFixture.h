@@ -38,14 +38,18 @@ class DesktopFixture {
   testing_support::TestInstallation& Installation() { return installation_; }
   platform::RecordingDialogService& Dialogs() { return *dialogs_; }
 
+  // Which search form the program gets.
+  enum class SearchForm { Recorder, Program };
+
   // Creates the forms (the main window loads the engine).
-  desktop::IxoProgram& Create();
+  desktop::IxoProgram& Create(SearchForm searchForm = SearchForm::Recorder);
   // Create, Start, and lets waiting events run until the main window's show
   // handler has run.
-  desktop::IxoProgram& Run();
+  desktop::IxoProgram& Run(SearchForm searchForm = SearchForm::Recorder);
 
   desktop::IxoProgram& Program() { return *program_; }
   desktop::TIxoBibleMainForm& Form() { return program_->MainForm(); }
+  // The recorder (SearchForm::Recorder only).
   RecordingSearchForm& Search() { return *static_cast<RecordingSearchForm*>(program_->InterfaceForm()); }
   ui::RecordingBrowser& BrowserOfPage(int page);
 

@@ -7,14 +7,17 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <filesystem>
+#include <functional>
 
 #include "DesktopFixture.h"
 #include "QtPrinters.h"
 #include "TempFolder.h"
 #include "desktop/BookTree.h"
+#include "desktop/InterfaceFormLink.h"
 #include "desktop/ChapterPagesMarker.h"
 #include "desktop/SpeedButton.h"
 #include "desktop/ixoMain.h"
@@ -45,7 +48,8 @@ TEST(StartUp, SearchFormOpensOverTheMainWindowAsCreated) {
   DesktopFixture fixture;
   fixture.Create();
   EXPECT_EQ(fixture.Search().Window().geometry(), fixture.Form().geometry());
-  EXPECT_TRUE(fixture.Search().Log().isEmpty());
+  EXPECT_EQ(fixture.Search().Log(), QStringList{"SetMainSearchTree"});
+  EXPECT_EQ(fixture.Search().MainSearchTree(), fixture.Form().TreeSearch);
 }
 
 TEST(StartUp, FirstStartWritesEveryChapterPageAndTheStyleSheetAndShowsGenesis) {
@@ -71,7 +75,7 @@ TEST(StartUp, FirstStartWritesEveryChapterPageAndTheStyleSheetAndShowsGenesis) {
   EXPECT_EQ(fixture.BrowserOfPage(1).Addresses(),
             (QStringList{gospel, QString::fromStdString(desktop::ChapterPageAddress(html, 1, 1, 1))}));
   EXPECT_EQ(form.windowTitle(), " Ixo Bible - Version 2011");
-  EXPECT_EQ(fixture.Search().Log(), QStringList{"HideAboutMenuItem"});
+  EXPECT_EQ(fixture.Search().Log(), (QStringList{"SetMainSearchTree", "HideAboutMenuItem"}));
   EXPECT_TRUE(fixture.Dialogs().Shown().empty());
 }
 
@@ -117,7 +121,7 @@ TEST(StartUp, NoInputAndNoCloseRequestReachTheWindowWhileThePagesAreWritten) {
 
   EXPECT_TRUE(desktop::ChapterPagesWritten(fixture.HtmlDir()));
   EXPECT_TRUE(form.isVisible());
-  EXPECT_FALSE(fixture.Search().Log().contains("FillResultTree"));
+  EXPECT_TRUE(fixture.Search().Log().filter("ToolbarSearch").isEmpty());
   EXPECT_EQ(form.Mode->ActivePage(), form.pageIxo);
 }
 
@@ -218,57 +222,48 @@ TEST_F(MainFormTest, PaneButtonsShowTheOneActionThatApplies) {
   EXPECT_FALSE(form.ButtonBooksOpen->isVisibleTo(&form));
 }
 
-TEST_F(MainFormTest, SearchBoxWordsBecomeTheSummaryTextsOfTheConditions) {
+TEST_F(MainFormTest, SearchHandsTheCriteriaToTheSearchFormThenLoadsTheCurrentStudy) {
+  TIxoBibleMainForm& form = Form();
+  const QString load = "LoadStudy " + QString::fromStdString(CurrentStudy());
   struct Case {
     const char* what;
+    std::function<void()> search;
     const char* criteria;
-    bool anyWord;
-    std::vector<std::string> texts;  // conditions 1 to 14
+    const char* mode;
   };
-  const std::vector<std::string> before = {"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l", "m", "n"};
   const Case cases[] = {
-      {"all words", "love joy", false, {"love", "joy", "", "", "", "", "", "", "", "", "", "", "", ""}},
-      {"all words, commas and quotes", "love,\"holy ghost\" joy", false,
-       {"love", "holy ghost", "joy", "", "", "", "", "", "", "", "", "", "", ""}},
-      {"any word", "love joy", true, {"love joy", "", "", "", "", "", "", "", "", "", "", "", "", ""}},
-      {"fourteen words", "1 2 3 4 5 6 7 8 9 10 11 12 13 14", false,
-       {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14"}},
-      {"fifteen words", "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15", false, before},
+      {"the search button", [&] { form.ButtonSearch->click(); }, "love joy", "all words"},
+      {"Enter in the search box",
+       [&] {
+         QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+         QCoreApplication::sendEvent(form.EditSearchCriteria, &enter);
+       },
+       "love", "all words"},
+      {"Any Word", [&] { form.RadioButtonAny->setChecked(true); }, "love joy", "any word"},
+      {"All Words", [&] { form.RadioButtonAll->setChecked(true); }, "\"holy ghost\", joy", "all words"},
   };
-  TIxoBibleMainForm& form = Form();
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    for (int condition = 1; condition <= 14; ++condition) Search().SetSummaryText(condition, before[condition - 1]);
+    form.BibleMenu->trigger();
     form.EditSearchCriteria->setText(c.criteria);
-    (c.anyWord ? form.RadioButtonAny : form.RadioButtonAll)->setChecked(true);
-    form.SearchMenuClick(form.ButtonSearch);
-    std::vector<std::string> texts;
-    for (int condition = 1; condition <= 14; ++condition) texts.push_back(Search().SummaryText(condition));
-    EXPECT_EQ(texts, c.texts);
+    Search().ClearLog();
+    c.search();
+    EXPECT_EQ(Search().Log(),
+              (QStringList{QString("ToolbarSearch %1 (%2)").arg(c.criteria, c.mode), "SetResultTree", load}));
+    EXPECT_EQ(Search().ResultTree(), form.TreeSearch);
+    EXPECT_EQ(form.Mode->ActivePage(), form.pageSearch);
+    EXPECT_EQ(form.windowTitle(), " Ixo Bible - Search Results");
   }
 }
 
-TEST_F(MainFormTest, SearchRunsOnTheSearchFormAndLoadsTheCurrentStudy) {
+TEST_F(MainFormTest, RefusedCriteriaLeaveThePageAsItWas) {
   TIxoBibleMainForm& form = Form();
-  form.EditSearchCriteria->setText("love");
+  Search().AcceptSearch = false;
+  form.EditSearchCriteria->setText("1 2 3 4 5 6 7 8 9 10 11 12 13 14 15");
   Search().ClearLog();
   form.ButtonSearch->click();
-  const QString load = "LoadStudy " + QString::fromStdString(CurrentStudy());
-  EXPECT_EQ(Search().Log(), (QStringList{"EnableResultsView", "ParseConditions", "FillResultTree", "FinishSearch",
-                                         "SetResultTree", load}));
-  EXPECT_EQ(Search().ResultTree(), form.TreeSearch);
-  EXPECT_EQ(form.Mode->ActivePage(), form.pageSearch);
-  EXPECT_EQ(form.windowTitle(), " Ixo Bible - Search Results");
-
-  // Enter in the search box and the radio buttons search the same way.
-  Search().ClearLog();
-  form.EditSearchCriteria->setFocus();
-  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
-  QCoreApplication::sendEvent(form.EditSearchCriteria, &enter);
-  EXPECT_EQ(Search().Log().last(), load);
-  Search().ClearLog();
-  form.RadioButtonAny->setChecked(true);
-  EXPECT_EQ(Search().Log().last(), load);
+  EXPECT_EQ(Search().Log(), QStringList{"ToolbarSearch 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 (all words)"});
+  EXPECT_EQ(form.Mode->ActivePage(), form.pageIxo);
 }
 
 TEST_F(MainFormTest, SearchMenuIsEnabledByAResultAndDoesNotReloadTheStudy) {
@@ -277,12 +272,11 @@ TEST_F(MainFormTest, SearchMenuIsEnabledByAResultAndDoesNotReloadTheStudy) {
   form.SearchMenuClick(form.ButtonSearch);
   EXPECT_FALSE(form.SearchMenu->isEnabled());  // nothing found
 
-  Search().OnFill = [](ui::TreeView* tree) {
-    ASSERT_NE(tree, nullptr);
-    tree->Clear();
-    ui::TreeNode* root = tree->Add(nullptr, "References", ui::node::kResultRoot);
-    tree->Add(root, "Romans", ui::node::kBook,
-              reinterpret_cast<std::intptr_t>(&engine::Engine().BookInfo[45]));
+  Search().OnSearch = [&form](ui::TreeView*) {
+    ui::TreeView& tree = *form.TreeSearch;
+    tree.Clear();
+    ui::TreeNode* root = tree.Add(nullptr, "References", ui::node::kResultRoot);
+    tree.Add(root, "Romans", ui::node::kBook, reinterpret_cast<std::intptr_t>(&engine::Engine().BookInfo[45]));
   };
   form.SearchMenuClick(form.ButtonSearch);
   ASSERT_TRUE(form.SearchMenu->isEnabled());
@@ -292,7 +286,7 @@ TEST_F(MainFormTest, SearchMenuIsEnabledByAResultAndDoesNotReloadTheStudy) {
   Search().ClearLog();
   form.SearchMenu->trigger();
   EXPECT_EQ(form.Mode->ActivePage(), form.pageSearch);
-  EXPECT_EQ(Search().Log(), (QStringList{"EnableResultsView", "ParseConditions", "FillResultTree", "FinishSearch"}));
+  EXPECT_EQ(Search().Log(), QStringList{"ToolbarSearch  (all words)"});
 }
 
 TEST_F(MainFormTest, HandOverShowsTheWindowAgain) {
@@ -313,6 +307,31 @@ TEST_F(MainFormTest, NamesTreeStartsWithTheLettersOnlyWhereNamesCanFollow) {
       EXPECT_EQ(letter->FirstChild()->Text(), "@");
     }
   }
+}
+
+// ---- with the program's search form ------------------------------------------------
+
+TEST(WithTheSearchForm, ToolBarSearchFillsTheSearchPageWhoseVersesShowTheirChapter) {
+  DesktopFixture fixture;
+  fixture.Run(DesktopFixture::SearchForm::Program);
+  TIxoBibleMainForm& form = fixture.Form();
+  form.EditSearchCriteria->setText("spoken");
+  form.ButtonSearch->click();
+
+  EXPECT_EQ(form.Mode->ActivePage(), form.pageSearch);
+  EXPECT_TRUE(fs::exists(fixture.UserDataFolder() + "Ixo Bible/History/current.ixolc"));
+  ASSERT_TRUE(form.SearchMenu->isEnabled());
+  ui::TreeNode* root = form.TreeSearch->FindByCaption("References");
+  ASSERT_NE(root, nullptr);
+  ui::TreeNode* genesis = root->FirstChild();
+  ASSERT_NE(genesis, nullptr);
+  EXPECT_EQ(genesis->Text(), "Genesis");
+  ui::TreeNode* verse = genesis->FirstChild()->FirstChild();
+  ASSERT_NE(verse, nullptr);
+  form.TreeSearch->Select(verse);
+  EXPECT_EQ(fixture.BrowserOfPage(2).Address().toStdString(),
+            desktop::ChapterPageAddress(fixture.HtmlDir(), 1, 1, 1));
+  EXPECT_EQ(form.LabelBook->text(), "Genesis 1:1");
 }
 
 }  // namespace

@@ -1,18 +1,20 @@
 #include "RecordingSearchForm.h"
 
+#include "ui/NodeImages.h"
+
 namespace desktop_testing {
 
-std::string RecordingSearchForm::SummaryText(int condition) const {
-  return condition >= 1 && condition <= ConditionCount ? texts_[condition] : std::string();
+ui::ImageList RecordingSearchForm::ImageListBlue() const { return ui::NodeImages(32); }
+
+void RecordingSearchForm::SetMainSearchTree(ui::TreeView* tree) {
+  log_ << "SetMainSearchTree";
+  mainSearchTree_ = tree;
 }
 
-void RecordingSearchForm::SetSummaryText(int condition, std::string_view text) {
-  if (condition >= 1 && condition <= ConditionCount) texts_[condition] = std::string(text);
-}
-
-void RecordingSearchForm::FillResultTree() {
-  log_ << "FillResultTree";
-  if (OnFill) OnFill(resultTree_);
+bool RecordingSearchForm::ToolbarSearch(const std::string& criteria, bool allWords) {
+  log_ << "ToolbarSearch " + QString::fromStdString(criteria) + (allWords ? " (all words)" : " (any word)");
+  if (AcceptSearch && OnSearch) OnSearch(resultTree_);
+  return AcceptSearch;
 }
 
 void RecordingSearchForm::SetResultTree(ui::TreeView* tree) {

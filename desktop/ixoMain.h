@@ -14,7 +14,7 @@
 // Page numbers run from 1 to 6: Bible, Search, Review, Names, Options, Help.
 
 #include <QMainWindow>
-#include <array>
+#include <cstdint>
 #include <memory>
 #include <string>
 

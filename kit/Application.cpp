@@ -55,20 +55,21 @@ std::intptr_t TApplication::SendMessage(std::uint32_t msg, std::uintptr_t wParam
 
 bool ApplicationTerminating() { return terminatingApplication.load() != nullptr; }
 
+void ReportException(const std::exception& error) noexcept {
+  try {
+    Application().HandleException(error);
+  } catch (...) {
+    std::cerr << "kit: " << error.what() << '\n';
+  }
+}
+
 void RunGuarded(const std::function<void()>& work) noexcept {
-  auto report = [](const std::exception& error) noexcept {
-    try {
-      Application().HandleException(error);
-    } catch (...) {
-      std::cerr << "kit: " << error.what() << '\n';
-    }
-  };
   try {
     work();
   } catch (const std::exception& error) {
-    report(error);
+    ReportException(error);
   } catch (...) {
-    report(EKitError("Unknown exception"));
+    ReportException(EKitError("Unknown exception"));
   }
 }
 

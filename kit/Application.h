@@ -68,4 +68,7 @@ bool ApplicationTerminating();
 // that nothing raised by a kit handler reaches Qt's event loop.
 void RunGuarded(const std::function<void()>& work) noexcept;
 
+// Reports the exception as RunGuarded does.
+void ReportException(const std::exception& error) noexcept;
+
 }  // namespace kit

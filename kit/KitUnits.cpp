@@ -1,24 +1,39 @@
 #include "KitUnits.h"
 
+#include <QApplication>
 #include <memory>
 
 #include "Application.h"
+#include "KitClass.h"
 #include "KitErrors.h"
+#include "KitXPThemeManager.h"
 
 namespace kit {
 
 namespace {
 
-// Members are made in this order and freed in the reverse one.
+// Made in the order of the members, freed in the reverse one.
 struct Units {
   std::unique_ptr<TApplication> application = std::make_unique<TApplication>();
+  // Visual themes come with the widget styles of a widget application.
+  std::unique_ptr<TKitApplication> kitApplication =
+      std::make_unique<TKitApplication>(qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr);
+  std::unique_ptr<TKitXPThemeManager> themeManager = std::make_unique<TKitXPThemeManager>(nullptr);
+
+  // Each goes while the ones made before it can still be asked for.
+  void Free() {
+    themeManager.reset();
+    kitApplication.reset();
+    application.reset();
+  }
 };
 
 std::unique_ptr<Units> units;
 
-Units& Initialized() {
-  if (units == nullptr) throw EKitError("The component kit is not initialised");
-  return *units;
+template <typename Member>
+Member& Get(std::unique_ptr<Member> Units::*member) {
+  if (units == nullptr || (*units.*member) == nullptr) throw EKitError("The component kit is not initialised");
+  return *(*units.*member);
 }
 
 }  // namespace
@@ -28,10 +43,15 @@ KitUnits::KitUnits() {
   units = std::make_unique<Units>();
 }
 
-KitUnits::~KitUnits() { units.reset(); }
+KitUnits::~KitUnits() {
+  units->Free();
+  units.reset();
+}
 
 bool KitInitialized() { return units != nullptr; }
 
-TApplication& Application() { return *Initialized().application; }
+TApplication& Application() { return Get(&Units::application); }
+TKitApplication& KitApplication() { return Get(&Units::kitApplication); }
+TKitXPThemeManager& XPThemeManager() { return Get(&Units::themeManager); }
 
 }  // namespace kit

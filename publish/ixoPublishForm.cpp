@@ -10,26 +10,19 @@
 #include <QVBoxLayout>
 
 #include "engine/ixoObject.h"
+#include "publish/DocumentOptions.h"
+#include "publish/NamedWidget.h"
 #include "publish/ixoPublish.h"
 #include "ui/CheckBox.h"
+#include "ui/EventPump.h"
 #include "ui/RadioButton.h"
 
 namespace publish {
-namespace {
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
-  return widget;
-}
-
-}  // namespace
 
 TFormPublishBase::TFormPublishBase(TPublishWriter& writer, QWidget* parent)
     : ui::ModalForm(parent), writer_(writer) {
   setObjectName(QStringLiteral("FormPublishBase"));
   setWindowTitle(QStringLiteral("Publishing Form Base Class"));
-  resize(487, 277);
 
   LabelAppName = Named(new QLabel(QStringLiteral("Ixo Bible Publication Utility"), this), "LabelAppName");
   QFont large = LabelAppName->font();
@@ -100,6 +93,9 @@ TFormPublishBase::TFormPublishBase(TPublishWriter& writer, QWidget* parent)
   grid->addLayout(options, 1, 1);
   grid->addLayout(buttons, 2, 0, 1, 2);
 
+  // The client area of the form, or more where the fonts need it.
+  resize(QSize(487, 277).expandedTo(sizeHint()));
+
   // The handlers run on every change of a box's state, made by the user or by code.
   RadioAllOne->OnClick = [this] { RadioAllOneClick(); };
   RadioMulti->OnClick = [this] { RadioMultiClick(); };
@@ -142,6 +138,17 @@ void TFormPublishBase::ButtonOkayClick() { ButtonCancelClick(); }
 void TFormPublishBase::ButtonCancelClick() {
   hide();
   close();
+}
+
+void TFormPublishBase::PublishDocuments(DocumentOptions& options, const PublishHandlers& handlers) {
+  options.folder = EditRegText->text().toStdString();
+  options.dotDoc = buttonDotDoc->isChecked();
+  options.dualColumns = CheckBoxDualColumns->isChecked();
+  options.headersAndFooters = CheckBoxHeadFoot->isChecked();
+  options.oddEvenHeaders = CheckBoxHeadFootOddEven->isChecked();
+  options.printMode = ButtonOkay->text() == PrintCaption;
+  options.processMessages = [] { ui::EventPump::ProcessPending(); };
+  PublishIntoFolder(*this, options.folder, handlers);
 }
 
 void TFormPublishBase::showEvent(QShowEvent* event) {

@@ -5,6 +5,7 @@
 // set the option flags of the publisher's writer; the publishers derive from
 // it and override the handlers they change.
 
+#include "publish/FormPublishing.h"
 #include "ui/ModalForm.h"
 
 class QGroupBox;
@@ -20,6 +21,7 @@ class RadioButton;
 namespace publish {
 
 class TPublishWriter;
+struct DocumentOptions;
 
 class TFormPublishBase : public ui::ModalForm {
   Q_OBJECT
@@ -27,6 +29,10 @@ class TFormPublishBase : public ui::ModalForm {
  public:
   // The writer whose option flags the handlers set; it outlives the form.
   explicit TFormPublishBase(TPublishWriter& writer, QWidget* parent = nullptr);
+
+  // The OK button's caption that puts the form in print mode: each finished
+  // document is printed.
+  static constexpr const char* PrintCaption = "Print";
 
   QLabel* LabelAppName;
   QLabel* Instruct;
@@ -58,6 +64,10 @@ class TFormPublishBase : public ui::ModalForm {
   void showEvent(QShowEvent* event) override;
 
   TPublishWriter& Writer() { return writer_; }
+
+  // The OK button of the publishers: the controls into options (print mode
+  // when the OK button reads PrintCaption), then PublishIntoFolder.
+  void PublishDocuments(DocumentOptions& options, const PublishHandlers& handlers);
 
  private:
   TPublishWriter& writer_;

@@ -1,0 +1,117 @@
+#include "publish/ixoTextForm.h"
+
+#include <QFont>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "engine/ixoObject.h"
+#include "platform/Paths.h"
+#include "publish/NamedWidget.h"
+#include "publish/ixoText.h"
+#include "ui/CheckBox.h"
+#include "ui/EventPump.h"
+#include "ui/RadioButton.h"
+
+namespace publish {
+
+TprintTextForm::TprintTextForm(TprintText& writer, PublishHandlers handlers, QWidget* parent)
+    : ui::ModalForm(parent), writer_(writer), handlers_(std::move(handlers)) {
+  setObjectName(QStringLiteral("printText"));
+  setWindowTitle(QStringLiteral("Publish Bible as Text"));
+
+  LabelAppName = Named(new QLabel(QStringLiteral("Ixo Bible Publication Utility"), this), "LabelAppName");
+  QFont large = LabelAppName->font();
+  large.setPointSize(16);
+  large.setBold(true);
+  LabelAppName->setFont(large);
+  LabelAppName->setStyleSheet(QStringLiteral("color: maroon"));
+  Instruct = Named(new QLabel(QStringLiteral("Enter the specification and directory below where you would "
+                                             "like the text files published."),
+                              this),
+                   "Instruct");
+  Instruct->setWordWrap(true);
+  Image1 = Named(new QLabel(this), "Image1");
+  Image1->setFixedSize(120, 120);
+
+  RadioButtonNumericRep = Named(new ui::RadioButton(QStringLiteral("Numeric Book/Chapter Representation"), this),
+                                "RadioButtonNumericRep");
+  RadioButtonAlphaRep = Named(new ui::RadioButton(QStringLiteral("Alpha Book/Chapter Representation"), this),
+                              "RadioButtonAlphaRep");
+  RadioButtonVerseOnlyRep =
+      Named(new ui::RadioButton(QStringLiteral("Verse Numbers Only"), this), "RadioButtonVerseOnlyRep");
+  RadioButtonVerseOnlyRep->setChecked(true);
+  printStrongsInfo = Named(new ui::CheckBox(QStringLiteral("Print Strong's Numbers in Angle Brackets"), this),
+                           "printStrongsInfo");
+  showItalicizedWords = Named(new ui::CheckBox(QStringLiteral("Show Italicized Words in Square Brackets"), this),
+                              "showItalicizedWords");
+  showItalicizedWords->setChecked(true);
+  EditRegText = Named(new QLineEdit(this), "EditRegText");
+  ButtonOkay = Named(new QPushButton(QStringLiteral("OK"), this), "ButtonOkay");
+  ButtonCancel = Named(new QPushButton(QStringLiteral("Cancel"), this), "ButtonCancel");
+
+  // Each line style with what it is for beside it.
+  auto* styles = new QGridLayout;
+  const std::pair<ui::RadioButton*, const char*> styleLines[] = {
+      {RadioButtonNumericRep, "(Computer Format)"},
+      {RadioButtonAlphaRep, "(For use with Grep)"},
+      {RadioButtonVerseOnlyRep, "(Human Readable)"},
+  };
+  int line = 0;
+  for (const auto& [radio, use] : styleLines) {
+    styles->addWidget(radio, line, 0);
+    styles->addWidget(new QLabel(QString::fromLatin1(use), this), line++, 1);
+  }
+  auto* options = new QVBoxLayout;
+  options->addWidget(Instruct);
+  options->addLayout(styles);
+  options->addWidget(printStrongsInfo);
+  options->addWidget(showItalicizedWords);
+  options->addWidget(EditRegText);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(ButtonOkay);
+  buttons->addWidget(ButtonCancel);
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(LabelAppName, 0, 0, 1, 2);
+  grid->addWidget(Image1, 1, 0, Qt::AlignTop);
+  grid->addLayout(options, 1, 1);
+  grid->addLayout(buttons, 2, 0, 1, 2);
+
+  // The client area of the form, or more where the fonts need it.
+  resize(QSize(473, 244).expandedTo(sizeHint()));
+
+  connect(ButtonOkay, &QPushButton::clicked, this, [this] { ButtonOkayClick(); });
+  connect(ButtonCancel, &QPushButton::clicked, this, [this] { ButtonCancelClick(); });
+
+  FormCreate();
+}
+
+void TprintTextForm::FormCreate() { EditRegText->setText(QString::fromStdString(engine::Engine().DocumentDir)); }
+
+void TprintTextForm::FormActivate() {
+  EditRegText->setText(QString::fromStdString(platform::JoinPath(engine::Engine().InstallDir, "Text")));
+}
+
+void TprintTextForm::ButtonOkayClick() {
+  writer_.folder = EditRegText->text().toStdString();
+  writer_.lineStyle = RadioButtonNumericRep->isChecked() ? TprintText::LineStyle::Numeric
+                      : RadioButtonAlphaRep->isChecked() ? TprintText::LineStyle::Alpha
+                                                         : TprintText::LineStyle::VerseOnly;
+  writer_.showItalicizedWords = showItalicizedWords->isChecked();
+  writer_.printStrongsInfo = printStrongsInfo->isChecked();
+  writer_.processMessages = [] { ui::EventPump::ProcessPending(); };
+  PublishIntoFolder(*this, writer_.folder, handlers_);
+}
+
+void TprintTextForm::ButtonCancelClick() { SetModalResult(ui::ModalResult::Cancel); }
+
+void TprintTextForm::showEvent(QShowEvent* event) {
+  ui::ModalForm::showEvent(event);
+  FormActivate();
+}
+
+}  // namespace publish

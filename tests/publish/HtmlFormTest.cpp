@@ -1,0 +1,88 @@
+#include "publish/ixoHtml.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <filesystem>
+#include <string>
+
+#include "QtPrinters.h"
+#include "ShowForm.h"
+#include "WritersFixture.h"
+#include "engine/ixoObject.h"
+#include "ui/CheckBox.h"
+
+namespace {
+
+using publish_test::ShowForm;
+
+using writers_test::Genesis;
+using writers_test::WritersText;
+
+QString EngineHtmlDir() { return QString::fromStdString(engine::Engine().HtmlDir); }
+
+TEST(HtmlForm, OpensWithItsDefaultsAndTheHtmlFolderEachTime) {
+  WritersText text;
+  publish::TprintHtml form({});
+  EXPECT_EQ(form.windowTitle(), "Publish Bible as Html");
+  EXPECT_TRUE(form.printStrongsInfo->isChecked());
+  EXPECT_EQ(form.EditRegHTML->text(), EngineHtmlDir());
+
+  engine::Engine().HtmlDir = text.OutputFile("moved/");
+  QString shown;
+  ShowForm(form, [&] {
+    shown = form.EditRegHTML->text();
+    form.ButtonCancel->click();
+  });
+  EXPECT_EQ(shown, EngineHtmlDir());
+}
+
+TEST(HtmlForm, OkPublishesIntoTheTypedFolderForOneRunOnly) {
+  WritersText text;
+  const std::string ownFolder = engine::Engine().HtmlDir;
+  const std::string other = text.OutputFile("pages");
+  std::string folderOfRun;
+  bool strongsOfRun = true;
+  bool shownDuringRun = true;
+  // The run reads the form's options, as the main window's does.
+  publish::TprintHtml form([&] {
+    folderOfRun = engine::Engine().HtmlDir;
+    strongsOfRun = form.Options.printStrongsInfo;
+    shownDuringRun = form.isVisible();
+    EXPECT_TRUE(publish::WriteChapterHtml(Genesis, 2, form.Options));
+  });
+
+  const ui::ModalResult result = ShowForm(form, [&] {
+    form.EditRegHTML->setText(QString::fromStdString(other));
+    form.printStrongsInfo->setChecked(false);
+    form.ButtonOkay->click();
+  });
+  EXPECT_EQ(result, ui::ModalResult::OK);
+  // The folder gets the separator the page paths need.
+  EXPECT_EQ(folderOfRun, other + "/");
+  EXPECT_FALSE(strongsOfRun);
+  EXPECT_FALSE(shownDuringRun);
+  EXPECT_TRUE(std::filesystem::exists(other + "/Bible/1/2.html"));
+  EXPECT_FALSE(std::filesystem::exists(ownFolder + "Bible/1/2.html"));
+  EXPECT_EQ(engine::Engine().HtmlDir, ownFolder);
+  EXPECT_TRUE(form.printStrongsInfo->isChecked());
+}
+
+TEST(HtmlForm, CancelLeavesTheFolderAndTicksStrongsAgain) {
+  WritersText text;
+  const std::string ownFolder = engine::Engine().HtmlDir;
+  bool published = false;
+  publish::TprintHtml form([&] { published = true; });
+  const ui::ModalResult result = ShowForm(form, [&] {
+    form.EditRegHTML->setText("/elsewhere");
+    form.printStrongsInfo->setChecked(false);
+    form.ButtonCancel->click();
+  });
+  EXPECT_EQ(result, ui::ModalResult::Cancel);
+  EXPECT_FALSE(published);
+  EXPECT_EQ(engine::Engine().HtmlDir, ownFolder);
+  EXPECT_TRUE(form.printStrongsInfo->isChecked());
+}
+
+}  // namespace

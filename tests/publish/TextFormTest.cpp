@@ -1,0 +1,163 @@
+#include "publish/ixoTextForm.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "QtPrinters.h"
+#include "ShowForm.h"
+#include "WritersFixture.h"
+#include "engine/ixoObject.h"
+#include "platform/Paths.h"
+#include "publish/ixoText.h"
+#include "ui/CheckBox.h"
+#include "ui/RadioButton.h"
+
+namespace {
+
+using publish_test::ShowForm;
+
+using publish::TprintText;
+using writers_test::Genesis;
+using writers_test::WritersText;
+
+// A text form whose OK button records what the main window is asked to do.
+struct TextForm {
+  explicit TextForm(std::function<void(TprintText&)> publish = {})
+      : form(writer, {[this] { calls.push_back("clear history"); },
+                      [this, publish] {
+                        calls.push_back(form.isVisible() ? "publish, form shown" : "publish");
+                        if (publish) publish(writer);
+                      }}) {}
+
+  TprintText writer;
+  std::vector<std::string> calls;
+  publish::TprintTextForm form;
+};
+
+QString InstallTextFolder() {
+  return QString::fromStdString(platform::JoinPath(engine::Engine().InstallDir, "Text"));
+}
+
+TEST(TextForm, OpensWithItsDefaults) {
+  WritersText text;
+  TextForm t;
+  EXPECT_EQ(t.form.windowTitle(), "Publish Bible as Text");
+  EXPECT_EQ(t.form.EditRegText->text(), QString::fromStdString(engine::Engine().DocumentDir));
+  EXPECT_TRUE(t.form.RadioButtonVerseOnlyRep->isChecked());
+  EXPECT_FALSE(t.form.RadioButtonNumericRep->isChecked());
+  EXPECT_FALSE(t.form.RadioButtonAlphaRep->isChecked());
+  EXPECT_FALSE(t.form.printStrongsInfo->isChecked());
+  EXPECT_TRUE(t.form.showItalicizedWords->isChecked());
+  EXPECT_EQ(t.form.ButtonOkay->text(), "OK");
+  EXPECT_EQ(t.form.ButtonCancel->text(), "Cancel");
+}
+
+TEST(TextForm, EveryShowingStartsInTheInstallationsTextFolder) {
+  WritersText text;
+  TextForm t;
+  for (int showing = 1; showing <= 2; ++showing) {
+    SCOPED_TRACE(showing);
+    QString shown;
+    ShowForm(t.form, [&] {
+      shown = t.form.EditRegText->text();
+      t.form.EditRegText->setText("/somewhere/else");
+      t.form.ButtonCancel->click();
+    });
+    EXPECT_EQ(shown, InstallTextFolder());
+  }
+  EXPECT_TRUE(t.calls.empty());
+}
+
+TEST(TextForm, OkHandsTheOptionsToTheWriterCreatesTheFolderAndPublishes) {
+  struct Case {
+    const char* name;
+    ui::RadioButton* publish::TprintTextForm::*radio;
+    TprintText::LineStyle style;
+  };
+  const Case cases[] = {
+      {"numeric", &publish::TprintTextForm::RadioButtonNumericRep, TprintText::LineStyle::Numeric},
+      {"alpha", &publish::TprintTextForm::RadioButtonAlphaRep, TprintText::LineStyle::Alpha},
+      {"verses only", &publish::TprintTextForm::RadioButtonVerseOnlyRep, TprintText::LineStyle::VerseOnly},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    WritersText text;
+    TextForm t;
+    const std::string folder = text.OutputFile("new/text files");
+    const ui::ModalResult result = ShowForm(t.form, [&] {
+      (t.form.*c.radio)->setChecked(true);
+      t.form.printStrongsInfo->setChecked(true);
+      t.form.showItalicizedWords->setChecked(false);
+      t.form.EditRegText->setText(QString::fromStdString(folder));
+      t.form.ButtonOkay->click();
+    });
+    EXPECT_EQ(result, ui::ModalResult::OK);
+    EXPECT_EQ(t.calls, (std::vector<std::string>{"clear history", "publish"}));
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    EXPECT_EQ(t.writer.folder, folder);
+    EXPECT_EQ(t.writer.lineStyle, c.style);
+    EXPECT_TRUE(t.writer.printStrongsInfo);
+    EXPECT_FALSE(t.writer.showItalicizedWords);
+    EXPECT_TRUE(t.writer.processMessages);
+  }
+}
+
+TEST(TextForm, PublishingWritesTheChaptersWithTheFormsOptions) {
+  WritersText text;
+  TextForm t([&](TprintText& writer) { EXPECT_TRUE(writer.WriteBookText(text.Book(Genesis))); });
+  ShowForm(t.form, [&] {
+    t.form.RadioButtonAlphaRep->setChecked(true);
+    t.form.EditRegText->setText(QString::fromStdString(text.OutputFile("Text")));
+    t.form.ButtonOkay->click();
+  });
+  EXPECT_EQ(text.Read("Text/01~002.txt"),
+            "Genesis 002:1 Call his name Maher-shalal-hash-baz now.\n"
+            "Genesis 002:2 Amen.\n");
+  EXPECT_TRUE(text.Dialogs().Shown().empty());
+}
+
+TEST(TextForm, FolderThatCannotBeCreatedIsReportedAndTheFormStaysOpen) {
+  WritersText text;
+  TextForm t;
+  const std::string blocker = text.OutputFile("a file");
+  std::FILE* file = std::fopen(blocker.c_str(), "w");
+  ASSERT_NE(file, nullptr);
+  std::fclose(file);
+  const std::string folder = blocker + "/Text";
+
+  bool stillShown = false;
+  const ui::ModalResult result = ShowForm(t.form, [&] {
+    t.form.EditRegText->setText(QString::fromStdString(folder));
+    t.form.ButtonOkay->click();
+    stillShown = t.form.isVisible();
+    t.form.ButtonCancel->click();
+  });
+  EXPECT_TRUE(stillShown);
+  EXPECT_EQ(result, ui::ModalResult::Cancel);
+  EXPECT_TRUE(t.calls.empty());
+  ASSERT_EQ(text.Dialogs().Shown().size(), 1u);
+  EXPECT_EQ(text.Dialogs().Shown()[0].text, "Could not open or write to: '" + folder + "'");
+  EXPECT_EQ(text.Dialogs().Shown()[0].type, platform::DialogType::Error);
+}
+
+TEST(TextForm, CancelRunsNothingAndLeavesTheWriterAlone) {
+  WritersText text;
+  TextForm t;
+  t.writer.folder = "kept";
+  const ui::ModalResult result = ShowForm(t.form, [&] {
+    t.form.RadioButtonNumericRep->setChecked(true);
+    t.form.ButtonCancel->click();
+  });
+  EXPECT_EQ(result, ui::ModalResult::Cancel);
+  EXPECT_TRUE(t.calls.empty());
+  EXPECT_EQ(t.writer.folder, "kept");
+  EXPECT_EQ(t.writer.lineStyle, TprintText::LineStyle::VerseOnly);
+  EXPECT_FALSE(std::filesystem::exists(InstallTextFolder().toStdString()));
+}
+
+}  // namespace

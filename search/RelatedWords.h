@@ -1,0 +1,32 @@
+#pragma once
+// The lists that help the user find further search words on a condition's
+// page: the Hebrew and Greek Strong's numbers under which an English word
+// occurs in the text, and the related words, the English words of the text
+// that translate those numbers or one chosen number.
+
+#include <string_view>
+
+#include "platform/StringList.h"
+
+namespace search {
+
+struct TSearchCondition;
+
+// The English words of the text (each once, sorted without regard to case)
+// that carry any of the numbers of strongsList, whose entries are "H" or "G"
+// and digits: a Hebrew number in a lemma slot of a word of books 1 to 39, a
+// Greek one in books 40 to 66. Entries that are no such number add nothing.
+platform::TStringList SynonymList(const platform::TStringList& strongsList);
+// The same, added to words.
+void SynonymList(const platform::TStringList& strongsList, platform::TStringList& words);
+
+// The condition's Hebrew and Greek lists := the word's Strong's numbers,
+// bare (430, not H430). With related, its related-words list := the words of
+// all those numbers; without, that list is kept.
+void ListNumbersOfWord(TSearchCondition& condition, std::string_view word, bool related);
+
+// The condition's related-words list := the English words of one bare number
+// of its Hebrew (letter 'H') or Greek ('G') list.
+void ListWordsOfNumber(TSearchCondition& condition, char letter, std::string_view number);
+
+}  // namespace search

@@ -22,6 +22,7 @@
 #include "engine/ixoObject.h"
 #include "platform/TextUtils.h"
 #include "search/AnchorPanel.h"
+#include "search/ConditionLists.h"
 #include "search/FinishSearch.h"
 #include "search/ProximitySearch.h"
 #include "search/StudyFile.h"
@@ -154,6 +155,7 @@ void TInterfaceForm::BuildLayout() {
   PanelText = Named(new QWidget(Splitter1), QStringLiteral("PanelText"));
   PreviewListView = Named(new QListWidget(PanelText), QStringLiteral("PreviewListView"));
   PreviewListView->setViewMode(QListView::ListMode);
+  PreviewListView->setIconSize(ImageListBlue.Size());
   SetBlack(PreviewListView, true);
   PreviewTextView = Named(new QTextEdit(PanelText), QStringLiteral("PreviewTextView"));
   PreviewTextView->setFont(QFont(QStringLiteral("Verdana")));
@@ -376,6 +378,7 @@ void TInterfaceForm::FormCreate() {
   connect(ButtonResetAll, &QPushButton::clicked, this, [this] { ButtonResetClick(ButtonResetAll); });
   connect(ButtonFinish, &QPushButton::clicked, this, [this] { ButtonFinishClick(); });
   connect(ButtonPreview, &QPushButton::clicked, this, [this] { ButtonPreviewClick(); });
+  BindWindowHandlers();
   ShowConditions();
 }
 
@@ -394,6 +397,30 @@ void TInterfaceForm::BindConditionControls(int n) {
   connect(w.ButtonAdd, &QPushButton::clicked, this, [this, n] { ButtonAddClick(ConditionWidgets[n].ButtonAdd); });
   connect(w.ButtonDel, &QPushButton::clicked, this, [this] { ButtonDeleteClick(); });
   connect(w.ButtonClr, &QPushButton::clicked, this, [this] { ButtonClearListClick(); });
+  // Clicking or entering the field enables "Add".
+  w.ComboBox->installEventFilter(this);
+  w.ComboBox->lineEdit()->installEventFilter(this);
+
+  const auto onClick = [this](QListWidget* list, void (TInterfaceForm::*handler)(QObject*)) {
+    connect(list, &QListWidget::itemClicked, this, [this, list, handler] { (this->*handler)(list); });
+  };
+  const auto onDoubleClick = [this](QListWidget* list, void (TInterfaceForm::*handler)(QObject*)) {
+    connect(list, &QListWidget::itemDoubleClicked, this, [this, list, handler] { (this->*handler)(list); });
+  };
+  onClick(w.WordList, &TInterfaceForm::ListStudyClick);
+  onDoubleClick(w.WordList, &TInterfaceForm::ListStudyClick);
+  onClick(w.SynoList, &TInterfaceForm::ListStudyClick);
+  onDoubleClick(w.SynoList, &TInterfaceForm::ListStudyDblClick);
+  for (QListWidget* numbers : {w.HebrList, w.GreeList}) {
+    onClick(numbers, &TInterfaceForm::SynoStudyClick);
+    onDoubleClick(numbers, &TInterfaceForm::SynoStudyDblClick);
+  }
+
+  // "..." opens the condition's page, "x" closes it.
+  connect(w.MoreButton, &QToolButton::clicked, this, [this, n] { AdvancedItemDone(ConditionWidgets[n].MoreButton); });
+  connect(w.ButtonClose, &QPushButton::clicked, this, [this, n] { AdvancedItemDone(ConditionWidgets[n].ButtonClose); });
+  // Typing into the summary edit marks the condition, Enter applies it.
+  w.AndEdit->installEventFilter(this);
 }
 
 // ---- showing the conditions --------------------------------------------------------------
@@ -503,8 +530,11 @@ void TInterfaceForm::ButtonAddClick(QObject* sender) {
   if (fromField) {
     word = platform::TrimBlanks(StdText(w.ComboBox->currentText()));
   } else if (const auto* list = qobject_cast<QListWidget*>(sender)) {
-    const QList<QListWidgetItem*> selected = list->selectedItems();
-    if (!selected.isEmpty()) word = platform::TrimBlanks(StdText(selected.first()->text()));
+    if (const std::optional<std::string> entry = SelectedEntry(*list)) word = platform::TrimBlanks(*entry);
+    // The number lists hold bare numbers: the word is the Strong's number with its letter.
+    const ConditionListKind kind = KindOfList(*list);
+    if (!word.empty() && kind == ConditionListKind::Hebrew) word.insert(0, 1, 'H');
+    if (!word.empty() && kind == ConditionListKind::Greek) word.insert(0, 1, 'G');
   }
   if (word.empty()) return;
 
@@ -514,19 +544,18 @@ void TInterfaceForm::ButtonAddClick(QObject* sender) {
   Conditions.ClearConditionWords(n);
   Conditions.ParseConditionText(n);
   FillSearchTree();
+  AdvancedItemDone(TabStudies->ActivePage());
 }
 
 void TInterfaceForm::ButtonDeleteClick() {
   const int n = CurrentCondition();
   if (n == 0) return;
-  int first = -1;
-  for (const QModelIndex& index : ConditionWidgets[n].WordList->selectionModel()->selectedIndexes())
-    if (first < 0 || index.row() < first) first = index.row();
-  Conditions.DeleteWordAt(n, first);
+  Conditions.DeleteWordAt(n, FirstSelectedRow(*ConditionWidgets[n].WordList));
   Conditions.SummaryFromWordList(n);
   Conditions.ClearConditionWords(n);
   Conditions.ParseConditionText(n);
   FillSearchTree();
+  AdvancedItemDone(TabStudies->ActivePage());
 }
 
 void TInterfaceForm::ButtonClearListClick() {
@@ -536,6 +565,7 @@ void TInterfaceForm::ButtonClearListClick() {
   Conditions.ClearConditionWords(n);
   Conditions.ParseConditionText(n);
   FillSearchTree();
+  AdvancedItemDone(TabStudies->ActivePage());
 }
 
 void TInterfaceForm::FieldStudyKeyPress(int condition) {
@@ -737,6 +767,8 @@ void TInterfaceForm::ButtonStudySaveLoad(QObject* sender) {
   }
   OpenDialogStudy->selectFile(QString());
   OpenDialogStudy->setNameFilter(QString::fromLatin1(StudyFilter));
+  OpenDialogStudyShow();
+  OpenDialogStudy->setDirectory(QText(OpenDialogStudyInitialDir));
 
   if (ExecuteStudyDialog(*OpenDialogStudy) && !OpenDialogStudy->selectedFiles().isEmpty()) {
     QString name = OpenDialogStudy->selectedFiles().first();

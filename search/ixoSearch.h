@@ -27,7 +27,13 @@
 //   BuildResultTree(tree, node, caption, engine::ConditionMask(1), 1, ...).
 // - the Bible page reads Conditions[n].WordList; the temporary page of a
 //   condition node is named SafePageName(its words) (FileNamePart.h).
+//
+// The main window is the window that holds the tree given to
+// SetMainSearchTree: each time the form is shown it takes the looks of that
+// window's TreeIxo and ListViewIxo (found by their names), and closing the
+// form brings that window back to the front.
 
+#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -49,6 +55,7 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QMenuBar;
+class QPoint;
 class QPushButton;
 class QSplitter;
 class QTextEdit;
@@ -209,6 +216,52 @@ class TInterfaceForm : public QMainWindow {
   // Shows the conditions' state in their controls.
   void ShowConditions();
 
+  // ---- the preview of the selected result ---------------------------------------------
+  void TreeViewSearchChange(ui::TreeNode* node);
+  void writePreviewText(const std::string& bookName, int chapter, int verse);
+  void PreviewListViewClick();
+  // sender VerseBack ("<<") or VerseNext (">>").
+  void ButtonNextPreviewClick(QObject* sender);
+  void ButtonSelectClick();
+
+  // ---- related words and Strong's numbers of a condition page ---------------------------
+  // sender: a word list or a related-words list of the condition page showing.
+  void ListStudyClick(QObject* sender);
+  void ListStudyDblClick(QObject* sender);
+  // sender: a Hebrew or Greek list of the condition page showing.
+  void SynoStudyClick(QObject* sender);
+  void SynoStudyDblClick(QObject* sender);
+
+  // ---- showing, closing, menus and help ------------------------------------------------------
+  void FormShow();
+  void FormClose();
+  void ButtonCancelClick();
+  void FieldStudyClick();
+  // sender a "..." button (a1 to ae): opens that condition's page; any other
+  // sender closes the condition page showing and applies its words.
+  void AdvancedItemDone(QObject* sender);
+  void ApplyCondition(int condition);
+  // sender a summary edit (And1 to AndE); key the character typed (13 for Enter).
+  void SearchKeyPress(QObject* sender, int key);
+  void NotFieldMouseMove();
+  // position in the tree's viewport.
+  void TreeViewSearchMouseDown(Qt::MouseButton button, const QPoint& position);
+  void DeleteClick();
+  void OpenDialogStudyShow();
+  void IxoBibleHelpClick();
+  void SearchMenuAboutClick();
+  // The help key: the note on the complete installation; the request is handled.
+  bool FormHelp();
+  void InsertVerseFromSearchClick();
+
+  // The study dialog's initial folder: "." until the form is first shown.
+  std::string OpenDialogStudyInitialDir = ".";
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void BuildLayout();
   QWidget* BuildSummaryPage();
@@ -219,10 +272,22 @@ class TInterfaceForm : public QMainWindow {
   void ShowCondition(int condition);
   // The summary page is shown and every tab hidden.
   void HideAllTabs();
+  void BindWindowHandlers();
+  void ShowChildrenInPreview(ui::TreeNode* node);
+  void ShowVerseInPreview(ui::TreeNode* node);
+  // Clears the selection in the lists of the condition other than keep, and in its entry field.
+  void ClearListSelections(int condition, const QObject* keep);
+  // A condition's entry field (the combo box or its edit), a summary edit.
+  bool IsEntryField(const QObject* object) const;
+  bool IsSummaryEdit(const QObject* object) const;
+  // The main window's view of the given name, none without a main window.
+  template <typename View>
+  View* MainWindowView(const char* name) const;
 
   QPointer<ui::TreeView> resultTree_;
   QPointer<ui::TreeView> mainSearchTree_;
   bool showing_ = false;  // ShowConditions is setting controls: their handlers keep still
+  QList<QObject*> notFieldWidgets_;  // a mouse move over them applies the pending condition
 };
 
 }  // namespace search

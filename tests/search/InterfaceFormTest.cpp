@@ -263,7 +263,7 @@ TEST_F(InterfaceFormTest, ResetEmptiesEverything) {
   EXPECT_EQ(form_.ResultTree(), nullptr);
 }
 
-TEST_F(InterfaceFormTest, AddOnAConditionPageRebuildsAndSearches) {
+TEST_F(InterfaceFormTest, AddOnAConditionPageRebuildsSearchesAndReturnsToTheSummary) {
   form_.Conditions.UseSummaryTexts({"world", ""});
   form_.ParseConditionText(0);
   form_.TabStudies->SetActivePageIndex(2);
@@ -273,14 +273,17 @@ TEST_F(InterfaceFormTest, AddOnAConditionPageRebuildsAndSearches) {
   form_.ShowConditions();
   two.ComboBox->lineEdit()->returnPressed();
 
+  EXPECT_EQ(form_.TabStudies->ActivePageIndex(), 0);
   EXPECT_EQ(two.WordList->count(), 1);
   EXPECT_EQ(two.WordList->item(0)->text(), QStringLiteral("love"));
   EXPECT_EQ(two.AndEdit->text(), QStringLiteral("love"));
   EXPECT_EQ(two.ComboBox->currentText(), QString());
   EXPECT_EQ(two.ComboBox->count(), 1);
   EXPECT_EQ(Shape(*form_.TreeViewSearch), LoveWorld);
+  EXPECT_TRUE(form_.ViewStudies->isEnabled());
 
   // An unknown word: the message, and Add disabled.
+  form_.TabStudies->SetActivePageIndex(2);
   two.ComboBox->setEditText(QStringLiteral("zebra"));
   form_.ButtonAddClick(two.ButtonAdd);
   EXPECT_EQ(fixture_.Dialogs().Shown().size(), 1u);
@@ -288,12 +291,16 @@ TEST_F(InterfaceFormTest, AddOnAConditionPageRebuildsAndSearches) {
   EXPECT_EQ(two.WordList->count(), 1);
 
   // Remove with nothing selected still rebuilds and searches; with love selected it goes.
+  form_.TabStudies->SetActivePageIndex(2);
   form_.ButtonDeleteClick();
   EXPECT_EQ(two.WordList->count(), 1);
+  form_.TabStudies->SetActivePageIndex(2);
   two.WordList->setCurrentRow(0);
   form_.ButtonDeleteClick();
   EXPECT_EQ(two.WordList->count(), 0);
+  EXPECT_EQ(two.AndEdit->text(), QString());
   EXPECT_EQ(form_.TreeViewSearch->FirstNode()->Text(), QStringLiteral("Found no matching verses."));
+  EXPECT_EQ(form_.TabStudies->ActivePageIndex(), 0);
 }
 
 TEST_F(InterfaceFormTest, CheckBoxClicksSearchAgain) {

@@ -5,8 +5,10 @@
 
 #include "Application.h"
 #include "KitClass.h"
+#include "KitCont.h"
 #include "KitErrors.h"
 #include "KitXPThemeManager.h"
+#include "WavePlayer.h"
 
 namespace kit {
 
@@ -19,9 +21,13 @@ struct Units {
   std::unique_ptr<TKitApplication> kitApplication =
       std::make_unique<TKitApplication>(qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr);
   std::unique_ptr<TKitXPThemeManager> themeManager = std::make_unique<TKitXPThemeManager>(nullptr);
+  std::unique_ptr<TKitContainer> container = std::make_unique<TKitContainer>(nullptr);
+  std::unique_ptr<WavePlayer> wavePlayer = std::make_unique<WavePlayer>();
 
   // Each goes while the ones made before it can still be asked for.
   void Free() {
+    wavePlayer.reset();
+    container.reset();
     themeManager.reset();
     kitApplication.reset();
     application.reset();
@@ -53,5 +59,7 @@ bool KitInitialized() { return units != nullptr; }
 TApplication& Application() { return Get(&Units::application); }
 TKitApplication& KitApplication() { return Get(&Units::kitApplication); }
 TKitXPThemeManager& XPThemeManager() { return Get(&Units::themeManager); }
+TKitContainer& GlobalContainer() { return Get(&Units::container); }
+WavePlayer* TheWavePlayer() { return units == nullptr ? nullptr : units->wavePlayer.get(); }
 
 }  // namespace kit

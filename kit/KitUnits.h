@@ -2,9 +2,10 @@
 // The kit's process-wide objects, made when the kit is initialised and freed
 // when it is finalised: the class library's application object, then the
 // kit's own application object with its timer pool and settings component,
-// the theme manager and the global container. A library that holds the kit
-// keeps one KitUnits for as long as it is loaded (a static object of its
-// load unit); a program or a test keeps one for as long as it uses the kit.
+// the theme manager, the global container and the wave player. A library
+// that holds the kit keeps one KitUnits for as long as it is loaded (a
+// static object of its load unit); a program or a test keeps one for as long
+// as it uses the kit.
 // Make it after the QApplication and free it before.
 
 namespace kit {

@@ -38,3 +38,45 @@ struct KitScope {
 };
 
 }  // namespace kit_testing
+
+#include <QBuffer>
+#include <QByteArray>
+#include <cstdint>
+#include <initializer_list>
+
+namespace kit_testing {
+
+// Bytes written out as the formats give them.
+inline QByteArray Bytes(std::initializer_list<int> values) {
+  QByteArray bytes;
+  for (int value : values) bytes.append(static_cast<char>(value));
+  return bytes;
+}
+
+inline QByteArray Le32(std::uint32_t value) {
+  return Bytes({static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
+                static_cast<int>((value >> 16) & 0xFF), static_cast<int>(value >> 24)});
+}
+
+// What write puts into a fresh memory stream.
+template <typename Write>
+QByteArray Written(Write write) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  write(buffer);
+  return bytes;
+}
+
+// A memory stream to read the bytes from.
+class Reading {
+ public:
+  explicit Reading(const QByteArray& bytes) : bytes_(bytes), buffer_(&bytes_) { buffer_.open(QIODevice::ReadOnly); }
+  QBuffer& Stream() { return buffer_; }
+
+ private:
+  QByteArray bytes_;
+  QBuffer buffer_;
+};
+
+}  // namespace kit_testing

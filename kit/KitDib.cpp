@@ -1,0 +1,158 @@
+#include "KitDib.h"
+
+#include <array>
+#include <limits>
+
+#include "KitErrors.h"
+
+namespace kit {
+
+namespace {
+
+constexpr std::array<QRgb, 16> kStandardColors = {
+    qRgb(0, 0, 0),     qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0), qRgb(0, 0, 128),   qRgb(128, 0, 128),
+    qRgb(0, 128, 128), qRgb(192, 192, 192), qRgb(128, 128, 128), qRgb(255, 0, 0), qRgb(0, 255, 0), qRgb(255, 255, 0),
+    qRgb(0, 0, 255),   qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255)};
+
+QVector<QRgb> ColorTable(int bits) {
+  QVector<QRgb> table;
+  switch (bits) {
+    case 1:
+      table = {qRgb(0, 0, 0), qRgb(255, 255, 255)};
+      break;
+    case 4:
+      table = QVector<QRgb>(kStandardColors.begin(), kStandardColors.end());
+      break;
+    case 8:
+      for (int i = 0; i < 256; ++i) table.push_back(qRgb((i >> 5) * 255 / 7, ((i >> 2) & 7) * 255 / 7, (i & 3) * 255 / 3));
+      break;
+    default:
+      break;
+  }
+  return table;
+}
+
+int Nearest(const QVector<QRgb>& table, QRgb color) {
+  int best = 0;
+  int bestDistance = std::numeric_limits<int>::max();
+  for (int i = 0; i < table.size(); ++i) {
+    const int dr = qRed(color) - qRed(table[i]);
+    const int dg = qGreen(color) - qGreen(table[i]);
+    const int db = qBlue(color) - qBlue(table[i]);
+    const int distance = dr * dr + dg * dg + db * db;
+    if (distance < bestDistance) {
+      best = i;
+      bestDistance = distance;
+    }
+  }
+  return best;
+}
+
+int IndexOf(int bits, const QVector<QRgb>& table, QRgb color) {
+  if (bits == 8) return ((qRed(color) >> 5) << 5) | ((qGreen(color) >> 5) << 2) | (qBlue(color) >> 6);
+  return Nearest(table, color);
+}
+
+void Put16(QByteArray& out, std::uint32_t value) {
+  out.append(static_cast<char>(value & 0xFF));
+  out.append(static_cast<char>((value >> 8) & 0xFF));
+}
+
+void Put32(QByteArray& out, std::uint32_t value) {
+  Put16(out, value & 0xFFFF);
+  Put16(out, value >> 16);
+}
+
+}  // namespace
+
+int PixelFormatCode(TKitSavePixelFormat format) {
+  switch (format) {
+    case TKitSavePixelFormat::spfDefault:
+      return -1;
+    case TKitSavePixelFormat::spfMono:
+      return 2;
+    case TKitSavePixelFormat::spf4bit:
+      return 16;
+    case TKitSavePixelFormat::spf8bit:
+      return 256;
+    case TKitSavePixelFormat::spf16bit:
+      return 65536;
+  }
+  return -1;
+}
+
+int BitsForCode(int code, const QImage& image) {
+  switch (code) {
+    case 2:
+      return 1;
+    case 16:
+      return 4;
+    case 256:
+      return 8;
+    default:
+      break;
+  }
+  if (image.depth() == 1) return 1;
+  if (image.format() == QImage::Format_Indexed8) return 8;
+  return 24;
+}
+
+QByteArray WriteBitmapFile(const QImage& image, int bitsPerPixel) {
+  if (image.isNull()) throw EInvalidGraphic("Bitmap image is not valid");
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+  const int width = rgb.width();
+  const int height = rgb.height();
+  const QVector<QRgb> table = ColorTable(bitsPerPixel);
+  const auto rowSize = static_cast<std::uint32_t>(((width * bitsPerPixel + 31) / 32) * 4);
+  const auto bitsOffset = static_cast<std::uint32_t>(14 + 40 + 4 * table.size());
+  const std::uint32_t imageSize = rowSize * static_cast<std::uint32_t>(height);
+
+  QByteArray out;
+  out.append("BM");
+  Put32(out, bitsOffset + imageSize);
+  Put32(out, 0);
+  Put32(out, bitsOffset);
+  Put32(out, 40);
+  Put32(out, static_cast<std::uint32_t>(width));
+  Put32(out, static_cast<std::uint32_t>(height));
+  Put16(out, 1);
+  Put16(out, static_cast<std::uint32_t>(bitsPerPixel));
+  Put32(out, 0);
+  Put32(out, imageSize);
+  Put32(out, 0);
+  Put32(out, 0);
+  Put32(out, 0);
+  Put32(out, 0);
+  for (QRgb color : table) {
+    out.append(static_cast<char>(qBlue(color)));
+    out.append(static_cast<char>(qGreen(color)));
+    out.append(static_cast<char>(qRed(color)));
+    out.append('\0');
+  }
+  for (int y = height - 1; y >= 0; --y) {
+    QByteArray row(static_cast<qsizetype>(rowSize), '\0');
+    for (int x = 0; x < width; ++x) {
+      const QRgb color = rgb.pixel(x, y);
+      if (bitsPerPixel == 24) {
+        row[x * 3] = static_cast<char>(qBlue(color));
+        row[x * 3 + 1] = static_cast<char>(qGreen(color));
+        row[x * 3 + 2] = static_cast<char>(qRed(color));
+        continue;
+      }
+      const int index = IndexOf(bitsPerPixel, table, color);
+      const int bit = x * bitsPerPixel;
+      const int shift = 8 - bitsPerPixel - bit % 8;
+      row[bit / 8] = static_cast<char>(static_cast<std::uint8_t>(row[bit / 8]) | (index << shift));
+    }
+    out.append(row);
+  }
+  return out;
+}
+
+QImage ReadBitmapFile(const QByteArray& bytes) {
+  QImage image = QImage::fromData(bytes, "BMP");
+  if (image.isNull()) throw EInvalidGraphic("Bitmap image is not valid");
+  return image;
+}
+
+}  // namespace kit

@@ -1,0 +1,89 @@
+// Containers: adding, clearing and assigning items, and the container of one
+// list of each kind.
+
+#include <gtest/gtest.h>
+
+#include "KitTesting.h"
+#include "kit/KitChangeLink.h"
+#include "kit/KitCont.h"
+#include "kit/KitErrors.h"
+
+namespace {
+
+TEST(Container, AddClearAndItemsByIndex) {
+  kit::TKitStringList list(nullptr);
+  list.DefaultCompressed = true;
+  int changes = 0;
+  list.OnChange = [&](QObject*) { ++changes; };
+  kit::TKitListItem& item = list.Add();
+  EXPECT_TRUE(item.Compressed);  // new items take the list's default
+  EXPECT_EQ(item.Container(), &list);
+  list.Add(std::make_unique<kit::TKitStringListItem>());
+  EXPECT_EQ(list.Count(), 2);
+  EXPECT_EQ(&list.Item(0), &item);
+  EXPECT_THROW(list.Item(2), kit::EListError);
+  list.Clear();
+  EXPECT_TRUE(list.IsEmpty());
+  EXPECT_EQ(changes, 3);
+}
+
+TEST(Container, AssignCopiesSettingsAndItemsWithOneNotification) {
+  kit::TKitImageList source(nullptr), target(nullptr);
+  source.DefaultCompressed = true;
+  source.DefaultPixelFormat = kit::TKitSavePixelFormat::spf8bit;
+  auto& item = static_cast<kit::TKitImageListItem&>(source.Add());
+  item.Description = "frames";
+  item.SetWidth(8);
+  source.Add();
+  target.Add();
+  int changes = 0;
+  target.OnChange = [&](QObject*) { ++changes; };
+
+  target.Assign(source);
+
+  EXPECT_EQ(changes, 1);
+  ASSERT_EQ(target.Count(), 2);
+  EXPECT_TRUE(target.DefaultCompressed);
+  EXPECT_EQ(target.DefaultPixelFormat, kit::TKitSavePixelFormat::spf8bit);
+  EXPECT_EQ(target.ImageItem(0).Description, "frames");
+  EXPECT_EQ(target.ImageItem(0).Width(), 8);
+  EXPECT_NE(&target.ImageItem(0), &item);
+
+  kit::TKitBitmapList other(nullptr);
+  EXPECT_THROW(target.Assign(other), kit::EConvertError);
+}
+
+TEST(Container, HoldsOneListOfEachKindAndTellsItsLinks) {
+  kit::TKitContainer container(nullptr);
+  kit::TKitChangeLink link;
+  int changes = 0;
+  link.OnChange = [&](QObject* sender) {
+    EXPECT_EQ(sender, &container);
+    ++changes;
+  };
+  container.RegisterChanges(&link);
+  container.BitmapList().Add();
+  container.ImageList().Add();
+  container.StringList().Add();
+  container.WaveList().Add();
+  EXPECT_EQ(changes, 4);
+  EXPECT_EQ(container.WaveList().Owner(), &container);
+}
+
+TEST(Container, AtDesignTimeAChangeIsCopiedIntoTheGlobalContainer) {
+  kit_testing::KitScope kit;
+  kit::TKitContainer designed(nullptr);
+  designed.SetDesigning(true);
+  auto& item = static_cast<kit::TKitStringListItem&>(designed.StringList().Add());
+  item.Description = "copied";
+  item.NotifyChange();
+  ASSERT_EQ(kit::GlobalContainer().StringList().Count(), 1);
+  EXPECT_EQ(kit::GlobalContainer().StringList().Item(0).Description, "copied");
+  EXPECT_TRUE(kit::GlobalContainer().ImageList().IsEmpty());
+
+  kit::TKitContainer running(nullptr);
+  running.StringList().Add();
+  EXPECT_EQ(kit::GlobalContainer().StringList().Count(), 1);
+}
+
+}  // namespace

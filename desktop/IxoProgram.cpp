@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "PublishForms.h"
 #include "ixoMain.h"
 
 namespace desktop {
@@ -11,6 +12,8 @@ IxoProgram::IxoProgram(Parts parts)
   if (parts.searchForm) interfaceForm_ = parts.searchForm();
   mainForm_->AttachSearchForm(interfaceForm_.get());
   if (interfaceForm_) interfaceForm_->Window().setGeometry(mainForm_->geometry());
+  publishForms_ = std::make_unique<PublishForms>(*mainForm_);
+  mainForm_->AttachPublishForms(publishForms_.get());
 }
 
 IxoProgram::~IxoProgram() = default;

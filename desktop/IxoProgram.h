@@ -13,6 +13,7 @@
 
 namespace desktop {
 
+class PublishForms;
 class TIxoBibleMainForm;
 
 class IxoProgram {
@@ -41,8 +42,8 @@ class IxoProgram {
  private:
   std::unique_ptr<TIxoBibleMainForm> mainForm_;
   std::unique_ptr<SearchFormLink> interfaceForm_;
-  // The publishing forms (printHtml, printText, PrintRtf, PrintWp) are
-  // created here, after the search form, as they are built.
+  // printHtml, printText, PrintRtf and PrintWp, the main window's dialogs.
+  std::unique_ptr<PublishForms> publishForms_;
   bool started_ = false;
 };
 

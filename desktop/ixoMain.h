@@ -10,6 +10,7 @@
 //   ixoMain.cpp            creation, initialisation, showing, pages and menus
 //   BiblePage.cpp          the book tree, chapter navigation, title, previous/next
 //   OptionsPage.cpp        the Options page
+//   ixoPublishMenu.cpp     the publish menu of the trees and its writer handlers
 //
 // Page numbers run from 1 to 6: Bible, Search, Review, Names, Options, Help.
 
@@ -46,6 +47,7 @@ class TreeView;
 
 namespace desktop {
 
+class PublishForms;
 class SearchFormLink;
 class SpeedButton;
 
@@ -64,6 +66,10 @@ class TIxoBibleMainForm : public QMainWindow {
   // it is given the Search page's tree. Without one, the Search page only
   // shows what its tree holds.
   void AttachSearchForm(SearchFormLink* form);
+
+  // The publishing forms, made after the search form. Without them the
+  // publish menu's entries do nothing.
+  void AttachPublishForms(PublishForms* forms) { FPublishForms = forms; }
 
   // ---- components ------------------------------------------------------------------
 
@@ -191,6 +197,26 @@ class TIxoBibleMainForm : public QMainWindow {
   // Selection in the Search and Names trees.
   void TreeNamesChange(QObject* sender, ui::TreeNode* node);
 
+  // ---- publish menu ----------------------------------------------------------------
+
+  // The entries: each shows its format's options form; the printer entries
+  // show the WordPerfect form in print mode, Word's in Word-compatible mode.
+  void TreePrintHtmlDialog();
+  void TreePrintTextDialog();
+  void TreePrintRTFDialog();
+  void TreePrintWpDialog();
+  void TreePrintMSWDialog();
+  void TreePopupWordBasicClick(QObject* sender);
+  // Called by the forms' OK buttons: each writes the book of its node, or the
+  // books under it, and stops at the first book that fails. HTML and text
+  // take the active page's selected node, RTF and WordPerfect FPopupNode; a
+  // chapter stands for its book, and so does a verse, except that HTML
+  // writes a chapter's page alone.
+  void TreePrintHtml();
+  void TreePrintText();
+  void TreePrintRTF();
+  void TreePrintWp();
+
   // ---- Options page ----------------------------------------------------------------
 
   void LoadOptions();
@@ -224,6 +250,7 @@ class TIxoBibleMainForm : public QMainWindow {
   ui::TreeNode* FNewTestamentNode = nullptr;
   std::unique_ptr<platform::TIniFile> FNamesIni;
   ui::TreeNode* FPopupNode = nullptr;
+  PublishForms* FPublishForms = nullptr;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -247,6 +274,7 @@ class TIxoBibleMainForm : public QMainWindow {
   void CreateToolBar();
   void CreateMenus();
   void BindHandlers();
+  void BindPublishMenu();
 
   // Activates page without a page-change event, empties FUrl and sets the title.
   void ShowPageOnly(QWidget* page);

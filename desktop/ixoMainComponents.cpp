@@ -392,6 +392,7 @@ void TIxoBibleMainForm::BindHandlers() {
   connect(OptionsMenu, &QAction::triggered, this, [this] { OptionsMenuClick(); });
   connect(HelpMenu, &QAction::triggered, this, [this] { HelpMenuClick(); });
   connect(TreePopupMenu, &QMenu::aboutToShow, this, [this] { TreePopupMenuPopup(); });
+  BindPublishMenu();
 
   ButtonBooksOpen->OnClick = [this] { ButtonBooksOpenCloseClick(ButtonBooksOpen); };
   ButtonBooksClose->OnClick = [this] { ButtonBooksOpenCloseClick(ButtonBooksClose); };

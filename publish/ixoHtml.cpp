@@ -1,6 +1,5 @@
 #include "publish/ixoHtml.h"
 
-#include <QFont>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,6 +9,7 @@
 
 #include "engine/ixoObject.h"
 #include "platform/Paths.h"
+#include "publish/PublishFormParts.h"
 #include "publish/NamedWidget.h"
 #include "ui/CheckBox.h"
 #include "ui/EventPump.h"
@@ -39,32 +39,24 @@ TprintHtml::TprintHtml(std::function<void()> publish, QWidget* parent)
   setObjectName(QStringLiteral("printHtml"));
   setWindowTitle(QStringLiteral("Publish Bible as Html"));
 
-  Image1 = Named(new QLabel(this), "Image1");
-  Image1->setFixedSize(120, 120);
-  LabelAppName = Named(new QLabel(QStringLiteral("Ixo Bible Publication Utility"), this), "LabelAppName");
-  QFont large = LabelAppName->font();
-  large.setPointSize(16);
-  large.setBold(true);
-  LabelAppName->setFont(large);
-  LabelAppName->setStyleSheet(QStringLiteral("color: maroon"));
-  Instruct = Named(new QLabel(QStringLiteral("Enter the directory specification below where you would like "
-                                             "the HTML files published."),
-                              this),
-                   "Instruct");
-  Instruct->setWordWrap(true);
+  const FormHeading heading = MakeFormHeading(
+      this, QStringLiteral("Enter the directory specification below where you would like the HTML files published."));
+  Image1 = heading.Image1;
+  LabelAppName = heading.LabelAppName;
+  Instruct = heading.Instruct;
   EditRegHTML = Named(new QLineEdit(this), "EditRegHTML");
   printStrongsInfo = Named(new ui::CheckBox(QStringLiteral("Print Strongs Information"), this), "printStrongsInfo");
   printStrongsInfo->setChecked(true);
   ButtonOkay = Named(new QPushButton(QStringLiteral("OK"), this), "ButtonOkay");
   ButtonCancel = Named(new QPushButton(QStringLiteral("Cancel"), this), "ButtonCancel");
 
-  auto* heading = new QVBoxLayout;
-  heading->addWidget(LabelAppName);
-  heading->addWidget(Instruct);
-  heading->addStretch();
+  auto* beside = new QVBoxLayout;
+  beside->addWidget(LabelAppName);
+  beside->addWidget(Instruct);
+  beside->addStretch();
   auto* top = new QHBoxLayout;
   top->addWidget(Image1, 0, Qt::AlignTop);
-  top->addLayout(heading);
+  top->addLayout(beside);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(printStrongsInfo);
   bottom->addStretch();

@@ -1,7 +1,6 @@
 #include "publish/ixoPublishForm.h"
 
 #include <QFont>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +10,7 @@
 
 #include "engine/ixoObject.h"
 #include "publish/DocumentOptions.h"
+#include "publish/PublishFormParts.h"
 #include "publish/NamedWidget.h"
 #include "publish/ixoPublish.h"
 #include "ui/CheckBox.h"
@@ -24,21 +24,12 @@ TFormPublishBase::TFormPublishBase(TPublishWriter& writer, QWidget* parent)
   setObjectName(QStringLiteral("FormPublishBase"));
   setWindowTitle(QStringLiteral("Publishing Form Base Class"));
 
-  LabelAppName = Named(new QLabel(QStringLiteral("Ixo Bible Publication Utility"), this), "LabelAppName");
-  QFont large = LabelAppName->font();
-  large.setPointSize(16);
-  large.setBold(true);
-  LabelAppName->setFont(large);
-  LabelAppName->setStyleSheet(QStringLiteral("color: maroon"));
-
-  Instruct = Named(new QLabel(QStringLiteral("Enter the specification and directory below where you "
-                                             "would like the documents published."),
-                              this),
-                   "Instruct");
-  Instruct->setWordWrap(true);
-
-  Image1 = Named(new QLabel(this), "Image1");
-  Image1->setFixedSize(120, 120);
+  const FormHeading heading = MakeFormHeading(
+      this, QStringLiteral("Enter the specification and directory below where you would like the documents "
+                           "published."));
+  LabelAppName = heading.LabelAppName;
+  Instruct = heading.Instruct;
+  Image1 = heading.Image1;
 
   RadioAllOne = Named(
       new ui::RadioButton(QStringLiteral("One Document per Book (there are 66 books in the bible)"), this),
@@ -76,25 +67,13 @@ TFormPublishBase::TFormPublishBase(TPublishWriter& writer, QWidget* parent)
   ButtonOkay = Named(new QPushButton(QStringLiteral("OK"), this), "ButtonOkay");
 
   auto* options = new QVBoxLayout;
-  options->addWidget(Instruct);
   for (QWidget* widget : {static_cast<QWidget*>(RadioAllOne), static_cast<QWidget*>(RadioMulti),
                           static_cast<QWidget*>(CheckBoxDualColumns), static_cast<QWidget*>(CheckBoxHeadFoot),
                           static_cast<QWidget*>(CheckBoxHeadFootOddEven),
                           static_cast<QWidget*>(CheckBoxWordCompatible), static_cast<QWidget*>(GroupBox1),
                           static_cast<QWidget*>(EditRegText)})
     options->addWidget(widget);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ButtonOkay);
-  buttons->addWidget(ButtonCancel);
-  auto* grid = new QGridLayout(this);
-  grid->addWidget(LabelAppName, 0, 0, 1, 2);
-  grid->addWidget(Image1, 1, 0, Qt::AlignTop);
-  grid->addLayout(options, 1, 1);
-  grid->addLayout(buttons, 2, 0, 1, 2);
-
-  // The client area of the form, or more where the fonts need it.
-  resize(QSize(487, 277).expandedTo(sizeHint()));
+  LayOutForm(this, heading, options, ButtonOkay, ButtonCancel, QSize(487, 277));
 
   // The handlers run on every change of a box's state, made by the user or by code.
   RadioAllOne->OnClick = [this] { RadioAllOneClick(); };

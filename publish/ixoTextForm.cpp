@@ -1,8 +1,6 @@
 #include "publish/ixoTextForm.h"
 
-#include <QFont>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,6 +8,7 @@
 
 #include "engine/ixoObject.h"
 #include "platform/Paths.h"
+#include "publish/PublishFormParts.h"
 #include "publish/NamedWidget.h"
 #include "publish/ixoText.h"
 #include "ui/CheckBox.h"
@@ -23,19 +22,12 @@ TprintTextForm::TprintTextForm(TprintText& writer, PublishHandlers handlers, QWi
   setObjectName(QStringLiteral("printText"));
   setWindowTitle(QStringLiteral("Publish Bible as Text"));
 
-  LabelAppName = Named(new QLabel(QStringLiteral("Ixo Bible Publication Utility"), this), "LabelAppName");
-  QFont large = LabelAppName->font();
-  large.setPointSize(16);
-  large.setBold(true);
-  LabelAppName->setFont(large);
-  LabelAppName->setStyleSheet(QStringLiteral("color: maroon"));
-  Instruct = Named(new QLabel(QStringLiteral("Enter the specification and directory below where you would "
-                                             "like the text files published."),
-                              this),
-                   "Instruct");
-  Instruct->setWordWrap(true);
-  Image1 = Named(new QLabel(this), "Image1");
-  Image1->setFixedSize(120, 120);
+  const FormHeading heading = MakeFormHeading(
+      this, QStringLiteral("Enter the specification and directory below where you would like the text files "
+                           "published."));
+  LabelAppName = heading.LabelAppName;
+  Instruct = heading.Instruct;
+  Image1 = heading.Image1;
 
   RadioButtonNumericRep = Named(new ui::RadioButton(QStringLiteral("Numeric Book/Chapter Representation"), this),
                                 "RadioButtonNumericRep");
@@ -66,23 +58,11 @@ TprintTextForm::TprintTextForm(TprintText& writer, PublishHandlers handlers, QWi
     styles->addWidget(new QLabel(QString::fromLatin1(use), this), line++, 1);
   }
   auto* options = new QVBoxLayout;
-  options->addWidget(Instruct);
   options->addLayout(styles);
   options->addWidget(printStrongsInfo);
   options->addWidget(showItalicizedWords);
   options->addWidget(EditRegText);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ButtonOkay);
-  buttons->addWidget(ButtonCancel);
-  auto* grid = new QGridLayout(this);
-  grid->addWidget(LabelAppName, 0, 0, 1, 2);
-  grid->addWidget(Image1, 1, 0, Qt::AlignTop);
-  grid->addLayout(options, 1, 1);
-  grid->addLayout(buttons, 2, 0, 1, 2);
-
-  // The client area of the form, or more where the fonts need it.
-  resize(QSize(473, 244).expandedTo(sizeHint()));
+  LayOutForm(this, heading, options, ButtonOkay, ButtonCancel, QSize(473, 244));
 
   connect(ButtonOkay, &QPushButton::clicked, this, [this] { ButtonOkayClick(); });
   connect(ButtonCancel, &QPushButton::clicked, this, [this] { ButtonCancelClick(); });

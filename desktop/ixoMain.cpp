@@ -282,10 +282,6 @@ void TIxoBibleMainForm::NamesMenuClick() { ShowPageOnly(PageNames); }
 
 void TIxoBibleMainForm::OptionsMenuClick() { ShowPageOnly(PageOptions); }
 
-// The study and history tree of the Review page is built here on the first
-// visit once that page is built; for now the page is only shown.
-void TIxoBibleMainForm::ReviewMenuClick() { ShowPageOnly(PageHistory); }
-
 // The help tree is built here on the first visit once the Help page is built.
 void TIxoBibleMainForm::HelpMenuClick() { ShowPageOnly(PageHelp); }
 
@@ -315,7 +311,7 @@ void TIxoBibleMainForm::TreePopupMenuPopup() {
   TreePopupPrintText->setEnabled(notVerse);
 }
 
-// ---- Search and Names pages ----------------------------------------------------------
+// ---- Names page ----------------------------------------------------------------------
 
 void TIxoBibleMainForm::InitNamesTree(ui::TreeView& tree) {
   for (char letter = 'A'; letter <= 'Z'; ++letter) {
@@ -324,22 +320,6 @@ void TIxoBibleMainForm::InitNamesTree(ui::TreeView& tree) {
     if (letter <= 'V' || letter == 'Z') tree.Add(node, "@");
   }
   FNamesIni = std::make_unique<platform::TIniFile>(engine::Engine().HomeDir + "names.tree");
-}
-
-void TIxoBibleMainForm::OpenStudyInSearchPage(const std::string& fileName) {
-  if (!InterfaceForm) return;
-  InterfaceForm->SetResultTree(TreeSearch);
-  if (Mode->ActivePage() != pageSearch) Mode->SetActivePage(pageSearch);
-  InterfaceForm->LoadStudy(fileName);
-}
-
-void TIxoBibleMainForm::TreeNamesChange(QObject* sender, ui::TreeNode* node) {
-  if (!node) return;
-  const int kind = node->ImageIndex();
-  if ((kind >= ui::node::kResultRoot && kind <= ui::node::kVerse) || node->Text() == "Review Study")
-    treeIxoChange(sender, node);
-  // Word-list nodes (kind 11) show the word summary page, which comes with
-  // the Review page; other nodes show nothing.
 }
 
 }  // namespace desktop

@@ -11,6 +11,9 @@
 //   BiblePage.cpp          the book tree, chapter navigation, title, previous/next
 //   OptionsPage.cpp        the Options page
 //   ixoPublishMenu.cpp     the publish menu of the trees and its writer handlers
+//   SearchPage.cpp         the Search page: its study, the search form, its selection
+//   ReviewPage.cpp         the Review page: the study and history tree, its words
+//   SummaryPages.cpp       the temporary pages and the word summary page
 //
 // Page numbers run from 1 to 6: Bible, Search, Review, Names, Options, Help.
 
@@ -19,6 +22,7 @@
 #include <memory>
 #include <string>
 
+#include "WordSummaryPage.h"
 #include "ui/Browser.h"
 #include "ui/ImageList.h"
 
@@ -193,8 +197,20 @@ class TIxoBibleMainForm : public QMainWindow {
   void TreePopupMenuPopup();
 
   void InitNamesTree(ui::TreeView& tree);
+
+  // ---- Search page -----------------------------------------------------------------
+
+  // The search form mirrors into TreeSearch, the Search page shows, and the
+  // study is loaded (and searched) by the form.
   void OpenStudyInSearchPage(const std::string& fileName);
-  // Selection in the Search and Names trees.
+  // The same without a study when fileName is empty, and the search form
+  // shown; pump lets the waiting events run around the page switch.
+  void ShowSearchForm(const std::string& fileName, bool pump);
+  // Shows the search form, with the last search ("current.ixolc") when the
+  // Search page is empty.
+  void ButtonSearchClick();
+  // Selection in the Search and Names trees: results show their chapter page,
+  // word lists their word summary page.
   void TreeNamesChange(QObject* sender, ui::TreeNode* node);
 
   // ---- publish menu ----------------------------------------------------------------
@@ -216,6 +232,38 @@ class TIxoBibleMainForm : public QMainWindow {
   void TreePrintText();
   void TreePrintRTF();
   void TreePrintWp();
+  // ---- Review page -----------------------------------------------------------------
+
+  // Adds the folder folderName under baseDir (with its sub-folders and its
+  // files of extension ext) below parent, in one batch when parent is none.
+  // Level: -1 keeps the folder images at every depth; 0 and up counts the
+  // depth of the history folders (years, months, deeper folders).
+  void ScanStudyFolder(ui::TreeView& tree, ui::TreeNode* parent, int fileImage, int fileSelectedImage,
+                       int folderImage, int folderSelectedImage, const std::string& baseDir,
+                       const std::string& folderName, const std::string& ext, int level);
+  // The node of a folder in TreeHistory: a month under a year, none for a
+  // folder named "History", else a node captioned with the name.
+  ui::TreeNode* AddFolderNode(ui::TreeNode* parent, const std::string& folderName);
+  // A dated history entry's caption: "05  [12:34:56]" for "05@@(12.34.56)".
+  void FormatHistoryCaption(ui::TreeNode* node);
+  // A history entry's file below the history folder, without its extension:
+  // "2011/01 (January)/05@@(12.34.56)". For any other node: its root's caption.
+  std::string NodePath(const ui::TreeNode* node) const;
+  // The first expansion of a study or history entry adds the words of its
+  // active conditions.
+  bool TreeHistoryExpanding(ui::TreeNode* node);
+  void TreeHistoryChange(QObject* sender, ui::TreeNode* node);
+
+  // ---- temporary and summary pages -------------------------------------------------
+
+  // Writes content as the page name + ".html" of the HTML folder's "Temp"
+  // folder and shows it in browser (when there is one). Nothing is shown or
+  // reported, and false returned, when the page cannot be written or name is
+  // not a plain file name.
+  bool WriteTempHtmlPage(const std::string& name, ui::Browser* browser, const std::string& content);
+  // The word summary page of a word-list node, written under the name of its
+  // words and shown in the active page's browser.
+  void ShowWordSummaryPage(const ui::TreeNode& node, WordSummaryVariant variant);
 
   // ---- Options page ----------------------------------------------------------------
 

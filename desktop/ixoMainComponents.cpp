@@ -407,6 +407,8 @@ void TIxoBibleMainForm::BindHandlers() {
   TreeIxo->OnExpanding = [this](ui::TreeNode* node) { return treeIxoExpanding(node); };
   TreeIxo->OnExpanded = [this](ui::TreeNode* node) { TreeIxoExpanded(node); };
   TreeSearch->OnChange = [this](ui::TreeNode* node) { TreeNamesChange(TreeSearch, node); };
+  TreeHistory->OnChange = [this](ui::TreeNode* node) { TreeHistoryChange(TreeHistory, node); };
+  TreeHistory->OnExpanding = [this](ui::TreeNode* node) { return TreeHistoryExpanding(node); };
   TreeNames->OnChange = [this](ui::TreeNode* node) { TreeNamesChange(TreeNames, node); };
 }
 

@@ -36,16 +36,19 @@ std::string FixtureDescription() {
   return text;
 }
 
-DesktopFixture::DesktopFixture()
+DesktopFixture::DesktopFixture(const std::string& description) : DesktopFixture(BuiltEdition{}) {
+  const data::BuildResult built = data::BuildFixtureEdition(installation_.EditionDir(), description);
+  EXPECT_TRUE(built.ok) << built.error;
+}
+
+DesktopFixture::DesktopFixture(const BuiltEdition& edition)
     : dataHome_("XDG_DATA_HOME", temp_.File("data").c_str()),
-      installation_(IXOCORE_LIBRARY),
+      installation_(IXOCORE_LIBRARY, edition.folder),
       dialogs_(std::make_shared<platform::RecordingDialogService>()),
       dialogGuard_(dialogs_) {
   std::filesystem::create_directories(UserDataFolder());
   std::filesystem::create_directories(RuntimeFolder());
   std::filesystem::permissions(RuntimeFolder(), std::filesystem::perms::owner_all);
-  const data::BuildResult built = data::BuildFixtureEdition(installation_.EditionDir(), FixtureDescription());
-  EXPECT_TRUE(built.ok) << built.error;
 }
 
 DesktopFixture::~DesktopFixture() {

@@ -1,9 +1,10 @@
 #pragma once
 // The desktop program on a small text, for tests: a test installation with a
-// fixture edition (Genesis, Exodus, 2 Kings, Psalms, Obadiah, John, Romans
-// and Revelation hold verses; the other books are empty), its own
-// per-user data folder and runtime folder, dialogs recorded, and the
-// program's forms with recording browsers and a recording search form.
+// fixture edition (by default Genesis, Exodus, 2 Kings, Psalms, Obadiah,
+// John, Romans and Revelation hold verses; the other books are empty) or an
+// edition built elsewhere, its own per-user data folder and runtime folder,
+// dialogs recorded, and the program's forms with recording browsers and a
+// recording search form.
 
 #include <memory>
 #include <string>
@@ -26,7 +27,13 @@ std::string FixtureDescription();
 
 class DesktopFixture {
  public:
-  DesktopFixture();
+  // A fixture edition of the text description (TextDescription.h).
+  explicit DesktopFixture(const std::string& description = FixtureDescription());
+  // The edition folder given (with a trailing separator), used as it is.
+  struct BuiltEdition {
+    std::string folder;
+  };
+  explicit DesktopFixture(const BuiltEdition& edition);
   ~DesktopFixture();
   DesktopFixture(const DesktopFixture&) = delete;
   DesktopFixture& operator=(const DesktopFixture&) = delete;

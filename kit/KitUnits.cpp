@@ -7,7 +7,9 @@
 #include "KitClass.h"
 #include "KitCont.h"
 #include "KitErrors.h"
+#include "KitTrayIcon.h"
 #include "KitXPThemeManager.h"
+#include "QtTrayShell.h"
 #include "WavePlayer.h"
 
 namespace kit {
@@ -23,9 +25,13 @@ struct Units {
   std::unique_ptr<TKitXPThemeManager> themeManager = std::make_unique<TKitXPThemeManager>(nullptr);
   std::unique_ptr<TKitContainer> container = std::make_unique<TKitContainer>(nullptr);
   std::unique_ptr<WavePlayer> wavePlayer = std::make_unique<WavePlayer>();
+  std::shared_ptr<TrayShell> trayShell = std::make_shared<QtTrayShell>();
+  // The shell tells top-level windows by this message that it started anew.
+  std::uint32_t taskbarCreated = RegisterWindowMessage("TaskbarCreated");
 
   // Each goes while the ones made before it can still be asked for.
   void Free() {
+    trayShell.reset();
     wavePlayer.reset();
     container.reset();
     themeManager.reset();
@@ -61,5 +67,16 @@ TKitApplication& KitApplication() { return Get(&Units::kitApplication); }
 TKitXPThemeManager& XPThemeManager() { return Get(&Units::themeManager); }
 TKitContainer& GlobalContainer() { return Get(&Units::container); }
 WavePlayer* TheWavePlayer() { return units == nullptr ? nullptr : units->wavePlayer.get(); }
+
+TrayShell* CurrentTrayShell() { return units == nullptr ? nullptr : units->trayShell.get(); }
+
+std::shared_ptr<TrayShell> SetTrayShell(std::shared_ptr<TrayShell> shell) {
+  if (units == nullptr) throw EKitError("The component kit is not initialised");
+  if (!shell) shell = std::make_shared<QtTrayShell>();
+  std::swap(units->trayShell, shell);
+  return shell;
+}
+
+std::uint32_t TaskbarCreatedMessage() { return units == nullptr ? 0 : units->taskbarCreated; }
 
 }  // namespace kit

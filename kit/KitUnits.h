@@ -2,7 +2,8 @@
 // The kit's process-wide objects, made when the kit is initialised and freed
 // when it is finalised: the class library's application object, then the
 // kit's own application object with its timer pool and settings component,
-// the theme manager, the global container and the wave player. A library
+// the theme manager, the global container, the wave player and the tray
+// shell (with the number of the shell's "TaskbarCreated" message). A library
 // that holds the kit keeps one KitUnits for as long as it is loaded (a
 // static object of its load unit); a program or a test keeps one for as long
 // as it uses the kit.

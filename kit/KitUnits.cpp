@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "Application.h"
+#include "HiddenWindow.h"
+#include "Icon.h"
 #include "KitClass.h"
 #include "KitCont.h"
 #include "KitErrors.h"
@@ -14,10 +16,8 @@
 
 namespace kit {
 
-namespace {
-
 // Made in the order of the members, freed in the reverse one.
-struct Units {
+struct KitUnits::Units {
   std::unique_ptr<TApplication> application = std::make_unique<TApplication>();
   // Visual themes come with the widget styles of a widget application.
   std::unique_ptr<TKitApplication> kitApplication =
@@ -40,7 +40,13 @@ struct Units {
   }
 };
 
-std::unique_ptr<Units> units;
+namespace {
+
+using Units = KitUnits::Units;
+
+// The objects of the KitUnits that lives; it owns them. Not an owner itself,
+// so that it needs no destruction of its own when a library is unloaded.
+Units* units = nullptr;
 
 template <typename Member>
 Member& Get(std::unique_ptr<Member> Units::*member) {
@@ -52,12 +58,17 @@ Member& Get(std::unique_ptr<Member> Units::*member) {
 
 KitUnits::KitUnits() {
   if (units != nullptr) throw EKitError("The component kit is initialised already");
-  units = std::make_unique<Units>();
+  // The tables of hidden windows and icons are made before the kit's objects,
+  // so that they are freed after them, also when a library is unloaded.
+  HiddenWindow::SendMessage(0, 0);
+  IconOfHandle(0);
+  units_ = std::make_unique<Units>();
+  units = units_.get();
 }
 
 KitUnits::~KitUnits() {
-  units->Free();
-  units.reset();
+  units_->Free();
+  units = nullptr;
 }
 
 bool KitInitialized() { return units != nullptr; }

@@ -9,6 +9,8 @@
 // as it uses the kit.
 // Make it after the QApplication and free it before.
 
+#include <memory>
+
 namespace kit {
 
 class KitUnits {
@@ -18,6 +20,11 @@ class KitUnits {
   ~KitUnits();
   KitUnits(const KitUnits&) = delete;
   KitUnits& operator=(const KitUnits&) = delete;
+
+  struct Units;
+
+ private:
+  std::unique_ptr<Units> units_;
 };
 
 // True while a KitUnits lives.

@@ -9,6 +9,7 @@
 #include "Addin.h"
 #include "AddinText.h"
 #include "Guarded.h"
+#include "kit/KitUnits.h"
 #include "platform/Dialogs.h"
 #include "ui/QtDialogService.h"
 
@@ -20,6 +21,9 @@ wordaddin::Addin& TheAddin() {
   static wordaddin::Addin addin(wordaddin::CreateAddinText);
   return addin;
 }
+
+// The component kit's process-wide objects live while the library is loaded.
+const kit::KitUnits kitUnits;
 
 // Library start: the add-in's boxes are shown in the host's application.
 [[maybe_unused]] const bool libraryStarted = [] {

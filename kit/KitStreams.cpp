@@ -13,10 +13,11 @@ QByteArray ReadBytes(QIODevice& in, qint64 count) {
 
 std::uint8_t ReadByte(QIODevice& in) { return static_cast<std::uint8_t>(ReadBytes(in, 1)[0]); }
 
-std::uint32_t ReadUInt32(QIODevice& in) {
-  const QByteArray bytes = ReadBytes(in, 4);
+std::uint32_t ReadUInt32(QIODevice& in) { return LittleEndianAt(ReadBytes(in, 4), 0, 4); }
+
+std::uint32_t LittleEndianAt(const QByteArray& bytes, qsizetype at, int count) {
   std::uint32_t value = 0;
-  for (int i = 3; i >= 0; --i) value = (value << 8) | static_cast<std::uint8_t>(bytes[i]);
+  for (int i = count - 1; i >= 0; --i) value = (value << 8) | static_cast<std::uint8_t>(bytes[at + i]);
   return value;
 }
 

@@ -17,6 +17,10 @@ void WriteBytes(QIODevice& out, const QByteArray& bytes);
 void WriteByte(QIODevice& out, std::uint8_t value);
 void WriteUInt32(QIODevice& out, std::uint32_t value);
 
+// The little-endian number of so many bytes (up to 4) at that place of the
+// bytes, which must hold them.
+std::uint32_t LittleEndianAt(const QByteArray& bytes, qsizetype at, int count);
+
 // The bytes left to read on a device of known size.
 qint64 BytesLeft(const QIODevice& in);
 void SeekTo(QIODevice& device, qint64 position);

@@ -10,12 +10,6 @@ namespace kit {
 
 namespace {
 
-std::uint32_t Little(const QByteArray& data, int at, int bytes) {
-  std::uint32_t value = 0;
-  for (int i = bytes - 1; i >= 0; --i) value = (value << 8) | static_cast<std::uint8_t>(data[at + i]);
-  return value;
-}
-
 // RIFF, size, WAVE, "fmt ", chunk length, then tag, channels, rate, average
 // bytes per second and 2 more bytes.
 constexpr int kHeaderSize = 34;
@@ -57,9 +51,9 @@ void TKitWave::TakeData(const QByteArray& data, const std::string& source) {
     if (data.size() < kHeaderSize) throw EErrorCheckingWave("GetWaveData: " + CannotOpenFileMessage(source));
     if (data.left(4) != "RIFF" || data.mid(8, 4) != "WAVE" || data.mid(12, 4) != "fmt ")
       throw EInvalidWave("Not a wave sound: " + source);
-    formatTag = static_cast<std::uint16_t>(Little(data, 20, 2));
-    channels = static_cast<std::uint16_t>(Little(data, 22, 2));
-    sampleRate = Little(data, 24, 4);
+    formatTag = static_cast<std::uint16_t>(LittleEndianAt(data, 20, 2));
+    channels = static_cast<std::uint16_t>(LittleEndianAt(data, 22, 2));
+    sampleRate = LittleEndianAt(data, 24, 4);
   }
   WavePlayer::Stop();
   data_ = data;

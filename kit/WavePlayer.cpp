@@ -5,17 +5,9 @@
 #include <QAudioSink>
 #include <QMediaDevices>
 
+#include "KitStreams.h"
+
 namespace kit {
-
-namespace {
-
-std::uint32_t Little(const QByteArray& data, qsizetype at, int bytes) {
-  std::uint32_t value = 0;
-  for (int i = bytes - 1; i >= 0; --i) value = (value << 8) | static_cast<std::uint8_t>(data[at + i]);
-  return value;
-}
-
-}  // namespace
 
 std::optional<WaveFormat> PlayableWaveFormat(const QByteArray& wave) {
   if (wave.size() < 12 || wave.left(4) != "RIFF" || wave.mid(8, 4) != "WAVE") return std::nullopt;
@@ -24,14 +16,14 @@ std::optional<WaveFormat> PlayableWaveFormat(const QByteArray& wave) {
   qsizetype at = 12;
   while (at + 8 <= wave.size()) {
     const QByteArray id = wave.mid(at, 4);
-    const qsizetype size = Little(wave, at + 4, 4);
+    const qsizetype size = LittleEndianAt(wave, at + 4, 4);
     const qsizetype body = at + 8;
     const qsizetype available = std::min<qsizetype>(size, wave.size() - body);
     if (id == "fmt " && available >= 16) {
-      if (Little(wave, body, 2) != 1) return std::nullopt;  // PCM only
-      format.channels = static_cast<int>(Little(wave, body + 2, 2));
-      format.sampleRate = static_cast<int>(Little(wave, body + 4, 4));
-      format.bitsPerSample = static_cast<int>(Little(wave, body + 14, 2));
+      if (LittleEndianAt(wave, body, 2) != 1) return std::nullopt;  // PCM only
+      format.channels = static_cast<int>(LittleEndianAt(wave, body + 2, 2));
+      format.sampleRate = static_cast<int>(LittleEndianAt(wave, body + 4, 4));
+      format.bitsPerSample = static_cast<int>(LittleEndianAt(wave, body + 14, 2));
       haveFormat = true;
     } else if (id == "data" && haveFormat) {
       format.dataOffset = body;

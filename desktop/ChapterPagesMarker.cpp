@@ -1,5 +1,8 @@
 #include "ChapterPagesMarker.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "platform/Paths.h"
 #include "platform/WholeFile.h"
 
@@ -13,6 +16,12 @@ bool ChapterPagesWritten(const std::string& htmlDir) {
 
 bool MarkChapterPagesWritten(const std::string& htmlDir) {
   return platform::ReplaceFileAtomically(ChapterPagesMarker(htmlDir), "66 books\n");
+}
+
+bool ForgetChapterPagesWritten(const std::string& htmlDir) {
+  std::error_code error;
+  std::filesystem::remove(ChapterPagesMarker(htmlDir), error);  // a missing marker is no error
+  return !error;
 }
 
 }  // namespace desktop

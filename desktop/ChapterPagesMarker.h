@@ -15,5 +15,8 @@ bool ChapterPagesWritten(const std::string& htmlDir);
 // False when the marker could not be written (the pages are written again at
 // the next start).
 bool MarkChapterPagesWritten(const std::string& htmlDir);
+// Removes the marker before the pages are written again; false when it is
+// still there afterwards.
+bool ForgetChapterPagesWritten(const std::string& htmlDir);
 
 }  // namespace desktop

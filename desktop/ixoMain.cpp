@@ -162,7 +162,10 @@ void TIxoBibleMainForm::WriteChapterPages(const ui::TreeView& tree) {
       written.set(record->Ordinal + 1);
     }
   }
-  if (written.count() != engine::TixoEngine::Books) return;
+  if (written.count() == engine::TixoEngine::Books) CompleteChapterPages();
+}
+
+void TIxoBibleMainForm::CompleteChapterPages() {
   if (!publish::WriteStyleSheet(InterfaceForm ? InterfaceForm->Conditions() : nullptr)) return;
   MarkChapterPagesWritten(engine::Engine().HtmlDir);
 }
@@ -281,9 +284,6 @@ void TIxoBibleMainForm::BibleMenuClick() { ShowPageOnly(pageIxo); }
 void TIxoBibleMainForm::NamesMenuClick() { ShowPageOnly(PageNames); }
 
 void TIxoBibleMainForm::OptionsMenuClick() { ShowPageOnly(PageOptions); }
-
-// The help tree is built here on the first visit once the Help page is built.
-void TIxoBibleMainForm::HelpMenuClick() { ShowPageOnly(PageHelp); }
 
 void TIxoBibleMainForm::SearchMenuClick(QObject* sender) {
   // The search form writes the words into its conditions, searches and keeps

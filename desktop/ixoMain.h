@@ -14,6 +14,8 @@
 //   SearchPage.cpp         the Search page: its study, the search form, its selection
 //   ReviewPage.cpp         the Review page: the study and history tree, its words
 //   SummaryPages.cpp       the temporary pages and the word summary page
+//   HelpPage.cpp           the Help page
+//   BookListView.cpp       the book lists over the Bible and Search browsers
 //
 // Page numbers run from 1 to 6: Bible, Search, Review, Names, Options, Help.
 
@@ -30,6 +32,7 @@ class QAction;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QMenu;
 class QPushButton;
 class QSpinBox;
@@ -268,6 +271,37 @@ class TIxoBibleMainForm : public QMainWindow {
   // ---- Options page ----------------------------------------------------------------
 
   void LoadOptions();
+  // "Update": the folders and the span into the engine, the per-user values
+  // into the registry store, then the offer to end the program.
+  void ButtonRegSaveClick();
+  // "Cancel": the settings read again, shown, and the switches set.
+  void ButtonRegCancelClick();
+  // The click handler of the bold and colour boxes (hidden): both switched on.
+  void ConfigStateChange();
+  void EditRegSensitivityChange();
+  void LargePrintClick();
+  // "Reset Html" (hidden): writes the chapter pages of all 66 books again.
+  void ButtonResetClick();
+
+  // ---- Help page -------------------------------------------------------------------
+
+  void TreeHelpChange(QObject* sender, ui::TreeNode* node);
+  bool TreeHelpChanging(ui::TreeNode* node);
+  // Shows the help home page (bound to no control).
+  void IxoHomeDblClick(QObject* sender);
+
+  // ---- book lists ------------------------------------------------------------------
+
+  // Fills and shows the book list of the Search page when it is active, else
+  // of the Bible page (bound to no control).
+  void buttonBookListClick(QObject* sender);
+  // A list's choice: selects its book in the page's tree and hides the lists.
+  void ListViewBibleChange(QObject* sender, QListWidgetItem* item);
+  // Pointer positions are in the list's coordinates.
+  void ListViewIxoMouseMove(int x, int y);
+  void ListViewFoundMouseUp(Qt::MouseButton button, int x, int y);
+  void ListViewIxoKeyPress(char& key);
+  void ListViewFoundKeyPress(char& key);
 
   // ---- Bible page ------------------------------------------------------------------
 
@@ -299,6 +333,9 @@ class TIxoBibleMainForm : public QMainWindow {
   std::unique_ptr<platform::TIniFile> FNamesIni;
   ui::TreeNode* FPopupNode = nullptr;
   PublishForms* FPublishForms = nullptr;
+  // Set when a book list has just been shown or Esc was pressed in one: the
+  // pointer in the list's edge band does not hide it until it has been inside.
+  bool FKeepBookList = false;
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -323,6 +360,9 @@ class TIxoBibleMainForm : public QMainWindow {
   void CreateMenus();
   void BindHandlers();
   void BindPublishMenu();
+  void BindOptionsPage();
+  void BindHelpPage();
+  void BindBookLists();
 
   // Activates page without a page-change event, empties FUrl and sets the title.
   void ShowPageOnly(QWidget* page);
@@ -338,9 +378,18 @@ class TIxoBibleMainForm : public QMainWindow {
   // Writes the chapter pages of the books under the top-level nodes of tree,
   // then the style sheet, and marks the pages written when all 66 books are.
   void WriteChapterPages(const ui::TreeView& tree);
+  // After the pages of all 66 books: the style sheet, then the marker that
+  // the chapter pages are complete.
+  void CompleteChapterPages();
+  // Builds the help tree from the home folder's tree file and shows its first topic.
+  void BuildHelpTree();
+  // The list's change handler while one is attached.
+  QMetaObject::Connection& BookListChangeLink(const QListWidget* list);
 
   ui::BrowserFactory browsers_;
   SearchFormLink* InterfaceForm = nullptr;
+  QMetaObject::Connection bookListIxoChange_;
+  QMetaObject::Connection bookListFoundChange_;
 };
 
 }  // namespace desktop

@@ -410,6 +410,9 @@ void TIxoBibleMainForm::BindHandlers() {
   TreeHistory->OnChange = [this](ui::TreeNode* node) { TreeHistoryChange(TreeHistory, node); };
   TreeHistory->OnExpanding = [this](ui::TreeNode* node) { return TreeHistoryExpanding(node); };
   TreeNames->OnChange = [this](ui::TreeNode* node) { TreeNamesChange(TreeNames, node); };
+  BindOptionsPage();
+  BindHelpPage();
+  BindBookLists();
 }
 
 }  // namespace desktop

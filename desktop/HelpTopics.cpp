@@ -1,0 +1,38 @@
+#include "HelpTopics.h"
+
+#include <ranges>
+
+#include "platform/IniFile.h"
+#include "platform/Paths.h"
+
+namespace desktop {
+namespace {
+
+constexpr char kHelpFolder[] = "Help/";
+
+// A path below the folder it is read from: relative, and without a ".." part.
+bool StaysInFolder(std::string_view link) {
+  if (link.empty() || link.front() == platform::PathSeparator) return false;
+  const std::string_view path = link.substr(0, link.find('#'));
+  for (const auto part : std::views::split(path, platform::PathSeparator)) {
+    if (std::string_view(part.begin(), part.end()) == "..") return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string HelpTreeFile(std::string_view homeDir) { return std::string(homeDir) + "help.tree"; }
+
+std::string HelpTopicLink(const platform::TIniFile& tree, std::string_view topic) {
+  std::string link = tree.ReadString(topic, "#link", kDefaultHelpPage);
+  return StaysInFolder(link) ? link : kDefaultHelpPage;
+}
+
+std::string HelpPageAddress(std::string_view homeDir, std::string_view link) {
+  return platform::FileAddress(std::string(homeDir) + kHelpFolder + std::string(link));
+}
+
+std::string HelpHomePage(std::string_view homeDir) { return std::string(homeDir) + kHelpFolder + "4/0.html"; }
+
+}  // namespace desktop

@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "search/ixoSearch.h"
+#include "ui/PageControl.h"
 
 namespace desktop {
 
@@ -29,6 +30,19 @@ void InterfaceFormLink::LoadStudy(const std::string& fileName) { form_->LoadStud
 void InterfaceFormLink::ShowForm() { form_->show(); }
 
 const publish::SearchConditions* InterfaceFormLink::Conditions() const { return &form_->Conditions; }
+
+void InterfaceFormLink::ResetFromCode() { form_->ButtonResetClick(nullptr); }
+
+void InterfaceFormLink::ShowConditionPage(int condition) { form_->TabStudies->SetActivePageIndex(condition); }
+
+bool InterfaceFormLink::AddSearchWord(const std::string& word, int condition) {
+  return form_->AddSearchWord(word, condition);
+}
+
+void InterfaceFormLink::BuildResultTree(ui::TreeView& tree, ui::TreeNode* parent, std::uint16_t mask, int span) {
+  int books = 0, chapters = 0, verses = 0;
+  form_->BuildResultTree(&tree, parent, QStringLiteral("References"), mask, span, books, chapters, verses);
+}
 
 SearchFormFactory InterfaceFormLink::Factory() {
   return [] { return std::make_unique<InterfaceFormLink>(); };

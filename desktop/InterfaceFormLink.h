@@ -28,6 +28,10 @@ class InterfaceFormLink final : public SearchFormLink {
   void LoadStudy(const std::string& fileName) override;
   void ShowForm() override;
   const publish::SearchConditions* Conditions() const override;
+  void ResetFromCode() override;
+  void ShowConditionPage(int condition) override;
+  bool AddSearchWord(const std::string& word, int condition) override;
+  void BuildResultTree(ui::TreeView& tree, ui::TreeNode* parent, std::uint16_t mask, int span) override;
 
   // Makes the search form of the program.
   static SearchFormFactory Factory();

@@ -13,6 +13,7 @@
 //   of the hit); 11 a condition's words as comma text.
 // The main window owns that tree; the form never frees it.
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -25,8 +26,9 @@ namespace publish {
 class SearchConditions;
 }
 namespace ui {
+class TreeNode;
 class TreeView;
-}
+}  // namespace ui
 
 namespace desktop {
 
@@ -61,6 +63,20 @@ class SearchFormLink {
 
   // The conditions the style sheet marks.
   virtual const publish::SearchConditions* Conditions() const = 0;
+
+  // The search of one word under a node of a main window's tree (the Names
+  // page), in this order:
+  // - the form's Reset as code runs it: every condition, mark and result
+  //   cleared, and the mirror tree detached;
+  virtual void ResetFromCode() = 0;
+  // - the page of a condition made the active page of the condition pages;
+  virtual void ShowConditionPage(int condition) = 0;
+  // - the word added to the condition and marked; a word the text does not
+  //   hold is reported ("Word not found in Bible text.") and not added;
+  virtual bool AddSearchWord(const std::string& word, int condition) = 0;
+  // - the search of the conditions in mask within span words, its books,
+  //   chapters and verses built under parent in tree (no root of their own).
+  virtual void BuildResultTree(ui::TreeView& tree, ui::TreeNode* parent, std::uint16_t mask, int span) = 0;
 };
 
 // Makes the program's search form; called once, right after the main window.

@@ -311,15 +311,4 @@ void TIxoBibleMainForm::TreePopupMenuPopup() {
   TreePopupPrintText->setEnabled(notVerse);
 }
 
-// ---- Names page ----------------------------------------------------------------------
-
-void TIxoBibleMainForm::InitNamesTree(ui::TreeView& tree) {
-  for (char letter = 'A'; letter <= 'Z'; ++letter) {
-    ui::TreeNode* node = tree.Add(nullptr, QString(QChar(letter)), ui::node::kFolder);
-    // W, X and Y have no names; every other letter is filled on expansion.
-    if (letter <= 'V' || letter == 'Z') tree.Add(node, "@");
-  }
-  FNamesIni = std::make_unique<platform::TIniFile>(engine::Engine().HomeDir + "names.tree");
-}
-
 }  // namespace desktop

@@ -16,6 +16,8 @@
 //   SummaryPages.cpp       the temporary pages and the word summary page
 //   HelpPage.cpp           the Help page
 //   BookListView.cpp       the book lists over the Bible and Search browsers
+//   NamesPage.cpp          the Names page: the letters, names and entries of
+//                          "names.tree", and the search of a name
 //
 // Page numbers run from 1 to 6: Bible, Search, Review, Names, Options, Help.
 
@@ -199,7 +201,18 @@ class TIxoBibleMainForm : public QMainWindow {
   void ButtonBooksOpenCloseClick(QObject* sender);
   void TreePopupMenuPopup();
 
+  // ---- Names page ------------------------------------------------------------------
+
+  // The letters "A" to "Z", and the reader of the home folder's "names.tree".
   void InitNamesTree(ui::TreeView& tree);
+  // The first expansion of a letter lists its names, of a name its entries
+  // and "Review Study", of "Review Study" the books, chapters and verses
+  // where the name occurs (the search form searches it).
+  bool TreeNamesExpanding(ui::TreeNode* node);
+  // Renaming a node is not offered: editing notes the caption, and an edited
+  // caption is always taken back (caption receives the old one).
+  void TreeNamesEditing(QObject* sender, ui::TreeNode* node, bool& allowEdit);
+  void TreeNamesEdited(QObject* sender, ui::TreeNode* node, QString& caption);
 
   // ---- Search page -----------------------------------------------------------------
 
@@ -331,6 +344,7 @@ class TIxoBibleMainForm : public QMainWindow {
   ui::TreeNode* FOldTestamentNode = nullptr;
   ui::TreeNode* FNewTestamentNode = nullptr;
   std::unique_ptr<platform::TIniFile> FNamesIni;
+  QString FEditOldName;  // the caption of a Names node when its editing began
   ui::TreeNode* FPopupNode = nullptr;
   PublishForms* FPublishForms = nullptr;
   // Set when a book list has just been shown or Esc was pressed in one: the

@@ -410,6 +410,7 @@ void TIxoBibleMainForm::BindHandlers() {
   TreeHistory->OnChange = [this](ui::TreeNode* node) { TreeHistoryChange(TreeHistory, node); };
   TreeHistory->OnExpanding = [this](ui::TreeNode* node) { return TreeHistoryExpanding(node); };
   TreeNames->OnChange = [this](ui::TreeNode* node) { TreeNamesChange(TreeNames, node); };
+  TreeNames->OnExpanding = [this](ui::TreeNode* node) { return TreeNamesExpanding(node); };
   BindOptionsPage();
   BindHelpPage();
   BindBookLists();

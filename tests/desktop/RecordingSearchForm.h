@@ -23,9 +23,15 @@ class RecordingSearchForm final : public desktop::SearchFormLink {
   void LoadStudy(const std::string& fileName) override;
   void ShowForm() override { log_ << "ShowForm"; }
   const publish::SearchConditions* Conditions() const override { return nullptr; }
+  // Detaches the mirror tree, as the form's reset from code does.
+  void ResetFromCode() override;
+  void ShowConditionPage(int condition) override;
+  bool AddSearchWord(const std::string& word, int condition) override;
+  void BuildResultTree(ui::TreeView& tree, ui::TreeNode* parent, std::uint16_t mask, int span) override;
 
   // The calls so far, with their arguments: "ToolbarSearch love joy (all words)",
-  // "LoadStudy <file>".
+  // "LoadStudy <file>", "AddSearchWord Abraham 1", "BuildResultTree Review Study
+  // mask 1 span 1" (with the parent's caption).
   const QStringList& Log() const { return log_; }
   void ClearLog() { log_.clear(); }
   ui::TreeView* MainSearchTree() const { return mainSearchTree_; }
@@ -35,6 +41,8 @@ class RecordingSearchForm final : public desktop::SearchFormLink {
   bool AcceptSearch = true;
   // Runs on an accepted ToolbarSearch, with the mirrored tree (none when detached).
   std::function<void(ui::TreeView* tree)> OnSearch;
+  // Runs on BuildResultTree, with its tree and parent.
+  std::function<void(ui::TreeView& tree, ui::TreeNode* parent)> OnBuildResultTree;
 
  private:
   QWidget window_;

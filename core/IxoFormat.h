@@ -11,6 +11,16 @@
 //                    one group per length 1..18: EnglishGroupHeader and
 //                    count x length letters.
 //   IxoStatus.2011   one u32 per text record, zero-filled by the library.
+//
+// The word-processor add-in reads its own two files (see the end of this header):
+//   IxoBible.2005      66 book blocks: a header record (key 0, bytes 2-3 the
+//                      book's word count), its word records (IxoWritten, key
+//                      never 0), an end record (all 0).
+//   IxoReference.2005  66 book runs: a 0 byte, one byte per word of the book in
+//                      text order, a 0 byte. A word's byte k >= 1 is the k-th
+//                      Strong's number of its key's Hebrew list (books 1-39) or
+//                      Greek list (books 40-66) in the engine library's table;
+//                      0 is none.
 
 #include <bit>
 #include <cstddef>
@@ -148,5 +158,18 @@ inline constexpr std::size_t TextRecordSize = sizeof(IxoWritten);
 inline constexpr std::size_t LemmaRecordSize = sizeof(TLemmaRec);
 inline constexpr std::size_t EnglishRecordSize = 1;
 inline constexpr std::size_t StatusRecordSize = 4;
+
+// ---- the add-in's files ---------------------------------------------------------
+
+inline constexpr char AddinTextFileName[] = "IxoBible.2005";
+inline constexpr char AddinReferenceFileName[] = "IxoReference.2005";
+
+// A book block is its header, its words and its end record; a book run is its
+// words' bytes between two bytes that are not read.
+constexpr std::size_t AddinBookRecords(std::uint16_t wordCount) { return std::size_t{wordCount} + 2; }
+constexpr std::size_t AddinBookRunBytes(std::uint16_t wordCount) { return std::size_t{wordCount} + 2; }
+inline constexpr IxoWritten AddinBookEnd = MakeSeparator(0);
+// The most Strong's numbers a key's list can hand out through a one-byte reference.
+inline constexpr int MaxAddinStrongsPerList = 255;
 
 }  // namespace ixo

@@ -1,6 +1,7 @@
 // ixoinstall INSTALLATION EDITION LIBRARY
 // Writes the machine values of an installation: the installation folder, the
-// edition folder and the data-file library, each made absolute.
+// edition folder and the data-file library, each made absolute; and the
+// word-processor add-in's values for the same installation folder.
 
 #include <filesystem>
 #include <iostream>
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
   auto absolute = [](const char* path) { return std::filesystem::absolute(path).lexically_normal().string(); };
   const data::InstallationPaths paths{absolute(argv[1]), absolute(argv[2]), absolute(argv[3])};
   std::string error;
-  if (!data::WriteInstallationValues(paths, error)) {
+  if (!data::WriteInstallationValues(paths, error) || !data::WriteAddinInstallationValues(paths.installation, error)) {
     std::cerr << "ixoinstall: " << error << "\n";
     return 1;
   }

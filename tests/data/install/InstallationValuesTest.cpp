@@ -40,6 +40,16 @@ TEST_F(InstallationValuesTest, ReplacesTheValuesOfAnEarlierInstallation) {
   EXPECT_EQ(Read(SdkKey, "Library"), "/new/2011.ixocore");
 }
 
+TEST_F(InstallationValuesTest, WritesTheAddinsValuesBelowTheInstallationFolder) {
+  std::string error;
+  ASSERT_TRUE(WriteAddinInstallationValues("/opt/ixo", error)) << error;
+  EXPECT_EQ(Read(AddinKey, "Installation"), "/opt/ixo/");
+  EXPECT_EQ(Read(AddinKey, "Version"), "/opt/ixo/Ixo-2005/Lib/");
+  EXPECT_EQ(Read(AddinKey, "Interface"), "/opt/ixo/Ixo-2005/Lib/Ixo2005.kjv");
+  EXPECT_EQ(Read(AddinKey, "2005"), "/opt/ixo/Ixo-2005/");
+  EXPECT_EQ(Read(AddinKey, "2007"), "/opt/ixo/Ixo-2007/");
+}
+
 TEST_F(InstallationValuesTest, FailsWithTheReasonWhenTheHiveCannotBeWritten) {
   // A hive file that cannot be parsed is never overwritten.
   std::filesystem::create_directories(temp_.File("registry"));

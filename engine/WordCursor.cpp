@@ -20,4 +20,19 @@ bool PrevWord(TWordCursor& cursor) {
   return true;
 }
 
+void SeekVerseInChapter(TWordCursor& cursor, int verse) {
+  if (!cursor.Cur || verse <= 1) return;
+  while (cursor.Cur->verse != verse) {
+    const bool chapterEnds =
+        cursor.AtLastWord() || (cursor.Next->verse != cursor.Cur->verse && cursor.Next->verse <= 1);
+    if (chapterEnds) {
+      // Past the chapter's last verse: back to that verse's first word.
+      const std::uint8_t last = cursor.Cur->verse;
+      while (cursor.Prev && cursor.Prev->verse == last) PrevWord(cursor);
+      return;
+    }
+    NextWord(cursor);
+  }
+}
+
 }  // namespace engine

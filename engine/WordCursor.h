@@ -37,4 +37,9 @@ bool NextWord(TWordCursor& cursor);
 // and right after BookCursor.
 bool PrevWord(TWordCursor& cursor);
 
+// From the first word of a chapter, steps to the first word of a verse of it
+// (verses up to 1 leave the cursor where it is); past the chapter's last
+// verse, to that verse's first word.
+void SeekVerseInChapter(TWordCursor& cursor, int verse);
+
 }  // namespace engine

@@ -213,19 +213,7 @@ bool TixoEngine::SeekVerse(int book, int chapter, int verse, TWordCursor& cursor
     PlaceCursor(book, wanted < starts.size() ? starts[wanted] : books_[book].count - 1, cursor);
   }
 
-  if (verse > 1) {
-    while (cursor.Cur->verse != verse) {
-      const bool chapterEnds =
-          cursor.AtLastWord() || (cursor.Next->verse != cursor.Cur->verse && cursor.Next->verse <= 1);
-      if (chapterEnds) {
-        // Past the chapter's last verse: back to that verse's first word.
-        const std::uint8_t last = cursor.Cur->verse;
-        while (cursor.Prev && cursor.Prev->verse == last) PrevWord(cursor);
-        break;
-      }
-      NextWord(cursor);
-    }
-  }
+  SeekVerseInChapter(cursor, verse);
   return cursor.Cur != nullptr;
 }
 

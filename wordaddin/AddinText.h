@@ -13,6 +13,7 @@ class ModalForm;
 namespace wordaddin {
 
 class TFormAbout;
+class TIxoDocument;
 
 class AddinText {
  public:
@@ -31,8 +32,10 @@ class AddinText {
   virtual void LoadCurrentStudy(ui::ModalForm& searchForm) = 0;
 };
 
-// The add-in's text side; null while the add-in is built without one, and then
-// the commands that read the text report that it could not be loaded.
-std::unique_ptr<AddinText> CreateAddinText();
+// The add-in's text side: the engine over the add-in's own data and engine
+// library, whose insert dialog writes through documentWriter. Null without a
+// writer, and then the commands that read the text report that it could not be
+// loaded.
+std::unique_ptr<AddinText> CreateAddinText(TIxoDocument* documentWriter);
 
 }  // namespace wordaddin

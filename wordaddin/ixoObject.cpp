@@ -243,29 +243,20 @@ bool TixoEngine::BookCursor(int book, TWordCursor& cursor) const {
 
 bool TixoEngine::SeekVerse(int book, int chapter, int verse, TWordCursor& cursor) const {
   if (!BookCursor(book, cursor)) return false;
-  const engine::TWordCursor& text = cursor.Text;
+  engine::TWordCursor& text = cursor.Text;
 
   // Each drop of the verse byte begins the next chapter; the walk ends at the
   // book's last word.
   chapter = std::min<int>(chapter, BookInfo[book].ChapterCount);
   for (int reached = 1; reached < chapter;) {
-    if (!NextWord(cursor)) break;
+    if (!engine::NextWord(text)) break;
     if (text.Cur->verse < text.Prev->verse) ++reached;
   }
+  engine::SeekVerseInChapter(text, verse);
 
-  if (verse > 1) {
-    while (text.Cur->verse != verse) {
-      const bool chapterEnds =
-          text.AtLastWord() || (text.Next->verse != text.Cur->verse && text.Next->verse <= 1);
-      if (chapterEnds) {
-        // Past the chapter's last verse: back to that verse's first word.
-        const std::uint8_t last = text.Cur->verse;
-        while (text.Prev && text.Prev->verse == last) PrevWord(cursor);
-        break;
-      }
-      NextWord(cursor);
-    }
-  }
+  // The reference byte goes with the word.
+  if (cursor.RefByte) cursor.RefByte = BookReference[book] + (text.Cur - text.First);
+  UpdateStrongs(cursor);
   return text.Cur != nullptr;
 }
 

@@ -9,6 +9,7 @@
 #include "Addin.h"
 #include "AddinText.h"
 #include "Guarded.h"
+#include "IxoDocWord.h"
 #include "kit/KitUnits.h"
 #include "platform/Dialogs.h"
 #include "ui/QtDialogService.h"
@@ -17,18 +18,27 @@ namespace {
 
 using wordaddin::Guarded;
 
+// The document writer lives as long as the library; null when it could not be made.
+std::unique_ptr<wordaddin::TIxoDocument> documentWriter;
+
 wordaddin::Addin& TheAddin() {
-  static wordaddin::Addin addin(wordaddin::CreateAddinText);
+  static wordaddin::Addin addin([] { return wordaddin::CreateAddinText(documentWriter.get()); });
   return addin;
 }
 
 // The component kit's process-wide objects live while the library is loaded.
 const kit::KitUnits kitUnits;
 
-// Library start: the add-in's boxes are shown in the host's application.
+// Library start: the add-in's boxes are shown in the host's application, and
+// its text goes into the host's document through one writer.
 [[maybe_unused]] const bool libraryStarted = [] {
   if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
     platform::SetDialogService(std::make_shared<ui::QtDialogService>());
+  }
+  try {
+    documentWriter = std::make_unique<wordaddin::TIxoDocWord>();
+  } catch (...) {
+    documentWriter = nullptr;
   }
   return true;
 }();

@@ -41,8 +41,8 @@ FlatLists Flatten(const AddinData& data) {
       const std::vector<std::uint16_t>& list = lists[language];
       if (list.empty()) continue;
       offsets[language] = next;
-      flat.numbers += "  " + std::to_string(list.size()) + ",";
-      for (const std::uint16_t number : list) flat.numbers += " " + std::to_string(number) + ",";
+      flat.numbers.append("  ").append(std::to_string(list.size())).append(",");
+      for (const std::uint16_t number : list) flat.numbers.append(" ").append(std::to_string(number)).append(",");
       flat.numbers += "\n";
       next += static_cast<long>(list.size()) + 1;
     }

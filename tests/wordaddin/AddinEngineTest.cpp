@@ -211,6 +211,13 @@ TEST_F(AddinEngineOnKjv, CursorsWalkTheWordsWithTheirStrongsNumbers) {
   ASSERT_TRUE(engine.SeekVerse(43, 1, 1, cursor));  // In the beginning was the Word
   while (engine.DisplayText(*cursor.Text.Cur) != "Word") ASSERT_TRUE(NextWord(cursor));
   EXPECT_EQ(cursor.Strongs, 3056);
+
+  // A cursor placed deep in a book has the reference byte of its word.
+  ASSERT_TRUE(engine.SeekVerse(1, 50, 26, cursor));  // So Joseph died
+  ASSERT_TRUE(NextWord(cursor));
+  EXPECT_EQ(engine.DisplayText(*cursor.Text.Cur), "Joseph");
+  EXPECT_EQ(cursor.Strongs, 3130);
+  EXPECT_EQ(cursor.RefByte - engine.BookReference[1], cursor.Text.Cur - engine.BookText[1]);
 }
 
 TEST_F(AddinEngineOnKjv, SeekVerseClampsChaptersAndVerses) {

@@ -6,9 +6,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "support/AddinInstallation.h"
 #include "support/TempFolder.h"
 
 namespace {
@@ -35,10 +38,11 @@ class HeadlessHost : public ::testing::Test {
   testing_support::TempFolder folder;
 
   // Runs wordhost --headless with the arguments, on the add-in built beside it,
-  // with settings in an empty registry of its own.
-  HostRun Host(const std::vector<std::string>& arguments) {
-    std::string line = "IXO_REGISTRY=" + ShellQuoted(folder.Path()) + " " + ShellQuoted(BuildBin() + "wordhost") +
-                       " --headless";
+  // with settings in the registry folder (by default an empty one, and then the
+  // add-in finds the data built beside the host).
+  HostRun Host(const std::vector<std::string>& arguments, const std::string& registry = {}) {
+    std::string line = "IXO_REGISTRY=" + ShellQuoted(registry.empty() ? folder.Path() : registry) + " " +
+                       ShellQuoted(BuildBin() + "wordhost") + " --headless";
     for (const std::string& argument : arguments) line += " " + ShellQuoted(argument);
     line += " 2>" + ShellQuoted(folder.File("errors.txt"));
     HostRun run;
@@ -108,14 +112,166 @@ TEST_F(HeadlessHost, AboutBoxCommandShowsTheAboutForm) {
   EXPECT_EQ(run.output, kSplash + kMenuAndCommands + kItems + kSplash + kEmptyDocument);
 }
 
+const std::string kTextNotLoaded =
+    "box \"Error\" \"Could not initialize bible text.  Please re-install the program.\" -> OK\n";
+
 TEST_F(HeadlessHost, InsertWithoutItsTextShowsOneErrorBox) {
-  const HostRun run = Host({"--run", "ixoInsert", "--save", folder.File("out.rtf")});
+  // The add-in's data is looked for in an empty folder.
+  testing_support::TestRegistry registry;
+  ASSERT_TRUE(registry.WriteString(platform::RootKey::LocalMachine, "SOFTWARE\\Halvert\\Ixo", "Version",
+                                   folder.File("nothing/")));
+  const HostRun run = Host({"--run", "ixoInsert", "--save", folder.File("out.rtf")}, registry.Folder());
   EXPECT_EQ(run.status, 0) << run.errors;
-  EXPECT_EQ(run.output, kSplash + kMenuAndCommands + kItems +
-                            "box \"Error\" \"Could not initialize bible text.  Please re-install the program.\" "
-                            "-> OK\n" +
-                            kEmptyDocument);
+  EXPECT_EQ(run.output, kSplash + kMenuAndCommands + kItems + kTextNotLoaded + kEmptyDocument);
   EXPECT_TRUE(testing_support::ReadFileBytes(folder.File("out.rtf")).starts_with("{\\rtf1"));
+}
+
+// ---- inserting verses from an installation of the add-in's data -----------------------
+
+// The commands that write one word, after a blank unless it is the first of
+// its verse: "*word" is italic, and a closing ",", ".", ":" or ";" goes on its own.
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+std::string WordCommands(std::string word, bool first) {
+  auto text = [](const std::string& t) { return "command -32750 InsertText " + Quoted(t) + " -> 0\n"; };
+  std::string commands = first ? "" : text(" ");
+  std::string punctuation;
+  if (std::string(",.:;").find(word.back()) != std::string::npos) {
+    punctuation = word.substr(word.size() - 1);
+    word.pop_back();
+  }
+  if (word.front() == '*') {
+    commands += "command -32695 Italic 1 -> 0\n" + text(word.substr(1)) + "command -32695 Italic 0 -> 0\n";
+  } else {
+    commands += text(word);
+  }
+  return commands + (punctuation.empty() ? "" : text(punctuation));
+}
+
+std::string VerseCommands(const std::string& verse) {
+  std::string commands;
+  std::size_t start = 0;
+  for (std::size_t end = 0; end != std::string::npos; start = end + 1) {
+    end = verse.find(' ', start);
+    commands += WordCommands(verse.substr(start, end - start), start == 0);
+  }
+  return commands;
+}
+
+std::string VerseNumberCommands(const std::string& number) {
+  return "command -32697 Color 2 -> 0\n"
+         "command -32696 Bold 1 -> 0\n"
+         "command -32687 Superscript 1 -> 0\n"
+         "command -32750 InsertText \"" + number + "\" -> 0\n"
+         "command -32687 Superscript 0 -> 0\n"
+         "command -32696 Bold 0 -> 0\n"
+         "command -32697 Color 0 -> 0\n";
+}
+
+// The insert dialog answered with the reference, then the heading.
+std::string InsertionStart(const std::string& reference) {
+  return "command -32529 FormMode 1 -> 0\n"
+         "form TFormInsert \"Ixo - Insert Bible Text\"\n"
+         "  set spec \"" + reference + "\"\n"
+         "  click ButtonOK\n"
+         "command -32495 ScreenRefresh 0 -> 0\n"
+         "command -32529 FormMode 1 -> 0\n"
+         "command -32696 Bold 1 -> 0\n"
+         "command -32750 InsertText \"" + reference + "\\n\" -> 0\n"
+         "command -32696 Bold 0 -> 0\n";
+}
+
+const std::string kInsertionEnd =
+    "command -32750 InsertText \"\\n\" -> 0\n"
+    "command -32529 FormMode 0 -> 0\n"
+    "command -32495 ScreenRefresh 1 -> 0\n";
+
+class HeadlessHostWithText : public HeadlessHost {
+ protected:
+  void SetUp() override {
+    if (!testing_support::AddinInstallation::BuiltDataExists()) GTEST_SKIP() << "the add-in's data is not built";
+    installation = std::make_unique<testing_support::AddinInstallation>();
+  }
+
+  HostRun Insert(const std::string& reference) {
+    return Host({"--run", "ixoInsert", "--answer", "spec=" + reference, "--answer", "ButtonOK"},
+                installation->Registry().Folder());
+  }
+
+  std::unique_ptr<testing_support::AddinInstallation> installation;
+};
+
+TEST_F(HeadlessHostWithText, InsertsAPassageWithItsHeadingAndNumberedVerses) {
+  const HostRun run = Insert("Genesis 1:3-5");
+  EXPECT_EQ(run.status, 0) << run.errors;
+  const std::string insertion =
+      InsertionStart("Genesis 1:3-5") +
+      VerseNumberCommands("3") + VerseCommands("And God said, Let there be light: and there was light.") +
+      "command -32750 InsertText \"  \" -> 0\n" +
+      VerseNumberCommands("4") +
+      VerseCommands("And God saw the light, that *it *was good: and God divided the light from the darkness.") +
+      "command -32750 InsertText \"  \" -> 0\n" +
+      VerseNumberCommands("5") +
+      VerseCommands("And God called the light Day, and the darkness he called Night. "
+                    "And the evening and the morning were the first day.") +
+      kInsertionEnd;
+  const std::string document =
+      "document\n"
+      "paragraph 1\n"
+      "  \"Genesis 1:3-5\" bold\n"
+      "paragraph 2\n"
+      "  \"3\" bold superscript color 2\n"
+      "  \"And God said, Let there be light: and there was light.  \"\n"
+      "  \"4\" bold superscript color 2\n"
+      "  \"And God saw the light, that \"\n"
+      "  \"it\" italic\n"
+      "  \" \"\n"
+      "  \"was\" italic\n"
+      "  \" good: and God divided the light from the darkness.  \"\n"
+      "  \"5\" bold superscript color 2\n"
+      "  \"And God called the light Day, and the darkness he called Night. And the evening and the morning "
+      "were the first day.\"\n"
+      "paragraph 3\n";
+  EXPECT_EQ(run.output, kSplash + kMenuAndCommands + kItems + insertion + document);
+}
+
+TEST_F(HeadlessHostWithText, InsertsAVerseOfABookOfOneChapterWithoutChapterOrNumber) {
+  const HostRun run = Insert("Jude 5");
+  EXPECT_EQ(run.status, 0) << run.errors;
+  const std::string verse =
+      "I will therefore put you in remembrance, though ye once knew this, how that the Lord, having saved the "
+      "people out of the land of Egypt, afterward destroyed them that believed not.";
+  EXPECT_EQ(run.output, kSplash + kMenuAndCommands + kItems + InsertionStart("Jude 5") + VerseCommands(verse) +
+                            kInsertionEnd +
+                            "document\n"
+                            "paragraph 1\n"
+                            "  \"Jude 5\" bold\n"
+                            "paragraph 2\n"
+                            "  " + Quoted(verse) + "\n"
+                            "paragraph 3\n");
+}
+
+TEST_F(HeadlessHostWithText, ADamagedEngineLibraryOrFileGivesOneErrorBoxPerCommand) {
+  const struct {
+    const char* name;
+    std::function<bool(testing_support::AddinInstallation&)> damage;
+  } cases[] = {
+      {"an entry point missing",
+       [](testing_support::AddinInstallation& i) { return i.UseLibrary(INCOMPLETE_ENGINE_LIBRARY); }},
+      {"a short text file", [](testing_support::AddinInstallation& i) { return i.CutFile("IxoBible.2005", 4000); }},
+      {"a short reference file",
+       [](testing_support::AddinInstallation& i) { return i.CutFile("IxoReference.2005", 4000); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing_support::AddinInstallation damaged;
+    ASSERT_TRUE(c.damage(damaged));
+    for (const char* command : {"ixoInsert", "ixoSearch"}) {
+      const HostRun run = Host({"--run", command}, damaged.Registry().Folder());
+      EXPECT_EQ(run.status, 0) << run.errors;
+      EXPECT_EQ(run.output, kSplash + kMenuAndCommands + kItems + kTextNotLoaded + kEmptyDocument) << command;
+    }
+  }
 }
 
 TEST_F(HeadlessHost, UnusedAnswersAreListed) {

@@ -1,0 +1,264 @@
+// The insert dialog over the add-in's engine on the KJV, writing into a
+// recording document.
+#include "wordaddin/ixoInsertTextDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "FakeHost.h"
+#include "QtTesting.h"
+#include "platform/Dialogs.h"
+#include "support/AddinInstallation.h"
+#include "wordaddin/IxoAbout.h"
+#include "wordaddin/IxoDocument.h"
+#include "wordaddin/ixoObject.h"
+
+namespace wordaddin {
+namespace {
+
+using testing_support::AddinInstallation;
+
+// Every operation the dialog writes: styles as "bold 1", texts quoted.
+class RecordingDocument final : public TIxoDocument {
+ public:
+  void SetItalic(bool on) override { operations.push_back(std::string("italic ") + (on ? "1" : "0")); }
+  void SetBold(bool on) override { operations.push_back(std::string("bold ") + (on ? "1" : "0")); }
+  void SetColor(std::uint32_t value) override { operations.push_back("color " + std::to_string(value)); }
+  void SetSuperscript(bool on) override { operations.push_back(std::string("superscript ") + (on ? "1" : "0")); }
+  void InsertText(std::string_view text) override {
+    operations.push_back("\"" + std::string(text) + "\"");
+    text_ += text;
+  }
+
+  // The texts written, run together.
+  const std::string& Text() const { return text_; }
+  std::vector<std::string> operations;
+
+ private:
+  std::string text_;
+};
+
+// The lines of a text, each without its line end.
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
+    lines.push_back(text.substr(start, end - start));
+  return lines;
+}
+
+class InsertForm : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!AddinInstallation::BuiltDataExists()) GTEST_SKIP() << "the add-in's data is not built";
+    installation = std::make_unique<AddinInstallation>();
+    ASSERT_TRUE(engine.Load());
+    form = std::make_unique<TFormInsert>(nullptr, engine, document, about);
+  }
+
+  // Types the reference and clicks OK.
+  void Insert(const char* reference) {
+    form->spec->setEditText(reference);
+    form->ButtonOK->click();
+  }
+
+  testing::FakeHost host;
+  std::shared_ptr<platform::RecordingDialogService> boxes = std::make_shared<platform::RecordingDialogService>();
+  platform::ScopedDialogService guard{boxes};
+  std::unique_ptr<AddinInstallation> installation;
+  TixoEngine engine;
+  RecordingDocument document;
+  TFormAbout about;
+  std::unique_ptr<TFormInsert> form;
+};
+
+TEST_F(InsertForm, ListsTheBooksAndStartsEmpty) {
+  ASSERT_EQ(form->spec->count(), 66);
+  EXPECT_EQ(form->spec->itemText(0), "Genesis");
+  EXPECT_EQ(form->spec->itemText(65), "Revelation");
+  EXPECT_EQ(form->spec->currentText(), "");
+  EXPECT_EQ(form->windowTitle(), "Ixo - Insert Bible Text");
+  EXPECT_EQ(form->size(), QSize(298, 90));
+}
+
+TEST_F(InsertForm, ASingleVerseHasItsHeadingAndNoNumber) {
+  Insert("Genesis 1:3");
+  EXPECT_EQ(document.Text(), "Genesis 1:3\nAnd God said, Let there be light: and there was light.\n");
+  EXPECT_EQ(std::count(document.operations.begin(), document.operations.end(), "color 2"), 0);
+  EXPECT_EQ(form->GetModalResult(), ui::ModalResult::OK);
+  EXPECT_TRUE(boxes->Shown().empty());
+  // The host heard that an insertion begins.
+  ASSERT_GE(host.sent.size(), 2u);
+  EXPECT_EQ(host.sent[0].id, command::ScreenRefresh);
+  EXPECT_EQ(host.sent[1].id, command::FormMode);
+}
+
+TEST_F(InsertForm, HeadingsNameWhatWasInserted) {
+  const struct {
+    const char* reference;
+    const char* heading;
+  } cases[] = {
+      {"Genesis 1:3-5", "Genesis 1:3-5"},
+      {"Genesis 1:5-3", "Genesis 1:3-5"},
+      {"Genesis 1:3-999", "Genesis 1:3-31"},
+      {"Genesis 1:0", "Genesis 1"},
+      {"Genesis 1:", "Genesis 1:1"},
+      {"Genesis :5", "Genesis 1:5"},
+      {"Genesis 3x", "Genesis 3"},
+      {"gen 2:1-3", "Genesis 2:1-3"},
+      {"Psalms 200", "Psalms 150"},
+      {"Revelation 22:20-99", "Revelation 22:20-21"},
+      {"Jude 5", "Jude 5"},
+      {"Jude 3-4", "Jude 3-4"},
+      {"Jude", "Jude"},
+      {"2 John 4", "2 John 4"},
+      {"3 John", "3 John"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.reference);
+    RecordingDocument written;
+    TFormInsert fresh(nullptr, engine, written, about);
+    fresh.spec->setEditText(c.reference);
+    fresh.ButtonOKClick();
+    ASSERT_FALSE(written.Text().empty());
+    EXPECT_EQ(Lines(written.Text()).front(), c.heading);
+  }
+  EXPECT_TRUE(boxes->Shown().empty());
+}
+
+TEST_F(InsertForm, VersesOfARangeAreNumberedAndSeparatedByTwoBlanks) {
+  Insert("Jude 24-25");
+  EXPECT_EQ(document.Text(),
+            "Jude 24-25\n"
+            "24Now unto him that is able to keep you from falling, and to present you faultless before the "
+            "presence of his glory with exceeding joy,  "
+            "25To the only wise God our Saviour, be glory and majesty, dominion and power, both now and ever. "
+            "Amen.\n");
+}
+
+TEST_F(InsertForm, AVerseOfABookOfOneChapterIsThatVerse) {
+  Insert("2 John 4");
+  EXPECT_EQ(document.Text(),
+            "2 John 4\nI rejoiced greatly that I found of thy children walking in truth, as we have received a "
+            "commandment from the Father.\n");
+}
+
+TEST_F(InsertForm, InsertingToTheLastVerseOfABookStopsAtItsEnd) {
+  for (const char* reference : {"Revelation 22:21", "Revelation 22:19-30", "Jude"}) {
+    SCOPED_TRACE(reference);
+    RecordingDocument written;
+    TFormInsert fresh(nullptr, engine, written, about);
+    fresh.spec->setEditText(reference);
+    fresh.ButtonOKClick();
+    EXPECT_TRUE(written.Text().ends_with(" Amen.\n")) << written.Text();
+    EXPECT_EQ(written.operations.back(), "\"\n\"");
+  }
+}
+
+TEST_F(InsertForm, ChaptersFollowOneAnotherAfterALineEnd) {
+  Insert("Genesis 3-5");
+  EXPECT_TRUE(boxes->Shown().empty());
+  std::vector<std::string> headings;
+  for (const std::string& line : Lines(document.Text()))
+    if (line.starts_with("Genesis")) headings.push_back(line);
+  EXPECT_EQ(headings, (std::vector<std::string>{"Genesis 3", "Genesis 4", "Genesis 5"}));
+  EXPECT_NE(document.Text().find(" of life.\n\nGenesis 4\n"), std::string::npos);
+  EXPECT_TRUE(document.Text().ends_with(" and Japheth.\n"));
+}
+
+TEST_F(InsertForm, LargeInsertionsAreConfirmedFirst) {
+  const struct {
+    const char* reference;
+    const char* question;
+    const char* firstHeading;
+  } cases[] = {
+      {"Genesis 48-", "Do you really want to insert chapters 48-50?", "Genesis 48"},
+      {"Genesis", "Do you really want to insert all 50 chapters of this book?", "Genesis 1"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.reference);
+    RecordingDocument written;
+    TFormInsert fresh(nullptr, engine, written, about);
+    fresh.spec->setEditText(c.reference);
+
+    boxes->Clear();
+    boxes->Answer(ui::ModalResult::No);
+    fresh.ButtonOKClick();
+    ASSERT_EQ(boxes->Shown().size(), 1u);
+    EXPECT_EQ(boxes->Shown()[0].text, c.question);
+    EXPECT_EQ(boxes->Shown()[0].buttons, platform::DialogButtons::YesNo);
+    EXPECT_TRUE(written.operations.empty());
+    EXPECT_EQ(fresh.GetModalResult(), ui::ModalResult::None);  // the dialog stays open with the text
+    EXPECT_EQ(fresh.spec->currentText(), c.reference);
+
+    boxes->Answer(ui::ModalResult::Yes);
+    fresh.ButtonOKClick();
+    EXPECT_EQ(Lines(written.Text()).front(), c.firstHeading);
+    EXPECT_TRUE(written.Text().ends_with("in a coffin in Egypt.\n"));
+    EXPECT_EQ(fresh.GetModalResult(), ui::ModalResult::OK);
+  }
+}
+
+TEST_F(InsertForm, AReferenceWithoutABookOnlyWarns) {
+  for (const char* reference : {"Nowhere 1:1", "5:3", ""}) {
+    SCOPED_TRACE(reference);
+    boxes->Clear();
+    Insert(reference);
+    ASSERT_EQ(boxes->Shown().size(), 1u);
+    EXPECT_EQ(boxes->Shown()[0].text, "\"" + std::string(reference) + "\" is not contained in the bible");
+    EXPECT_EQ(boxes->Shown()[0].type, platform::DialogType::Warning);
+    EXPECT_TRUE(document.operations.empty());
+  }
+}
+
+TEST_F(InsertForm, StylesAreSentOnlyWhenTheyChange) {
+  Insert("Genesis 1:3-4");
+  const std::vector<std::string> expectedStart = {
+      "bold 1", "\"Genesis 1:3-4\n\"", "bold 0",
+      "color 2", "bold 1", "superscript 1", "\"3\"", "superscript 0", "bold 0", "color 0",
+      "\"And\"", "\" \"", "\"God\"",
+  };
+  ASSERT_GE(document.operations.size(), expectedStart.size());
+  EXPECT_EQ(std::vector<std::string>(document.operations.begin(), document.operations.begin() + 13), expectedStart);
+  // "that it was good": each italic word switches italic on and off again.
+  const std::vector<std::string> italic = {"\"that\"", "\" \"", "italic 1", "\"it\"", "italic 0", "\" \"",
+                                           "italic 1", "\"was\"", "italic 0", "\" \"", "\"good\""};
+  EXPECT_NE(std::search(document.operations.begin(), document.operations.end(), italic.begin(), italic.end()),
+            document.operations.end());
+}
+
+TEST_F(InsertForm, InsertsVersesAndChaptersByBookName) {
+  EXPECT_TRUE(form->InsertVerses("Genesis", 1, 1));
+  EXPECT_TRUE(form->InsertChapter("Obadiah", 1));
+  const std::vector<std::string> lines = Lines(document.Text());
+  EXPECT_EQ(lines[0], "Genesis 1:1");
+  EXPECT_EQ(lines[2], "Obadiah");
+  EXPECT_FALSE(form->InsertVerses("Nowhere", 1, 1));
+  ASSERT_EQ(boxes->Shown().size(), 1u);
+  EXPECT_EQ(boxes->Shown()[0].text, "\"Nowhere\" is not contained in the bible");
+}
+
+TEST_F(InsertForm, EnterInTheReferenceRunsOkOnce) {
+  form->spec->setEditText("Genesis 1:1");
+  QTest::keyClick(form->spec->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(Lines(document.Text()), (std::vector<std::string>{
+                                        "Genesis 1:1", "In the beginning God created the heaven and the earth."}));
+  EXPECT_EQ(form->GetModalResult(), ui::ModalResult::OK);
+}
+
+TEST_F(InsertForm, AboutShowsTheAboutForm) {
+  testing::ModalWatcher watcher;
+  form->Help->click();
+  EXPECT_EQ(watcher.Count(), 1);
+}
+
+}  // namespace
+}  // namespace wordaddin

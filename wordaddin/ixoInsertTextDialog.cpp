@@ -1,0 +1,255 @@
+#include "ixoInsertTextDialog.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+#include <utility>
+
+#include "IxoAbout.h"
+#include "IxoDocument.h"
+#include "ReferenceParser.h"
+#include "WordAPI.h"
+#include "WordCursor.h"
+#include "Wrdbasic.h"
+#include "ixoObject.h"
+#include "platform/Dialogs.h"
+#include "publish/WordPunctuation.h"
+
+namespace wordaddin {
+namespace {
+
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+
+void WarnNoSuchBook(std::string_view name) {
+  std::string text(1, '"');
+  text.append(name).append("\" is not contained in the bible");
+  platform::MessageDlg(text, platform::DialogType::Warning);
+}
+
+}  // namespace
+
+void BeginWordInsert() {
+  RunWordCommand(command::ScreenRefresh, 0);
+  RunWordCommand(command::FormMode, 1);
+}
+
+TFormInsert::TFormInsert(QWidget* parent, const TixoEngine& engine, TIxoDocument& documentWriter,
+                         TFormAbout& aboutForm)
+    : ui::ModalForm(parent),
+      StaticTextBkCh(new QLabel("Book / Chapter:", this)),
+      spec(new QComboBox(this)),
+      ButtonOK(new QPushButton("OK", this)),
+      ButtonCancel(new QPushButton("Cancel", this)),
+      Help(new QPushButton("About  Ixo", this)),
+      engine_(engine),
+      documentWriter_(documentWriter),
+      aboutForm_(aboutForm) {
+  setObjectName("FormInsert");
+  setWindowTitle("Ixo - Insert Bible Text");
+  setFixedSize(298, 90);
+
+  StaticTextBkCh->setObjectName("StaticTextBkCh");
+  QFont bold = StaticTextBkCh->font();
+  bold.setBold(true);
+  StaticTextBkCh->setFont(bold);
+  StaticTextBkCh->move(10, 20);
+
+  spec->setObjectName("spec");
+  spec->setEditable(true);
+  spec->setInsertPolicy(QComboBox::NoInsert);
+  spec->setGeometry(128, 16, 161, spec->sizeHint().height());
+  spec->lineEdit()->installEventFilter(this);
+
+  ButtonOK->setObjectName("ButtonOK");
+  ButtonOK->setGeometry(128, 56, kButtonWidth, kButtonHeight);
+  connect(ButtonOK, &QPushButton::clicked, this, &TFormInsert::ButtonOKClick);
+
+  ButtonCancel->setObjectName("ButtonCancel");
+  ButtonCancel->setGeometry(212, 56, kButtonWidth, kButtonHeight);
+  BindModalResult(ButtonCancel, ui::ModalResult::Cancel);
+
+  Help->setObjectName("Help");
+  Help->setGeometry(10, 56, kButtonWidth, kButtonHeight);
+  connect(Help, &QPushButton::clicked, this, &TFormInsert::HelpClick);
+
+  FormCreate();
+  spec->setFocus();
+}
+
+void TFormInsert::FormCreate() {
+  italic_ = false;
+  bold_ = false;
+  color_ = 0;
+  superscript_ = false;
+  if (spec->count() == TixoEngine::Books) return;
+  spec->clear();
+  for (int book = 1; book <= TixoEngine::Books; ++book)
+    spec->addItem(QString::fromStdString(engine_.BookNames[book]));
+  spec->setEditText(QString());
+}
+
+bool TFormInsert::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == spec->lineEdit() && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      if (ButtonOK->isEnabled()) ButtonOKClick();
+      return true;
+    }
+  }
+  return ui::ModalForm::eventFilter(watched, event);
+}
+
+void TFormInsert::HelpClick() { aboutForm_.ShowModal(); }
+
+void TFormInsert::ButtonOKClick() {
+  BeginWordInsert();
+  const std::string reference = spec->currentText().trimmed().toStdString();
+  const int book = engine_.FindBookByName(reference);
+  if (book == 0) {
+    WarnNoSuchBook(reference);
+  } else {
+    const ReferenceRequest request =
+        ParseReference(reference, IsSingleChapterBook(book), engine_.BookInfo[book].ChapterCount);
+    if (request.kind == ReferenceRequest::Kind::Passage) {
+      InsertPassage(book, request.chapter, request.fromVerse, request.toVerse);
+    } else {
+      if (!request.question.empty() &&
+          platform::MessageDlg(request.question, platform::DialogType::Confirmation,
+                               platform::DialogButtons::YesNo) != ui::ModalResult::Yes) {
+        return;  // the dialog stays open with the text
+      }
+      for (int chapter = request.firstChapter; chapter <= request.lastChapter; ++chapter) {
+        if (chapter > request.firstChapter) documentWriter_.InsertText("\n");
+        InsertChapter(reference, chapter);
+      }
+    }
+  }
+  SetModalResult(ui::ModalResult::OK);
+}
+
+bool TFormInsert::InsertChapter(std::string_view bookName, int chapter) {
+  const int book = engine_.FindBookByName(bookName);
+  if (book == 0) {
+    WarnNoSuchBook(bookName);
+    return false;
+  }
+  return InsertPassage(book, chapter, 1, 0);
+}
+
+bool TFormInsert::InsertVerses(std::string_view bookName, int chapter, int verse) {
+  const int book = engine_.FindBookByName(bookName);
+  if (book == 0) {
+    WarnNoSuchBook(bookName);
+    return false;
+  }
+  return InsertPassage(book, chapter, verse, verse);
+}
+
+bool TFormInsert::InsertPassage(int book, int chapter, int fromVerse, int toVerse) {
+  if (book < 1 || book > TixoEngine::Books) {
+    WarnNoSuchBook(std::to_string(book));
+    return false;
+  }
+  chapter = std::clamp<int>(chapter, 1, std::max<int>(engine_.BookInfo[book].ChapterCount, 1));
+  TWordCursor cursor;
+  if (!engine_.SeekVerse(book, chapter, 1, cursor)) return false;
+
+  const int verses = engine_.ChapterVerseCount(cursor.Text.Cur);
+  if (fromVerse < 1) fromVerse = 1;
+  if (fromVerse > verses) fromVerse = verses;
+  if (toVerse <= 0 || toVerse > verses) toVerse = verses;
+  if (fromVerse > toVerse) std::swap(fromVerse, toVerse);
+
+  SetItalic(false);
+  SetBold(true);
+  const std::string& name = engine_.BookNames[book];
+  const bool singleChapter = IsSingleChapterBook(book);
+  std::string heading = name;
+  if (fromVerse > 1 || toVerse < verses) {
+    heading += ' ';
+    if (!singleChapter) heading.append(std::to_string(chapter)).append(":");
+    heading += std::to_string(fromVerse);
+    if (toVerse > fromVerse) heading.append("-").append(std::to_string(toVerse));
+  } else if (!singleChapter) {
+    heading.append(" ").append(std::to_string(chapter));
+  }
+  WriteText(heading + "\n");
+  SetBold(false);
+
+  if (!engine_.SeekVerse(book, chapter, fromVerse, cursor)) {
+    platform::MessageDlg(kInternalError, platform::DialogType::Warning);
+    return false;
+  }
+  for (int verse = fromVerse;; ++verse) {
+    if (verse > fromVerse) WriteText("  ");
+    if (fromVerse != toVerse) WriteVerseNumber(std::to_string(verse));
+    const bool bookGoesOn = WriteVerse(cursor);
+    if (!bookGoesOn || verse + 1 > toVerse) break;
+  }
+  WriteText("\n");
+  return true;
+}
+
+bool TFormInsert::WriteVerse(TWordCursor& cursor) {
+  for (bool first = true;; first = false) {
+    const ixo::IxoWritten& word = *cursor.Text.Cur;
+    if (!first) WriteText(" ");
+    if (const std::string prefix = publish::WordPrefix(cursor.Text.Prev, word); !prefix.empty()) WriteText(prefix);
+    const std::string display = engine_.DisplayText(word);
+    WriteWord(display, (word.flags & ixo::FlagItalic) != 0);
+    const std::string suffix = publish::WordSuffix(word, cursor.Text.Next, publish::LastCharacter(display));
+    if (!suffix.empty()) WriteText(suffix);
+    const std::uint8_t verse = word.verse;
+    if (!NextWord(cursor)) return false;
+    if (cursor.Text.Cur->verse != verse) return true;
+  }
+}
+
+void TFormInsert::WriteText(std::string_view text) { documentWriter_.InsertText(text); }
+
+void TFormInsert::WriteWord(std::string_view text, bool italic) {
+  if (italic) SetItalic(true);
+  WriteText(text);
+  if (italic) SetItalic(false);
+}
+
+void TFormInsert::WriteVerseNumber(std::string_view text) {
+  SetColor(kVerseNumberColor);
+  SetBold(true);
+  SetSuperscript(true);
+  WriteText(text);
+  SetSuperscript(false);
+  SetBold(false);
+  SetColor(0);
+}
+
+void TFormInsert::SetItalic(bool on) {
+  if (on == italic_) return;
+  italic_ = on;
+  documentWriter_.SetItalic(on);
+}
+
+void TFormInsert::SetBold(bool on) {
+  if (on == bold_) return;
+  bold_ = on;
+  documentWriter_.SetBold(on);
+}
+
+void TFormInsert::SetColor(std::uint32_t value) {
+  if (value == color_) return;
+  color_ = value;
+  documentWriter_.SetColor(value);
+}
+
+void TFormInsert::SetSuperscript(bool on) {
+  if (on == superscript_) return;
+  superscript_ = on;
+  documentWriter_.SetSuperscript(on);
+}
+
+}  // namespace wordaddin

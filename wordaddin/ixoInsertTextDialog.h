@@ -1,0 +1,85 @@
+#pragma once
+// The insert dialog: the user types a Bible reference, and the passage goes
+// into the document as a bold heading line and the verses, each verse but a
+// single one led by its number in bold coloured superscript. Styles go through
+// caches, so a host command is sent only when a style changes.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "ui/ModalForm.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace wordaddin {
+
+class TFormAbout;
+class TIxoDocument;
+class TixoEngine;
+struct TWordCursor;
+
+inline constexpr char kInternalError[] = "Internal Error:  Please contact the Program Author for assistance!";
+// The colour of verse numbers in the host's palette.
+inline constexpr std::uint32_t kVerseNumberColor = 2;
+
+class TFormInsert : public ui::ModalForm {
+  Q_OBJECT
+
+ public:
+  TFormInsert(QWidget* parent, const TixoEngine& engine, TIxoDocument& documentWriter, TFormAbout& aboutForm);
+
+  // Resets the style caches and fills the list with the 66 book names.
+  void FormCreate();
+  // Parses the reference and inserts it; closes the form unless the user
+  // declined a question.
+  void ButtonOKClick();
+  void HelpClick();
+
+  // Writes the heading and the verses from..to of a chapter of book (1 to 66),
+  // each number clamped into the book and chapter; to <= 0 is the chapter's
+  // last verse. False, and nothing written, when the chapter has no text.
+  bool InsertPassage(int book, int chapter, int fromVerse, int toVerse);
+  // A whole chapter, and one verse, of a book named by its name.
+  bool InsertChapter(std::string_view bookName, int chapter);
+  bool InsertVerses(std::string_view bookName, int chapter, int verse);
+
+  void WriteText(std::string_view text);
+  void WriteWord(std::string_view text, bool italic);
+  void WriteVerseNumber(std::string_view text);
+
+  void SetItalic(bool on);
+  void SetBold(bool on);
+  void SetColor(std::uint32_t value);
+  void SetSuperscript(bool on);
+
+  QLabel* StaticTextBkCh;
+  QComboBox* spec;
+  QPushButton* ButtonOK;
+  QPushButton* ButtonCancel;
+  QPushButton* Help;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  // Writes the words of the verse under the cursor and moves past it; false
+  // when the verse was the book's last.
+  bool WriteVerse(TWordCursor& cursor);
+
+  const TixoEngine& engine_;
+  TIxoDocument& documentWriter_;
+  TFormAbout& aboutForm_;
+
+  bool italic_ = false;
+  bool bold_ = false;
+  std::uint32_t color_ = 0;
+  bool superscript_ = false;
+};
+
+// Tells the host that an insertion begins.
+void BeginWordInsert();
+
+}  // namespace wordaddin

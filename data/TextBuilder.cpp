@@ -38,6 +38,11 @@ class Assembler {
     if (words > ixo::MaxBookWords)
       return BuildResult::Failure(Where(number) + " has " + std::to_string(words) +
                                   " words; a book holds at most 65,535");
+    const bool greekPlace = number >= ixo::FirstGreekBook;
+    if (words > 0 && book.greek != greekPlace)
+      return BuildResult::Failure(Where(number) + " is given " + (book.greek ? "Greek" : "Hebrew") +
+                                  " Strong's numbers; books 1 to 39 carry Hebrew numbers and "
+                                  "books 40 to 66 Greek ones");
     AddSeparator(static_cast<std::uint16_t>(words));
 
     for (std::size_t c = 0; c < book.chapters.size(); ++c) {

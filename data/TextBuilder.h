@@ -7,6 +7,8 @@
 // where (book, chapter, verse, word), and nothing is written then:
 // - a text of more than 66 books (or, unless padded, fewer);
 // - a book of more than 65,535 words;
+// - a book with words whose language (SourceBook::greek) is not that of its
+//   place: books 1 to 39 are Hebrew, 40 to 66 Greek;
 // - a chapter without verses, a verse without words, a chapter of one verse
 //   followed by another chapter in its book (its end could not be told from
 //   the next chapter's start), a verse number over 255;

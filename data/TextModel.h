@@ -32,7 +32,9 @@ struct SourceChapter {
 };
 
 struct SourceBook {
-  bool greek = false;  // its Strong's numbers are Greek (the New Testament)
+  // Its Strong's numbers are Greek: true for books 40 to 66 (the New
+  // Testament), false for books 1 to 39.
+  bool greek = false;
   std::vector<SourceChapter> chapters;  // chapter 1 first
 };
 

@@ -165,6 +165,13 @@ TEST(TextBuilder, RefusesShapesTheFilesCannotHold) {
   SourceText manyBooks;
   manyBooks.books.resize(67, OneVerse({W("a")}).books[0]);
 
+  // Books 1 to 39 carry Hebrew numbers, books 40 to 66 Greek ones.
+  SourceText greekGenesis = OneVerse({W("God", {430})});
+  greekGenesis.books[0].greek = true;
+  SourceText hebrewMatthew = OneVerse({W("a")});
+  hebrewMatthew.books.resize(40);
+  hebrewMatthew.books[39] = hebrewMatthew.books[0];
+
   struct Case {
     const char* name;
     const SourceText* text;
@@ -177,6 +184,11 @@ TEST(TextBuilder, RefusesShapesTheFilesCannotHold) {
       {"256 verses", &longChapter, "book 1 chapter 1 verse 256: verse numbers go up to 255"},
       {"65,536 words", &longBook, "book 1 has 65536 words; a book holds at most 65,535"},
       {"67 books", &manyBooks, "the text has 67 books"},
+      {"Greek numbers in book 1", &greekGenesis,
+       "book 1 is given Greek Strong's numbers; books 1 to 39 carry Hebrew numbers"},
+      {"Hebrew numbers in book 40", &hebrewMatthew,
+       "book 40 is given Hebrew Strong's numbers; books 1 to 39 carry Hebrew numbers and books 40 "
+       "to 66 Greek ones"},
   };
   for (const Case& c : cases) {
     TempFolder folder;

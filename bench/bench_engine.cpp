@@ -4,35 +4,15 @@
 // clearing the marks.
 #include <benchmark/benchmark.h>
 
-#include "BenchEdition.h"
-#include "TestInstallation.h"
+#include "BenchEngine.h"
 #include "engine/ixoObject.h"
 #include "engine/ixoutils.h"
 
 namespace {
 
-testing_support::TestInstallation& TheInstallation() {
-  static testing_support::TestInstallation installation(IXOCORE_LIBRARY, bench::EditionFolder());
-  return installation;
-}
-
-// The process-wide engine, loaded once.
-engine::TixoEngine& LoadedEngine(benchmark::State& state) {
-  TheInstallation();
-  engine::TixoEngine& engine = engine::Engine();
-  if (!engine.Loaded && !engine.Load()) state.SkipWithError("the engine does not load the edition");
-  return engine;
-}
-
-bool EditionThere(benchmark::State& state) {
-  if (bench::EditionPresent()) return true;
-  state.SkipWithError("no edition: build it or set IXO_EDITION");
-  return false;
-}
-
 void LoadWithBuildIndex(benchmark::State& state) {
-  if (!EditionThere(state)) return;
-  LoadedEngine(state);  // the process has its library and views, as the program has
+  // The process has its library and views, as the program has.
+  if (!bench::LoadedEngine(state)) return;
   for (auto _ : state) {
     engine::TixoEngine engine;
     benchmark::DoNotOptimize(engine.Load());
@@ -43,8 +23,7 @@ BENCHMARK(LoadWithBuildIndex)->Unit(benchmark::kMillisecond);
 // The tables of word keys and Strong's numbers are built by the first marks
 // after loading and kept; this is what the first search pays once.
 void FirstMarksAfterLoad(benchmark::State& state) {
-  if (!EditionThere(state)) return;
-  LoadedEngine(state);
+  if (!bench::LoadedEngine(state)) return;
   const std::uint16_t key = engine::EnglishWordToKey("love");
   for (auto _ : state) {
     engine::TixoEngine engine;
@@ -56,34 +35,33 @@ void FirstMarksAfterLoad(benchmark::State& state) {
 BENCHMARK(FirstMarksAfterLoad)->Unit(benchmark::kMillisecond);
 
 void MarkEnglishWord(benchmark::State& state) {
-  if (!EditionThere(state)) return;
-  engine::TixoEngine& engine = LoadedEngine(state);
+  engine::TixoEngine* engine = bench::LoadedEngine(state);
+  if (!engine) return;
   const std::uint16_t key = engine::EnglishWordToKey("love");
-  for (auto _ : state) engine.MarkWord(1, key, 'E');
-  engine.ClearAllMarks();
+  for (auto _ : state) engine->MarkWord(1, key, 'E');
+  engine->ClearAllMarks();
 }
 BENCHMARK(MarkEnglishWord)->Unit(benchmark::kMillisecond);
 
 void MarkStrongsNumber(benchmark::State& state) {
-  if (!EditionThere(state)) return;
-  engine::TixoEngine& engine = LoadedEngine(state);
-  for (auto _ : state) engine.MarkWord(2, 430, 'H');
-  engine.ClearAllMarks();
+  engine::TixoEngine* engine = bench::LoadedEngine(state);
+  if (!engine) return;
+  for (auto _ : state) engine->MarkWord(2, 430, 'H');
+  engine->ClearAllMarks();
 }
 BENCHMARK(MarkStrongsNumber)->Unit(benchmark::kMillisecond);
 
 void LemmaTagsForFrequentWord(benchmark::State& state) {
-  if (!EditionThere(state)) return;
-  LoadedEngine(state);
+  if (!bench::LoadedEngine(state)) return;
   for (auto _ : state) benchmark::DoNotOptimize(engine::LemmaTagsForWord("the"));
 }
 BENCHMARK(LemmaTagsForFrequentWord)->Unit(benchmark::kMillisecond);
 
 void ClearAllMarks(benchmark::State& state) {
-  if (!EditionThere(state)) return;
-  engine::TixoEngine& engine = LoadedEngine(state);
-  engine.MarkWord(1, engine::EnglishWordToKey("the"), 'E');
-  for (auto _ : state) engine.ClearAllMarks();
+  engine::TixoEngine* engine = bench::LoadedEngine(state);
+  if (!engine) return;
+  engine->MarkWord(1, engine::EnglishWordToKey("the"), 'E');
+  for (auto _ : state) engine->ClearAllMarks();
 }
 BENCHMARK(ClearAllMarks)->Unit(benchmark::kMillisecond);
 

@@ -6,29 +6,12 @@
 
 #include <string>
 
-#include "BenchEdition.h"
-#include "TestInstallation.h"
-#include "engine/ixoObject.h"
+#include "BenchEngine.h"
 #include "search/ConditionSet.h"
 #include "search/ProximitySearch.h"
 #include "search/ToolbarCriteria.h"
 
 namespace {
-
-// The process-wide engine, loaded once.
-bool EngineLoaded(benchmark::State& state) {
-  static testing_support::TestInstallation installation(IXOCORE_LIBRARY, bench::EditionFolder());
-  if (!bench::EditionPresent()) {
-    state.SkipWithError("no edition: build it or set IXO_EDITION");
-    return false;
-  }
-  engine::TixoEngine& engine = engine::Engine();
-  if (!engine.Loaded && !engine.Load()) {
-    state.SkipWithError("the engine does not load the edition");
-    return false;
-  }
-  return true;
-}
 
 search::SearchResult SearchFor(search::ConditionSet& conditions, const std::string& criteria, int span) {
   conditions.UseSummaryTexts(*search::ToolbarConditionTexts(criteria, true));
@@ -37,7 +20,7 @@ search::SearchResult SearchFor(search::ConditionSet& conditions, const std::stri
 }
 
 void Search(benchmark::State& state, const std::string& criteria) {
-  if (!EngineLoaded(state)) return;
+  if (!bench::LoadedEngine(state)) return;
   search::ConditionSet conditions;
   // The engine builds its tables of words and numbers at the first marks of
   // the process, once; that is not part of a search.

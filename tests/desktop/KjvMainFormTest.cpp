@@ -52,7 +52,7 @@ TEST(KjvMainWindow, ToolBarSearchForLoveWorldWithAllWords) {
   for (const ui::TreeNode* n = root; n; n = n->GetNext()) {
     if (n->ImageIndex() != ui::node::kVerse) continue;
     ++verses;
-    const auto window = search_testing::KeysFrom(static_cast<std::uint32_t>(n->Data()), 7);
+    const auto window = engine_testing::KeysFrom(static_cast<std::uint32_t>(n->Data()), 7);
     EXPECT_TRUE(std::ranges::count(window, love) && std::ranges::count(window, world))
         << n->Parent()->Parent()->Text().toStdString() << " " << n->Parent()->Text().toStdString() << ":"
         << n->Text().toStdString();

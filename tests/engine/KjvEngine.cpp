@@ -4,7 +4,7 @@
 #include "engine/TextIndex.h"
 #include "platform/Paths.h"
 
-namespace search_testing {
+namespace engine_testing {
 
 KjvEngine::KjvEngine() : dataHome_("XDG_DATA_HOME", data_.File("data").c_str()) {
   if (!platform::FileExists(std::string(IXO_BUILT_EDITION) + ixo::TextFileName)) return;
@@ -27,4 +27,4 @@ std::vector<std::uint16_t> KeysFrom(std::uint32_t w, int count) {
   return keys;
 }
 
-}  // namespace search_testing
+}  // namespace engine_testing

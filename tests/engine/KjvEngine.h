@@ -13,7 +13,7 @@
 #include "TestInstallation.h"
 #include "engine/ixoObject.h"
 
-namespace search_testing {
+namespace engine_testing {
 
 class KjvEngine {
  public:
@@ -37,4 +37,4 @@ class KjvEngine {
 // engine's text, within the book that holds w.
 std::vector<std::uint16_t> KeysFrom(std::uint32_t w, int count);
 
-}  // namespace search_testing
+}  // namespace engine_testing

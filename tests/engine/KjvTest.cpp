@@ -6,31 +6,20 @@
 #include <algorithm>
 #include <memory>
 
-#include "TestInstallation.h"
-#include "core/IxoFormat.h"
+#include "KjvEngine.h"
 #include "engine/ixoObject.h"
 #include "engine/ixoutils.h"
-#include "platform/Paths.h"
+#include "platform/StringList.h"
 
 namespace engine {
 namespace {
 
 class KjvTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    if (!platform::FileExists(std::string(IXO_BUILT_EDITION) + ixo::TextFileName)) return;
-    installation_ = std::make_unique<testing_support::TestInstallation>(IXOCORE_LIBRARY, IXO_BUILT_EDITION);
-    auto engine = std::make_unique<TixoEngine>();
-    engine->Load();
-    previous_ = ReplaceEngine(std::move(engine));
-  }
-  static void TearDownTestSuite() {
-    if (!installation_) return;
-    ReplaceEngine(std::move(previous_));
-    installation_.reset();
-  }
+  static void SetUpTestSuite() { kjv_ = std::make_unique<engine_testing::KjvEngine>(); }
+  static void TearDownTestSuite() { kjv_.reset(); }
   void SetUp() override {
-    if (!installation_) GTEST_SKIP() << "no built edition in " << IXO_BUILT_EDITION;
+    if (!kjv_->Present()) GTEST_SKIP() << "no built edition in " << IXO_BUILT_EDITION;
     ASSERT_TRUE(Engine().Loaded);
   }
 
@@ -38,8 +27,7 @@ class KjvTest : public ::testing::Test {
     return std::ranges::find(list.Items(), item) != list.Items().end();
   }
 
-  static inline std::unique_ptr<testing_support::TestInstallation> installation_;
-  static inline std::unique_ptr<TixoEngine> previous_;
+  static inline std::unique_ptr<engine_testing::KjvEngine> kjv_;
 };
 
 TEST_F(KjvTest, BeginningHasItsHebrewTag) {

@@ -16,7 +16,7 @@ namespace search {
 namespace {
 
 TEST(KjvForm, LoveWorldWithAllWords) {
-  search_testing::KjvEngine kjv;
+  engine_testing::KjvEngine kjv;
   if (!kjv.Present()) GTEST_SKIP() << "no built edition in " << IXO_BUILT_EDITION;
   TInterfaceForm form;
   ui::TreeView mirror;
@@ -30,7 +30,7 @@ TEST(KjvForm, LoveWorldWithAllWords) {
   for (ui::TreeNode* node = form.TreeViewSearch->FirstNode(); node; node = node->GetNext()) {
     if (node->ImageIndex() != ui::node::kVerse) continue;
     ++verses;
-    const auto window = search_testing::KeysFrom(static_cast<std::uint32_t>(node->Data()), 7);
+    const auto window = engine_testing::KeysFrom(static_cast<std::uint32_t>(node->Data()), 7);
     EXPECT_TRUE(std::ranges::count(window, love) && std::ranges::count(window, world))
         << node->Parent()->Parent()->Text().toStdString() << " " << node->Parent()->Text().toStdString()
         << ":" << node->Text().toStdString();

@@ -18,8 +18,8 @@
 namespace search {
 namespace {
 
-using search_testing::KeysFrom;
-using search_testing::KjvEngine;
+using engine_testing::KeysFrom;
+using engine_testing::KjvEngine;
 
 class KjvSearchTest : public ::testing::Test {
  protected:

@@ -100,7 +100,7 @@ TEST_F(BuiltNamesTree, WordsThatAreNoNamesAreNotListed) {
 
 // Every name is a word of the built text, so that its "Review Study" finds it.
 TEST_F(BuiltNamesTree, EveryNameIsAWordOfTheBuiltText) {
-  search_testing::KjvEngine kjv;
+  engine_testing::KjvEngine kjv;
   if (!kjv.Present()) GTEST_SKIP() << "no built edition";
   for (const std::string& name : AllNames()) EXPECT_NE(engine::EnglishWordToKey(name), 0) << name;
 }

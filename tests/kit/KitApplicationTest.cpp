@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "KitTesting.h"
+#include "ScopedEnvironment.h"
+#include "TempFolder.h"
 #include "kit/KitClass.h"
 #include "kit/KitIniCtrl.h"
 #include "kit/KitTimerPool.h"
@@ -36,6 +38,10 @@ class MessageCounter : public kit::TKitWndProcComponent {
 class KitApplication : public ::testing::Test {
  protected:
   TKitApplication& App() { return kit::KitApplication(); }
+  // The instance lock lies in the temporary folder: one of this test's own,
+  // so that the kit tests running beside it in other processes never hold it.
+  testing_support::TempFolder temp;
+  testing_support::ScopedEnvironment tempFolder{"TMPDIR", temp.Path().c_str()};
   kit_testing::KitScope kit;
 };
 

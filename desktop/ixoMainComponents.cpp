@@ -18,6 +18,7 @@
 #include "ToolIcons.h"
 #include "ixoMain.h"
 #include "ui/CheckBox.h"
+#include "ui/NamedWidget.h"
 #include "ui/NodeImages.h"
 #include "ui/PageControl.h"
 #include "ui/RadioButton.h"
@@ -54,11 +55,7 @@ void Colour(QWidget& widget, const QColor& background, const QColor& text) {
   widget.setAutoFillBackground(true);
 }
 
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(name);
-  return widget;
-}
+using ui::Named;
 
 // The looks all five trees share: white text on black, the selection kept
 // visible when the tree loses the focus, 270 pixels wide.

@@ -7,9 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "publish/NamedWidget.h"
+#include "ui/NamedWidget.h"
 
 namespace publish {
+
+using ui::Named;
 
 FormHeading MakeFormHeading(QWidget* form, const QString& instruction) {
   auto* name = Named(new QLabel(QStringLiteral("Ixo Bible Publication Utility"), form), "LabelAppName");

@@ -10,11 +10,14 @@
 #include "engine/ixoObject.h"
 #include "platform/Paths.h"
 #include "publish/PublishFormParts.h"
-#include "publish/NamedWidget.h"
 #include "ui/CheckBox.h"
 #include "ui/EventPump.h"
+#include "ui/NamedWidget.h"
 
 namespace publish {
+
+using ui::Named;
+
 namespace {
 
 // Sets the engine's HTML folder for the life of the guard, then puts the

@@ -11,13 +11,15 @@
 #include "engine/ixoObject.h"
 #include "publish/DocumentOptions.h"
 #include "publish/PublishFormParts.h"
-#include "publish/NamedWidget.h"
 #include "publish/ixoPublish.h"
 #include "ui/CheckBox.h"
 #include "ui/EventPump.h"
+#include "ui/NamedWidget.h"
 #include "ui/RadioButton.h"
 
 namespace publish {
+
+using ui::Named;
 
 TFormPublishBase::TFormPublishBase(TPublishWriter& writer, QWidget* parent)
     : ui::ModalForm(parent), writer_(writer) {

@@ -9,13 +9,15 @@
 #include "engine/ixoObject.h"
 #include "platform/Paths.h"
 #include "publish/PublishFormParts.h"
-#include "publish/NamedWidget.h"
 #include "publish/ixoText.h"
 #include "ui/CheckBox.h"
 #include "ui/EventPump.h"
+#include "ui/NamedWidget.h"
 #include "ui/RadioButton.h"
 
 namespace publish {
+
+using ui::Named;
 
 TprintTextForm::TprintTextForm(TprintText& writer, PublishHandlers handlers, QWidget* parent)
     : ui::ModalForm(parent), writer_(writer), handlers_(std::move(handlers)) {

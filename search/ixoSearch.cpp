@@ -30,6 +30,7 @@
 #include "ui/BusyCursor.h"
 #include "ui/CheckBox.h"
 #include "ui/EventPump.h"
+#include "ui/NamedWidget.h"
 #include "ui/NodeImages.h"
 #include "ui/NodeKind.h"
 #include "ui/PageControl.h"
@@ -43,11 +44,7 @@ constexpr QSize PageDesignSize(341, 300);
 constexpr int SummaryRowHeight = 40;
 constexpr char StudyFilter[] = "Ixo Word List Collection (.ixolc) (*.ixolc)";
 
-template <typename Widget>
-Widget* Named(Widget* widget, const QString& name) {
-  widget->setObjectName(name);
-  return widget;
-}
+using ui::Named;
 
 QString QText(const std::string& text) { return QString::fromStdString(text); }
 std::string StdText(const QString& text) { return text.toStdString(); }

@@ -4,12 +4,12 @@
 
 #include <QString>
 
-namespace publish {
+namespace ui {
 
 template <typename Widget>
-Widget* Named(Widget* widget, const char* name) {
-  widget->setObjectName(QString::fromLatin1(name));
+Widget* Named(Widget* widget, const QString& name) {
+  widget->setObjectName(name);
   return widget;
 }
 
-}  // namespace publish
+}  // namespace ui

@@ -1,7 +1,6 @@
 #include "PlainBrowser.h"
 
 #include <QTextBrowser>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace desktop {
@@ -14,7 +13,7 @@ PlainBrowser::PlainBrowser(QWidget* parent) : Browser(parent), view_(new QTextBr
 
 void PlainBrowser::Navigate(const QString& address) {
   address_ = address;
-  view_->setSource(address.startsWith('/') ? QUrl::fromLocalFile(address) : QUrl(address));
+  view_->setSource(ui::NavigationUrl(address));
 }
 
 ui::BrowserFactory PlainBrowser::Factory() {

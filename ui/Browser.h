@@ -7,6 +7,7 @@
 // shown by the browser as its own error page.
 
 #include <QString>
+#include <QUrl>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -23,6 +24,12 @@ class Browser : public QWidget {
   // The address shown, or being loaded; empty before the first navigation.
   virtual QString Address() const = 0;
 };
+
+// The address that Navigate takes as a URL: a plain path is a local file;
+// anything else is an address as it stands.
+inline QUrl NavigationUrl(const QString& address) {
+  return address.startsWith('/') ? QUrl::fromLocalFile(address) : QUrl(address);
+}
 
 // Makes the browsers of a form: the programs make web browsers, tests recorders.
 using BrowserFactory = std::function<std::unique_ptr<Browser>(QWidget* parent)>;

@@ -1,6 +1,5 @@
 #include "WebBrowser.h"
 
-#include <QUrl>
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
@@ -13,8 +12,7 @@ WebBrowser::WebBrowser(QWidget* parent) : Browser(parent), view_(new QWebEngineV
 }
 
 void WebBrowser::Navigate(const QString& address) {
-  // A plain path is a local file; anything else is an address as it stands.
-  view_->setUrl(address.startsWith('/') ? QUrl::fromLocalFile(address) : QUrl(address));
+  view_->setUrl(NavigationUrl(address));
 }
 
 QString WebBrowser::Address() const { return view_->url().toString(); }

@@ -74,12 +74,11 @@ std::uint8_t TKitBitmapListItem::ItemFlags() const {
 }
 
 void TKitBitmapListItem::AssignItem(const TKitListItem& source) {
-  const auto* bitmaps = dynamic_cast<const TKitBitmapListItem*>(&source);
-  if (bitmaps == nullptr) throw EConvertError("Cannot assign an item of another kind");
+  const auto& bitmaps = SameKind<TKitBitmapListItem>(source);
   const ChangesLock lock(*this, true);
   TKitListItem::AssignItem(source);
-  PixelFormat = bitmaps->PixelFormat;
-  bitmap_ = bitmaps->bitmap_;
+  PixelFormat = bitmaps.PixelFormat;
+  bitmap_ = bitmaps.bitmap_;
 }
 
 void TKitBitmapListItem::ReadBody(QIODevice& in, std::uint8_t flags) {

@@ -169,21 +169,20 @@ void TKitImageListItem::Clear() {
 std::uint8_t TKitImageListItem::ItemFlags() const { return PixelFormatFlags(PixelFormat); }
 
 void TKitImageListItem::AssignItem(const TKitListItem& source) {
-  const auto* images = dynamic_cast<const TKitImageListItem*>(&source);
-  if (images == nullptr) throw EConvertError("Cannot assign an item of another kind");
+  const auto& images = SameKind<TKitImageListItem>(source);
   const ChangesLock lock(*this, true);
   TKitListItem::AssignItem(source);
-  AllocBy = images->AllocBy;
-  masked_ = images->masked_;
-  height_ = images->height_;
-  width_ = images->width_;
-  PixelFormat = images->PixelFormat;
-  BackgroundColor = images->BackgroundColor;
-  ShadeColor = images->ShadeColor;
-  strip_ = images->strip_;
-  mask_ = images->mask_;
-  used_ = images->used_;
-  records_ = images->records_;
+  AllocBy = images.AllocBy;
+  masked_ = images.masked_;
+  height_ = images.height_;
+  width_ = images.width_;
+  PixelFormat = images.PixelFormat;
+  BackgroundColor = images.BackgroundColor;
+  ShadeColor = images.ShadeColor;
+  strip_ = images.strip_;
+  mask_ = images.mask_;
+  used_ = images.used_;
+  records_ = images.records_;
 }
 
 void TKitImageListItem::ReadBody(QIODevice& in, std::uint8_t flags) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "KitCustomContainer.h"
+#include "KitErrors.h"
 #include "KitStreams.h"
 
 namespace kit {
@@ -45,6 +46,8 @@ void TKitListItem::AssignItem(const TKitListItem& source) {
   Ident = source.Ident;
   Compressed = source.Compressed;
 }
+
+void TKitListItem::RaiseOtherKind() { throw EConvertError("Cannot assign an item of another kind"); }
 
 void TKitListItem::NotifyChange() {
   if (ChangesLocked()) return;

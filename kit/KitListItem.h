@@ -52,7 +52,18 @@ class TKitListItem : public TKitCustomComponent {
   virtual void ReadBody(QIODevice& in, std::uint8_t flags) = 0;
   virtual void WriteBody(QIODevice& out) const = 0;
 
+  // The source of AssignItem as an item of the kind Kind; an item of another
+  // kind raises EConvertError.
+  template <class Kind>
+  static const Kind& SameKind(const TKitListItem& source) {
+    const auto* item = dynamic_cast<const Kind*>(&source);
+    if (item == nullptr) RaiseOtherKind();
+    return *item;
+  }
+
  private:
+  [[noreturn]] static void RaiseOtherKind();
+
   friend class TKitCustomContainer;
   TKitCustomContainer* container_ = nullptr;
 };

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "KitErrors.h"
 #include "KitItemData.h"
 
 namespace kit {
@@ -45,11 +44,10 @@ void TKitStringListItem::Clear() {
 std::uint8_t TKitStringListItem::ItemFlags() const { return IsEmpty() ? 0 : kItemData; }
 
 void TKitStringListItem::AssignItem(const TKitListItem& source) {
-  const auto* strings = dynamic_cast<const TKitStringListItem*>(&source);
-  if (strings == nullptr) throw EConvertError("Cannot assign an item of another kind");
+  const auto& strings = SameKind<TKitStringListItem>(source);
   const ChangesLock lock(*this, true);
   TKitListItem::AssignItem(source);
-  items_ = strings->items_;
+  items_ = strings.items_;
 }
 
 void TKitStringListItem::ReadBody(QIODevice& in, std::uint8_t flags) {

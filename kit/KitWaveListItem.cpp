@@ -1,6 +1,5 @@
 #include "KitWaveListItem.h"
 
-#include "KitErrors.h"
 #include "KitItemData.h"
 
 namespace kit {
@@ -14,11 +13,10 @@ void TKitWaveListItem::Clear() { wave_.Assign(nullptr); }
 std::uint8_t TKitWaveListItem::ItemFlags() const { return IsEmpty() ? 0 : kItemData; }
 
 void TKitWaveListItem::AssignItem(const TKitListItem& source) {
-  const auto* waves = dynamic_cast<const TKitWaveListItem*>(&source);
-  if (waves == nullptr) throw EConvertError("Cannot assign an item of another kind");
+  const auto& waves = SameKind<TKitWaveListItem>(source);
   const ChangesLock lock(*this, true);
   TKitListItem::AssignItem(source);
-  wave_.Assign(&waves->wave_);
+  wave_.Assign(&waves.wave_);
 }
 
 void TKitWaveListItem::ReadBody(QIODevice& in, std::uint8_t flags) {

@@ -26,7 +26,8 @@ std::string ListSignature(TKitListType type) {
 std::string ListFileExtension(TKitListType type, bool withDot) {
   const auto index = static_cast<std::size_t>(type);
   if (index >= kExtensions.size()) return {};
-  return (withDot ? "." : "") + std::string(kExtensions[index]);
+  const std::string extension(kExtensions[index]);
+  return withDot ? "." + extension : extension;
 }
 
 TKitListType ListFileType(QIODevice& in) {

@@ -120,7 +120,8 @@ bool IniDocument::Set(std::string_view section, std::string_view ident, std::str
   ident = TrimBlanks(ident);
   const Span* span = FindSpan(section);
   if (!span) {
-    lines_.push_back(Classify("[" + std::string(section) + "]", true));
+    const std::string name(section);
+    lines_.push_back(Classify("[" + name + "]", true));
     lines_.push_back(Classify(std::string(ident) + "=" + std::string(value), true));
     Index();
     return true;

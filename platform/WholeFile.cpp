@@ -65,9 +65,8 @@ int CreateTemporaryBeside(const std::string& path, mode_t mode, std::string& tem
 }
 
 void SyncFolderOf(const std::string& path) {
-  std::string folder = ExtractFilePath(path);
-  if (folder.empty()) folder = ".";
-  Descriptor fd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  const std::string folder = ExtractFilePath(path);
+  Descriptor fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (fd.Get() >= 0) ::fsync(fd.Get());
 }
 

@@ -143,7 +143,7 @@ class WpFileFrame final : public DocumentFrame {
 // The book's name as the WordPerfect files show it: a leading 1, 2 or 3 is
 // followed by two blanks ("1  Samuel").
 std::string WpBookName(std::string name) {
-  if (!name.empty() && name[0] >= '1' && name[0] <= '3') name.insert(1, " ");
+  if (!name.empty() && name[0] >= '1' && name[0] <= '3') name.insert(1, 1, ' ');
   return name;
 }
 

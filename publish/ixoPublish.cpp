@@ -47,7 +47,8 @@ int TPublishWriter::PublishChapter(OutputFile* handle, int book, int chapter) {
 void TPublishWriter::WriteChapter(int book, int chapter) {
   engine::TixoEngine& text = engine::Engine();
   if (book < 1 || book > ixo::BookCount) {
-    Warn("\"" + std::to_string(book) + "\" is not contained in the bible");
+    const std::string number = std::to_string(book);
+    Warn("\"" + number + "\" is not contained in the bible");
     return;
   }
   const int chapterCount = text.BookInfo[book].ChapterCount;

@@ -56,7 +56,8 @@ void ListNumbersOfWord(TSearchCondition& condition, std::string_view word, bool 
 
 void ListWordsOfNumber(TSearchCondition& condition, char letter, std::string_view number) {
   condition.SynoList.Clear();
-  const std::string token = std::string(1, letter) + std::string(number);
+  std::string token(1, letter);
+  token += number;
   for (const std::string& word : engine::WordsForStrongsNumber(token)) condition.SynoList.Add(word);
 }
 

@@ -18,7 +18,8 @@ void Warn(const std::string& text) { platform::MessageDlg(text, platform::Dialog
 std::optional<std::string> VersePreviewText(std::string_view bookName, int chapter, int verse) {
   const int book = publish::FindBookByName(bookName);
   if (book == 0) {
-    Warn("\"" + std::string(bookName) + "\" is not contained in the bible");
+    const std::string name(bookName);
+    Warn("\"" + name + "\" is not contained in the bible");
     return std::nullopt;
   }
   const engine::TixoEngine& text = engine::Engine();

@@ -4,7 +4,6 @@
 
 #include <filesystem>
 
-#include "data/TextBuilder.h"
 #include "engine/ixoObject.h"
 
 namespace writers_test {
@@ -22,19 +21,12 @@ constexpr char Description[] =
 }  // namespace
 
 WritersText::WritersText()
-    : installation_(IXOCORE_LIBRARY),
+    : text_(Description),
       output_(outputFolder_.Path()),
-      dialogs_(std::make_shared<platform::RecordingDialogService>()),
-      dialogGuard_(dialogs_),
       shell_(std::make_shared<platform::RecordingShellService>()),
       shellGuard_(shell_) {
-  const data::BuildResult built = data::BuildFixtureEdition(installation_.EditionDir(), Description);
-  EXPECT_TRUE(built.ok) << built.error;
-  previous_ = engine::ReplaceEngine(std::make_unique<engine::TixoEngine>());
-  EXPECT_TRUE(engine::Engine().Load()) << "the fixture text does not load";
+  EXPECT_TRUE(text_.Load().Loaded) << "the fixture text does not load";
 }
-
-WritersText::~WritersText() { engine::ReplaceEngine(std::move(previous_)); }
 
 std::string WritersText::Read(const std::string& name) const {
   return testing_support::ReadFileBytes(OutputFile(name));

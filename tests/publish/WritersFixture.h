@@ -1,6 +1,6 @@
 #pragma once
 // The small text the book-writer tests publish, as the edition of a test
-// installation (TestInstallation.h) loaded into the process-wide engine,
+// installation loaded into the process-wide engine (EngineFixture.h),
 // with dialogs and shell requests recorded and an empty output folder.
 //
 //   Genesis 1:1 In the beginning God created the heaven.
@@ -13,8 +13,8 @@
 #include <memory>
 #include <string>
 
+#include "EngineFixture.h"
 #include "TempFolder.h"
-#include "TestInstallation.h"
 #include "engine/ixoObject.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
@@ -27,7 +27,6 @@ inline constexpr int FirstSamuel = 9;
 class WritersText {
  public:
   WritersText();
-  ~WritersText();
   WritersText(const WritersText&) = delete;
   WritersText& operator=(const WritersText&) = delete;
 
@@ -40,16 +39,13 @@ class WritersText {
 
   const engine::TBookInfoRec& Book(int number) const;
 
-  platform::RecordingDialogService& Dialogs() { return *dialogs_; }
+  platform::RecordingDialogService& Dialogs() { return text_.Dialogs(); }
   platform::RecordingShellService& Shell() { return *shell_; }
 
  private:
-  testing_support::TestInstallation installation_;
+  engine_testing::EngineFixture text_;
   testing_support::TempFolder outputFolder_;
   std::string output_;
-  std::unique_ptr<engine::TixoEngine> previous_;
-  std::shared_ptr<platform::RecordingDialogService> dialogs_;
-  platform::ScopedDialogService dialogGuard_;
   std::shared_ptr<platform::RecordingShellService> shell_;
   platform::ScopedShellService shellGuard_;
 };

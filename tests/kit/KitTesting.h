@@ -1,11 +1,15 @@
 #pragma once
-// Helpers of the kit's tests: an initialised kit with recorded dialogs, and
-// waiting for something that timers do.
+// Helpers of the kit's tests: an initialised kit with recorded dialogs,
+// waiting for something that timers do, and bytes for the stream formats.
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
+#include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 #include "kit/KitUnits.h"
@@ -36,15 +40,6 @@ struct KitScope {
   platform::ScopedDialogService dialogScope{dialogs};
   kit::KitUnits units;
 };
-
-}  // namespace kit_testing
-
-#include <QBuffer>
-#include <QByteArray>
-#include <cstdint>
-#include <initializer_list>
-
-namespace kit_testing {
 
 // Bytes written out as the formats give them.
 inline QByteArray Bytes(std::initializer_list<int> values) {

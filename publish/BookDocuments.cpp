@@ -5,6 +5,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "platform/Shell.h"
+#include "publish/BookInText.h"
 #include "publish/DiskFiles.h"
 #include "publish/OutputFile.h"
 #include "publish/WpFrame.h"
@@ -42,13 +43,6 @@ class HeaderForEveryFile {
   TPublishWriter& writer_;
   bool kept_;
 };
-
-bool BookIsInText(const engine::TBookInfoRec& book) {
-  if (book.Ordinal < ixo::BookCount) return true;
-  platform::MessageDlg("Book #" + std::to_string(book.Ordinal + 1) + " is not contained in the bible",
-                       platform::DialogType::Warning);
-  return false;
-}
 
 bool Print(const std::string& path) {
   const platform::ShellResult printed = platform::ShellExecute("print", path);

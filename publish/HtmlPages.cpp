@@ -5,8 +5,8 @@
 #include "engine/WordCursor.h"
 #include "engine/ixoObject.h"
 #include "engine/ixoutils.h"
-#include "platform/Dialogs.h"
 #include "platform/TextUtils.h"
+#include "publish/BookInText.h"
 #include "publish/DiskFiles.h"
 #include "publish/HtmlText.h"
 #include "publish/OutputFile.h"
@@ -115,10 +115,8 @@ bool WriteChapterHtmlForNode(const engine::TBookInfoRec& book, std::string_view 
 }
 
 bool WriteBookHtml(const engine::TBookInfoRec& book, const HtmlPageOptions& options) {
-  if (book.Ordinal < ixo::BookCount) return WriteChapterHtml(book.Ordinal + 1, 0, options);
-  platform::MessageDlg("Book #" + std::to_string(book.Ordinal + 1) + " is not contained in the bible",
-                       platform::DialogType::Warning);
-  return true;
+  if (!BookIsInText(book)) return true;
+  return WriteChapterHtml(book.Ordinal + 1, 0, options);
 }
 
 }  // namespace publish

@@ -6,6 +6,7 @@
 #include "engine/ixoutils.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
+#include "publish/BookInText.h"
 #include "publish/DiskFiles.h"
 #include "publish/OutputFile.h"
 #include "publish/WordPunctuation.h"
@@ -37,10 +38,7 @@ std::string StrongsNumbers(const ixo::TLemmaRec* lemma) {
 }  // namespace
 
 bool TprintText::WriteBookText(const engine::TBookInfoRec& book) const {
-  if (book.Ordinal >= ixo::BookCount) {
-    Warn("Book #" + std::to_string(book.Ordinal + 1) + " is not contained in the bible");
-    return false;
-  }
+  if (!BookIsInText(book)) return false;
   for (int chapter = 1; chapter <= book.ChapterCount; ++chapter)
     if (!WriteChapterText(book, chapter)) return false;
   return true;

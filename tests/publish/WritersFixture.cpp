@@ -22,7 +22,6 @@ constexpr char Description[] =
 
 WritersText::WritersText()
     : text_(Description),
-      output_(outputFolder_.Path()),
       shell_(std::make_shared<platform::RecordingShellService>()),
       shellGuard_(shell_) {
   EXPECT_TRUE(text_.Load().Loaded) << "the fixture text does not load";

@@ -31,8 +31,8 @@ class WritersText {
   WritersText& operator=(const WritersText&) = delete;
 
   // The output folder, with a trailing separator.
-  const std::string& Output() const { return output_; }
-  std::string OutputFile(const std::string& name) const { return output_ + name; }
+  const std::string& Output() const { return outputFolder_.Path(); }
+  std::string OutputFile(const std::string& name) const { return outputFolder_.File(name); }
   // The whole file of the output folder; empty when it is not there.
   std::string Read(const std::string& name) const;
   bool Exists(const std::string& name) const;
@@ -45,7 +45,6 @@ class WritersText {
  private:
   engine_testing::EngineFixture text_;
   testing_support::TempFolder outputFolder_;
-  std::string output_;
   std::shared_ptr<platform::RecordingShellService> shell_;
   platform::ScopedShellService shellGuard_;
 };

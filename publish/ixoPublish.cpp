@@ -33,15 +33,23 @@ void TPublishWriter::WriteBytes(std::string_view bytes) {
 
 bool TPublishWriter::OutputFailed() const { return FHandle && FHandle->Failed(); }
 
-int TPublishWriter::PublishChapter(OutputFile* handle, int book, int chapter) {
+void TPublishWriter::BeginOutput(OutputFile* handle) {
   FBytesWritten = 0;
   FHandle = handle;
-  WriteChapter(book, chapter);
+}
+
+int TPublishWriter::EndOutput() {
   const int result = FBytesWritten;
   FHandle = nullptr;
   FBytesWritten = 0;
   ResetState();
   return result;
+}
+
+int TPublishWriter::PublishChapter(OutputFile* handle, int book, int chapter) {
+  BeginOutput(handle);
+  WriteChapter(book, chapter);
+  return EndOutput();
 }
 
 void TPublishWriter::WriteChapter(int book, int chapter) {

@@ -56,6 +56,11 @@ class TPublishWriter {
  protected:
   // Back to nothing written yet; the font size code keeps its value.
   void ResetState();
+  // Sends what is written from now on to handle, counting the bytes from 0.
+  void BeginOutput(OutputFile* handle);
+  // The bytes counted since BeginOutput; afterwards the output is none and
+  // the state is reset.
+  int EndOutput();
   // Counts the bytes and writes them to the current output. A failed write
   // stays recorded in the output (OutputFile::Failed).
   void WriteBytes(std::string_view bytes);

@@ -152,8 +152,7 @@ void TPrintWp::WriteText(std::string_view text, int spaceKind, bool italic) {
 }
 
 int TPrintWp::WriteHeaderFooter(OutputFile* handle, std::string_view text, int kind) {
-  FBytesWritten = 0;
-  FHandle = handle;
+  BeginOutput(handle);
   SetColor(2);
   SetBold(true);
   // Double-sided printing puts odd pages' texts on the right, even pages' on the left.
@@ -182,11 +181,7 @@ int TPrintWp::WriteHeaderFooter(OutputFile* handle, std::string_view text, int k
   }
   SetBold(false);
   SetColor(0);
-  const int result = FBytesWritten;
-  FHandle = nullptr;
-  FBytesWritten = 0;
-  ResetState();
-  return result;
+  return EndOutput();
 }
 
 }  // namespace publish

@@ -19,7 +19,7 @@ struct CoreFunctions {
   using Map = void*(const char* prefix);
   using Count = int();
 
-  int (*releaseAll)() = nullptr;
+  Count* releaseAll = nullptr;
   Map* mapText = nullptr;
   Map* mapLemma = nullptr;
   Map* mapEnglish = nullptr;
@@ -30,15 +30,15 @@ struct CoreFunctions {
   Count* statusCount = nullptr;
 
   explicit CoreFunctions(const platform::SharedLibrary& library)
-      : releaseAll(library.Bind<int()>("IxoMapReleaseAll")),
-        mapText(library.Bind<void*(const char*)>("IxoMapText")),
-        mapLemma(library.Bind<void*(const char*)>("IxoMapLemma")),
-        mapEnglish(library.Bind<void*(const char*)>("IxoMapEnglish")),
-        mapStatus(library.Bind<void*(const char*)>("IxoMapStatus")),
-        textCount(library.Bind<int()>("IxoMapTextCnt")),
-        lemmaCount(library.Bind<int()>("IxoMapLemmaCnt")),
-        englishCount(library.Bind<int()>("IxoMapEnglishCnt")),
-        statusCount(library.Bind<int()>("IxoMapStatusCnt")) {}
+      : releaseAll(library.Bind<Count>("IxoMapReleaseAll")),
+        mapText(library.Bind<Map>("IxoMapText")),
+        mapLemma(library.Bind<Map>("IxoMapLemma")),
+        mapEnglish(library.Bind<Map>("IxoMapEnglish")),
+        mapStatus(library.Bind<Map>("IxoMapStatus")),
+        textCount(library.Bind<Count>("IxoMapTextCnt")),
+        lemmaCount(library.Bind<Count>("IxoMapLemmaCnt")),
+        englishCount(library.Bind<Count>("IxoMapEnglishCnt")),
+        statusCount(library.Bind<Count>("IxoMapStatusCnt")) {}
 
   bool Complete() const {
     return releaseAll && mapText && mapLemma && mapEnglish && mapStatus && textCount &&

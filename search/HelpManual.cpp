@@ -26,8 +26,11 @@ void OpenManual(std::string_view installDir) {
     Open(path);
     return;
   }
+  // Every installation holds the manual: without it the installation is damaged.
   const std::string webCopy = std::string(WebAddress) + ManualWebPath;
-  platform::MessageDlg("The manual " + path + " is not installed. Its copy on the web is opened instead: " + webCopy,
+  platform::MessageDlg("The manual " + path +
+                           " is missing, so the installation is incomplete; installing the program again puts it "
+                           "back. Its copy on the web is opened instead: " + webCopy,
                        platform::DialogType::Information);
   Open(webCopy);
 }

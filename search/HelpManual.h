@@ -17,8 +17,9 @@ inline constexpr char ManualWebPath[] = "/2007/Ixo-2007.pdf";
 std::string CompleteInstallationText();
 
 // Hands the manual of the installation folder to the shell with the verb
-// "OPEN". When it is not installed, an information message says so and the
-// web copy is opened instead. A shell that fails is reported in a warning.
+// "OPEN". The installation always holds it; when it is missing all the same,
+// an information message says the installation is incomplete and the web
+// copy is opened instead. A shell that fails is reported in a warning.
 void OpenManual(std::string_view installDir);
 
 }  // namespace search

@@ -36,7 +36,9 @@ TEST_F(HelpManualTest, MissingManualSaysSoAndOpensTheWebCopy) {
   ASSERT_EQ(dialogs_->Shown().size(), 1u);
   const platform::DialogRequest& shown = dialogs_->Shown()[0];
   EXPECT_EQ(shown.type, platform::DialogType::Information);
-  EXPECT_NE(shown.text.find(install_.File("Ixo-2007.pdf") + " is not installed"), std::string::npos);
+  EXPECT_NE(shown.text.find(install_.File("Ixo-2007.pdf") + " is missing, so the installation is incomplete"),
+            std::string::npos);
+  EXPECT_NE(shown.text.find("opened instead: " + std::string(WebAddress) + "/2007/Ixo-2007.pdf"), std::string::npos);
   ASSERT_EQ(shell_->Calls().size(), 1u);
   EXPECT_EQ(shell_->Calls()[0].verb, "OPEN");
   EXPECT_EQ(shell_->Calls()[0].file, std::string(WebAddress) + "/2007/Ixo-2007.pdf");

@@ -165,15 +165,19 @@ void TIxoBibleMainForm::WriteChapterPages(const ui::TreeView& tree) {
   if (written.count() == engine::TixoEngine::Books) CompleteChapterPages();
 }
 
+bool TIxoBibleMainForm::WriteSearchStyleSheet(publish::FileSink* sink) const {
+  return publish::WriteStyleSheet(InterfaceForm ? InterfaceForm->Conditions() : nullptr, sink);
+}
+
 void TIxoBibleMainForm::CompleteChapterPages() {
-  if (!publish::WriteStyleSheet(InterfaceForm ? InterfaceForm->Conditions() : nullptr)) return;
+  if (!WriteSearchStyleSheet()) return;
   MarkChapterPagesWritten(engine::Engine().HtmlDir);
 }
 
 void TIxoBibleMainForm::FormActivate() {
   // Without the text the HTML folder is not known: nothing is written.
   if (!engine::Engine().Loaded) return;
-  publish::WriteStyleSheet(InterfaceForm ? InterfaceForm->Conditions() : nullptr);
+  WriteSearchStyleSheet();
 }
 
 void TIxoBibleMainForm::ActivateInstance() {

@@ -46,6 +46,9 @@ struct TBookInfoRec;
 namespace platform {
 class TIniFile;
 }
+namespace publish {
+class FileSink;
+}
 namespace ui {
 class CheckBox;
 class PageControl;
@@ -395,6 +398,9 @@ class TIxoBibleMainForm : public QMainWindow {
   // After the pages of all 66 books: the style sheet, then the marker that
   // the chapter pages are complete.
   void CompleteChapterPages();
+  // Writes the style sheet of the engine's HTML folder with the search form's
+  // conditions (none without the form). False when it could not (reported).
+  bool WriteSearchStyleSheet(publish::FileSink* sink = nullptr) const;
   // Builds the help tree from the home folder's tree file and shows its first topic.
   void BuildHelpTree();
   // The list's change handler while one is attached.

@@ -124,6 +124,9 @@ void TIxoBibleMainForm::TreePrintHtml() {
   if (!node || !FPublishForms) return;
   const ui::BusyCursor busy;
   const publish::HtmlPageOptions& options = FPublishForms->printHtml.Options;
+  // The pages link the style sheet of the folder they go to, which a folder
+  // other than the engine's own does not have yet.
+  if (!WriteSearchStyleSheet(options.sink)) return;
   if (node->ImageIndex() == ui::node::kChapter) {
     if (const engine::TBookInfoRec* book = BookRecordOf(node->Parent()))
       publish::WriteChapterHtmlForNode(*book, node->Text().toStdString(), options);

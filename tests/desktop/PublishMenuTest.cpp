@@ -20,7 +20,10 @@
 #include "desktop/PublishForms.h"
 #include "desktop/ixoMain.h"
 #include "engine/ixoObject.h"
+#include "engine/ixoutils.h"
 #include "platform/Shell.h"
+#include "publish/SearchConditions.h"
+#include "publish/StyleSheet.h"
 #include "ui/CheckBox.h"
 #include "ui/NodeKind.h"
 #include "ui/PageControl.h"
@@ -36,6 +39,19 @@ namespace fs = std::filesystem;
 namespace node = ui::node;
 
 constexpr char kNoBookWarning[] = "Method Not implemented yet on unknown tree node type.";
+
+// A search whose first condition is checked and holds one word.
+class OneWordSearch final : public publish::SearchConditions {
+ public:
+  explicit OneWordSearch(std::string word) : word_(std::move(word)) {}
+  bool Checked(int condition) const override { return condition == 1; }
+  std::vector<std::string> Words(int condition) const override {
+    return condition == 1 ? std::vector<std::string>{word_} : std::vector<std::string>{};
+  }
+
+ private:
+  std::string word_;
+};
 
 class PublishMenuTest : public ::testing::Test {
  protected:
@@ -153,6 +169,42 @@ TEST_F(PublishMenuTest, BookPublishesEveryChapterPageAsHtml) {
   EXPECT_TRUE(Written("pages/Bible/2/1.html"));
   EXPECT_TRUE(Written("pages/Bible/2/2.html"));
   EXPECT_FALSE(Written("pages/Bible/1/1.html"));
+}
+
+TEST_F(PublishMenuTest, HtmlIntoAnotherFolderWritesTheStyleSheetItsPagesLinkWithTheSearch) {
+  const OneWordSearch search("word");
+  fixture.Search().GivenConditions = &search;
+  OpenMenuOn(BibleChapter("Genesis", 2));
+  ASSERT_TRUE(PublishThrough(Form().TreePopupPrintHtml, Forms().printHtml, Forms().printHtml.EditRegHTML,
+                             Output("pages")));
+  const std::string chapter = Output("pages/Bible/1/");
+  const std::string page = testing_support::ReadFileBytes(chapter + "2.html");
+  const std::string link = "../../style/ixo.css";
+  ASSERT_NE(page.find("href=\"" + link + "\""), std::string::npos) << page;
+  const std::string sheet = testing_support::ReadFileBytes((fs::path(chapter) / link).lexically_normal().string());
+  ASSERT_FALSE(sheet.empty());
+
+  // The searched word stands out, as in the pages of the program's own folder.
+  const platform::TStringList tags = engine::LemmaTagsForWord("word");
+  ASSERT_FALSE(tags.Items().empty());
+  for (const std::string& tag : tags) EXPECT_NE(sheet.find("." + tag + "\r\n{"), std::string::npos) << tag;
+  ASSERT_TRUE(publish::WriteStyleSheet(&search));
+  EXPECT_EQ(sheet, testing_support::ReadFileBytes(fixture.HtmlDir() + "style/ixo.css"));
+  EXPECT_TRUE(fixture.Dialogs().Shown().empty());
+}
+
+TEST_F(PublishMenuTest, HtmlStyleSheetThatCannotBeWrittenIsReportedAndEndsTheRun) {
+  fs::create_directories(Output("pages"));
+  ASSERT_TRUE(testing_support::WriteFileBytes(Output("pages/style"), "a file where the folder should be"));
+  const std::string ownFolder = engine::Engine().HtmlDir;
+  OpenMenuOn(BibleNode("Exodus"));
+  ASSERT_TRUE(PublishThrough(Form().TreePopupPrintHtml, Forms().printHtml, Forms().printHtml.EditRegHTML,
+                             Output("pages")));
+  ASSERT_EQ(fixture.Dialogs().Shown().size(), 1u);
+  EXPECT_EQ(fixture.Dialogs().Shown()[0].text, "Could not open or write to: '" + Output("pages/style") + "'");
+  EXPECT_EQ(fixture.Dialogs().Shown()[0].type, platform::DialogType::Error);
+  EXPECT_FALSE(Written("pages/Bible"));
+  EXPECT_EQ(engine::Engine().HtmlDir, ownFolder);
 }
 
 TEST_F(PublishMenuTest, TestamentHandsItsBooksOverInTreeOrderAndPrinterOfWordPerfectPrintsThem) {

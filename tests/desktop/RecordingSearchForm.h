@@ -22,7 +22,7 @@ class RecordingSearchForm final : public desktop::SearchFormLink {
   void SetResultTree(ui::TreeView* tree) override;
   void LoadStudy(const std::string& fileName) override;
   void ShowForm() override { log_ << "ShowForm"; }
-  const publish::SearchConditions* Conditions() const override { return nullptr; }
+  const publish::SearchConditions* Conditions() const override { return GivenConditions; }
   // Detaches the mirror tree, as the form's reset from code does.
   void ResetFromCode() override;
   void ShowConditionPage(int condition) override;
@@ -43,6 +43,8 @@ class RecordingSearchForm final : public desktop::SearchFormLink {
   std::function<void(ui::TreeView* tree)> OnSearch;
   // Runs on BuildResultTree, with its tree and parent.
   std::function<void(ui::TreeView& tree, ui::TreeNode* parent)> OnBuildResultTree;
+  // What Conditions answers: none unless a test gives some.
+  const publish::SearchConditions* GivenConditions = nullptr;
 
  private:
   QWidget window_;

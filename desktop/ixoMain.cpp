@@ -9,6 +9,7 @@
 #include <QShowEvent>
 #include <QSplitter>
 #include <bitset>
+#include <optional>
 
 #include "BookTree.h"
 #include "ChapterPagesMarker.h"
@@ -177,7 +178,13 @@ void TIxoBibleMainForm::CompleteChapterPages() {
 void TIxoBibleMainForm::FormActivate() {
   // Without the text the HTML folder is not known: nothing is written.
   if (!engine::Engine().Loaded) return;
-  WriteSearchStyleSheet();
+  // Closing the message of a failed rewrite activates the window again. So a
+  // failure is told once: the tries after it, and one made while its message
+  // shows, go to the console until a rewrite succeeds.
+  std::optional<platform::ScopedDialogService> quiet;
+  if (FStyleSheetQuiet) quiet.emplace(std::make_shared<platform::ConsoleDialogService>());
+  FStyleSheetQuiet = true;
+  FStyleSheetQuiet = !WriteSearchStyleSheet();
 }
 
 void TIxoBibleMainForm::ActivateInstance() {

@@ -342,6 +342,9 @@ class TIxoBibleMainForm : public QMainWindow {
   bool FOptionsReady = false;
   bool FLargePrintChanged = false;
   bool FTitleBusy = false;
+  // A rewrite of the style sheet on activation runs, or the last one failed:
+  // the next failures are not shown in a message box (FormActivate).
+  bool FStyleSheetQuiet = false;
   std::string FBlankPage;
   std::string FGospelPage;
   ui::TreeNode* FOldTestamentNode = nullptr;

@@ -289,6 +289,48 @@ TEST_F(MainFormTest, SearchMenuIsEnabledByAResultAndDoesNotReloadTheStudy) {
   EXPECT_EQ(Search().Log(), QStringList{"ToolbarSearch  (all words)"});
 }
 
+// Records each message; closing it activates the main window again, as a
+// window system does.
+class ReactivatingDialogs final : public platform::DialogService {
+ public:
+  explicit ReactivatingDialogs(TIxoBibleMainForm& form) : form_(form) {}
+  platform::ModalResult Show(const platform::DialogRequest& request) override {
+    shown.push_back(request.text);
+    if (shown.size() < 10) form_.FormActivate();  // bounded, so that a loop ends the test
+    return platform::ModalResult::OK;
+  }
+  std::vector<std::string> shown;
+
+ private:
+  TIxoBibleMainForm& form_;
+};
+
+TEST_F(MainFormTest, StyleSheetThatCannotBeRewrittenIsReportedOnceUntilItCanBe) {
+  TIxoBibleMainForm& form = Form();
+  const std::string html = fixture.HtmlDir();
+  const std::string sheet = html + "style/ixo.css";
+  const auto dialogs = std::make_shared<ReactivatingDialogs>(form);
+  platform::ScopedDialogService guard(dialogs);
+
+  // The style folder cannot be made: a file stands in its place.
+  fs::remove_all(html + "style");
+  ASSERT_TRUE(testing_support::WriteFileBytes(html + "style", "in the way"));
+  form.FormActivate();
+  ASSERT_EQ(dialogs->shown.size(), 1u);
+  form.FormActivate();
+  EXPECT_EQ(dialogs->shown.size(), 1u);
+
+  // Once it can be written, it is written on activation, and a new failure is told again.
+  fs::remove(html + "style");
+  form.FormActivate();
+  EXPECT_TRUE(fs::exists(sheet));
+  EXPECT_EQ(dialogs->shown.size(), 1u);
+  fs::remove_all(html + "style");
+  ASSERT_TRUE(testing_support::WriteFileBytes(html + "style", "in the way"));
+  form.FormActivate();
+  EXPECT_EQ(dialogs->shown.size(), 2u);
+}
+
 TEST_F(MainFormTest, HandOverShowsTheWindowAgain) {
   TIxoBibleMainForm& form = Form();
   form.hide();

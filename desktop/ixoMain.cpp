@@ -297,6 +297,9 @@ void TIxoBibleMainForm::NamesMenuClick() { ShowPageOnly(PageNames); }
 void TIxoBibleMainForm::OptionsMenuClick() { ShowPageOnly(PageOptions); }
 
 void TIxoBibleMainForm::SearchMenuClick(QObject* sender) {
+  // Without the text there is nothing to search: no study is kept and the
+  // style sheet is left alone, as everywhere else in the window.
+  if (!engine::Engine().Loaded) return;
   // The search form writes the words into its conditions, searches and keeps
   // the search; it refuses (after a warning) more words than conditions.
   const bool allWords = !RadioButtonAny->isChecked();

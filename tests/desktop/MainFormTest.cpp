@@ -148,6 +148,22 @@ TEST(StartUp, TextThatCannotBeLoadedIsReportedAndNothingIsBuiltOrWritten) {
   EXPECT_TRUE(fs::is_empty(fixture.HtmlDir()));
 }
 
+TEST(StartUp, WithoutTheTextTheToolBarSearchesNothingAndKeepsNothing) {
+  DesktopFixture fixture;
+  fs::remove(fixture.InstallDir() + "2011.ixocore");
+  fixture.Run(DesktopFixture::SearchForm::Program);
+  TIxoBibleMainForm& form = fixture.Form();
+  fixture.Dialogs().Clear();
+
+  form.EditSearchCriteria->setText("spoken");
+  form.ButtonSearch->click();
+  form.RadioButtonAny->setChecked(true);
+  EXPECT_FALSE(fs::exists(fixture.UserDataFolder() + "Ixo Bible/History"));
+  EXPECT_TRUE(fs::is_empty(fixture.HtmlDir()));
+  EXPECT_TRUE(form.TreeSearch->IsEmpty());
+  EXPECT_TRUE(fixture.Dialogs().Shown().empty());
+}
+
 // ---- pages and menus -----------------------------------------------------------------
 
 class MainFormTest : public ::testing::Test {

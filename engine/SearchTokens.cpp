@@ -36,8 +36,12 @@ char ClassifyToken(std::string_view token) {
 }
 
 std::optional<TokenValue> ParseToken(char kind, std::string_view token) {
+  return ParseToken(kind, token, EnglishWordToKey);
+}
+
+std::optional<TokenValue> ParseToken(char kind, std::string_view token, const WordKeyLookup& wordKey) {
   if (kind == 'E') {
-    const std::uint16_t key = EnglishWordToKey(token);
+    const std::uint16_t key = wordKey(token);
     if (key == 0) return std::nullopt;
     return TokenValue{key, 0};
   }

@@ -5,6 +5,7 @@
 // wraps to another one.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -26,5 +27,10 @@ struct TokenValue {
 // any other kind: the Strong's number after the letter (nothing when there is
 // no valid number).
 std::optional<TokenValue> ParseToken(char kind, std::string_view token);
+
+// The same with the keys of another word list: wordKey gives a word's key, 0
+// for a word it does not hold.
+using WordKeyLookup = std::function<std::uint16_t(std::string_view word)>;
+std::optional<TokenValue> ParseToken(char kind, std::string_view token, const WordKeyLookup& wordKey);
 
 }  // namespace engine

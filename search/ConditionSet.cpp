@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <optional>
 
+#include "DesktopText.h"
 #include "engine/SearchTokens.h"
-#include "engine/ixoObject.h"
-#include "engine/ixoutils.h"
 #include "platform/Dialogs.h"
 #include "platform/TextUtils.h"
 
@@ -22,9 +21,16 @@ std::pair<int, int> ConditionRange(int condition) {
   return {1, ConditionCount};
 }
 
+// A term of the text: the key of an English word, or a Strong's number.
+std::optional<engine::TokenValue> ParseTerm(const SearchText& text, char kind, std::string_view word) {
+  return engine::ParseToken(kind, word, [&text](std::string_view english) { return text.WordKey(english); });
+}
+
 }  // namespace
 
-ConditionSet::ConditionSet() {
+ConditionSet::ConditionSet() : ConditionSet(DesktopText()) {}
+
+ConditionSet::ConditionSet(SearchText& text) : text_(&text) {
   for (int n = 1; n <= ConditionCount; ++n) {
     TSearchCondition& c = conditions_[n];
     const bool first = n == 1;
@@ -46,7 +52,7 @@ bool ConditionSet::AddSearchWord(std::string_view word, int condition) {
   if (c.WordList.IndexOf(word) >= 0) return false;
 
   const char kind = engine::ClassifyToken(word);
-  const std::optional<engine::TokenValue> value = engine::ParseToken(kind, word);
+  const std::optional<engine::TokenValue> value = ParseTerm(*text_, kind, word);
   if (!value) {
     platform::MessageDlg(WordNotFoundMessage, platform::DialogType::Information);
     c.ButtonAdd.Enabled = false;
@@ -54,13 +60,13 @@ bool ConditionSet::AddSearchWord(std::string_view word, int condition) {
   }
 
   // An English word is listed as the text spells it; a number as typed.
-  const std::string listed = kind == 'E' ? engine::KeyToEnglishWord(value->Key) : std::string(word);
+  const std::string listed = kind == 'E' ? text_->WordText(value->Key) : std::string(word);
   if (c.WordList.IndexOf(listed) < 0) c.WordList.Add(listed);
   if (!ContainsIgnoringCase(c.ComboBox.Items, listed)) c.ComboBox.Items.push_back(listed);
   if (kind == 'E')
-    engine::Engine().MarkWord(condition, value->Key, 'E');
+    text_->MarkWord(condition, value->Key, 'E');
   else
-    engine::Engine().MarkWord(condition, value->Number, kind);
+    text_->MarkWord(condition, value->Number, kind);
   c.ComboBox.Text.clear();
   return true;
 }
@@ -83,7 +89,7 @@ void ConditionSet::ClearConditionWords(int condition) {
   TSearchCondition& c = conditions_[condition];
   c.ComboBox.Text.clear();
   SetConditionChecked(condition, true);
-  engine::Engine().ClearCondition(condition);
+  text_->ClearCondition(condition);
   c.SynoList.Clear();
   c.WordList.Clear();
 }
@@ -94,7 +100,7 @@ void ConditionSet::ParseConditionText(int condition) {
     TSearchCondition& c = conditions_[n];
     c.WordList.Clear();
     c.SynoList.Clear();
-    engine::Engine().ClearCondition(n);
+    text_->ClearCondition(n);
 
     platform::TStringList items;
     items.SetCommaText(c.AndEdit.Text);
@@ -102,7 +108,7 @@ void ConditionSet::ParseConditionText(int condition) {
       const std::string_view word = platform::TrimBlanks(item);
       if (word.empty()) continue;
       // Only what the text knows is taken, so that no message is shown here.
-      if (!engine::ParseToken(engine::ClassifyToken(word), word)) continue;
+      if (!ParseTerm(*text_, engine::ClassifyToken(word), word)) continue;
       AddConditionWord(word, false, n);
     }
   }
@@ -161,7 +167,7 @@ int ConditionSet::HideLastRow() {
     c.CheckBox.Visible = false;
     c.SynoList.Clear();
     c.WordList.Clear();
-    engine::Engine().ClearCondition(n);
+    text_->ClearCondition(n);
     return conditions_[n - 1].AndEdit.Visible ? n - 1 : 0;
   }
   return 0;
@@ -218,7 +224,7 @@ void ConditionSet::Reset() {
     c.MoreButton.Visible = first;
     ClearConditionWords(n);
   }
-  engine::Engine().ClearAllMarks();
+  text_->ClearAllMarks();
 }
 
 // ---- the search --------------------------------------------------------------------------

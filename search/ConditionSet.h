@@ -1,6 +1,7 @@
 #pragma once
 // The fourteen conditions of a search, numbered 1 to 14, and the operations
-// that edit them. Each condition owns one bit of the engine's search marks;
+// that edit them, over the text they search (SearchText.h). Each condition
+// owns one bit of the text's search marks;
 // the operations keep the invariant that a condition's bit is set on exactly
 // the words of the text that match a word of its word list. The summary
 // edit's text is the master copy from which the word list is rebuilt
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "SearchCondition.h"
+#include "SearchText.h"
 #include "engine/SearchMarks.h"
 #include "publish/SearchConditions.h"
 
@@ -32,7 +34,13 @@ class ConditionSet final : public publish::SearchConditions {
  public:
   // The state after creation: row 1 shown and checked, rows 2 to 14 hidden
   // (their boxes checked), "Clear" enabled on page 1 only, all lists empty.
+  // The text lives longer than the conditions; by default the desktop
+  // program's (DesktopText.h).
+  explicit ConditionSet(SearchText& text);
   ConditionSet();
+
+  // The text whose words the conditions mark.
+  SearchText& Text() const { return *text_; }
 
   // Condition 1 to 14.
   TSearchCondition& operator[](int condition);
@@ -115,6 +123,7 @@ class ConditionSet final : public publish::SearchConditions {
   std::vector<std::string> Words(int condition) const override;
 
  private:
+  SearchText* text_;
   std::array<TSearchCondition, ConditionCount + 1> conditions_;  // entry 0 unused
 };
 

@@ -4,8 +4,8 @@
 #include <span>
 
 #include "ConditionSet.h"
+#include "SearchText.h"
 #include "engine/SearchMarks.h"
-#include "engine/ixoObject.h"
 
 namespace search {
 namespace {
@@ -74,34 +74,34 @@ int WindowWidth(int conditionCount, int span) {
   return conditionCount == 1 || conditionCount > span ? conditionCount - 1 : span - 1;
 }
 
-SearchResult ProximitySearch(const engine::TixoEngine& engine, std::uint16_t mask,
-                             int conditionCount, int span) {
+SearchResult ProximitySearch(const SearchText& text, std::uint16_t mask, int conditionCount, int span) {
   SearchResult result;
   if (conditionCount <= 0 || mask == 0) return result;
   result.ConditionCount = conditionCount;
   const auto width = static_cast<std::size_t>(std::max(WindowWidth(conditionCount, span), 0));
 
-  for (int b = 1; b <= engine::TixoEngine::Books; ++b) {
+  const std::span<const std::uint16_t> wordMarks = text.WordMarks();
+  for (int b = 1; b <= SearchText::Books; ++b) {
     engine::TWordCursor cursor;
-    if (!engine.SeekVerse(b, 1, 1, cursor)) continue;
-    if ((engine.BookMarks[b] & mask) != mask) continue;
+    if (!text.SeekVerse(b, 1, 1, cursor)) continue;
+    if ((text.BookMarks(b) & mask) != mask) continue;
 
     // The book's words from the cursor to its end, bounded by its word count
     // (the cursor's end) and by the marks there are.
     const std::uint32_t firstWordNumber = cursor.WordNumber();
-    if (firstWordNumber >= engine.WordMarks.size()) continue;
+    if (firstWordNumber >= wordMarks.size()) continue;
     const std::size_t count = std::min<std::size_t>(static_cast<std::size_t>(cursor.End - cursor.Cur),
-                                                    engine.WordMarks.size() - firstWordNumber);
+                                                    wordMarks.size() - firstWordNumber);
     const std::span<const ixo::IxoWritten> words(cursor.Cur, count);
-    const std::span<const std::uint16_t> marks(engine.WordMarks.data() + firstWordNumber, count);
-    BookWalk(result, b, engine.BookNames[b]).Run(words, marks, firstWordNumber, mask, width);
+    const std::string name = text.BookName(b);
+    BookWalk(result, b, name).Run(words, wordMarks.subspan(firstWordNumber, count), firstWordNumber, mask, width);
   }
   return result;
 }
 
 SearchResult RunSearch(const ConditionSet& conditions, std::uint16_t mask, int span) {
-  if (mask == 0) return ProximitySearch(engine::Engine(), conditions.ActiveMask(), conditions.ActiveCount(), span);
-  return ProximitySearch(engine::Engine(), mask, ConditionsInMask(mask), span);
+  if (mask == 0) return ProximitySearch(conditions.Text(), conditions.ActiveMask(), conditions.ActiveCount(), span);
+  return ProximitySearch(conditions.Text(), mask, ConditionsInMask(mask), span);
 }
 
 std::string BookDisplayName(std::string_view name) {

@@ -15,13 +15,10 @@
 
 #include "SearchResult.h"
 
-namespace engine {
-class TixoEngine;
-}
-
 namespace search {
 
 class ConditionSet;
+class SearchText;
 
 // The conditions (1 to 14) whose bit lies in mask.
 int ConditionsInMask(std::uint16_t mask);
@@ -29,12 +26,11 @@ int ConditionsInMask(std::uint16_t mask);
 // The words a window covers beyond its first one.
 int WindowWidth(int conditionCount, int span);
 
-// Searches the engine's text for mask (the active conditions' bits) with
+// Searches the text for mask (the active conditions' bits) with
 // conditionCount conditions; nothing is searched for a count of 0.
-SearchResult ProximitySearch(const engine::TixoEngine& engine, std::uint16_t mask,
-                             int conditionCount, int span);
+SearchResult ProximitySearch(const SearchText& text, std::uint16_t mask, int conditionCount, int span);
 
-// The search the form runs, on the process-wide engine: mask 0 searches the
+// The search the form runs, on the conditions' text: mask 0 searches the
 // active conditions (check box shown and checked); any other mask those of
 // its conditions.
 SearchResult RunSearch(const ConditionSet& conditions, std::uint16_t mask, int span);

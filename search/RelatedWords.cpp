@@ -37,8 +37,8 @@ void SynonymList(const platform::TStringList& strongsList, platform::TStringList
   }
 }
 
-void ListNumbersOfWord(TSearchCondition& condition, std::string_view word, bool related) {
-  const platform::TStringList tokens = engine::StrongsNumbersForWord(word);
+void ListNumbersOfWord(TSearchCondition& condition, std::string_view word, bool related, const SearchText& text) {
+  const platform::TStringList tokens = text.StrongsNumbersForWord(word);
   condition.HebrList.Clear();
   condition.GreeList.Clear();
   if (related) condition.SynoList.Clear();
@@ -51,14 +51,14 @@ void ListNumbersOfWord(TSearchCondition& condition, std::string_view word, bool 
       condition.GreeList.Add(token.substr(1));
   }
   if (related)
-    for (const std::string& synonym : SynonymList(tokens)) condition.SynoList.Add(synonym);
+    for (const std::string& synonym : text.RelatedWords(tokens)) condition.SynoList.Add(synonym);
 }
 
-void ListWordsOfNumber(TSearchCondition& condition, char letter, std::string_view number) {
+void ListWordsOfNumber(TSearchCondition& condition, char letter, std::string_view number, const SearchText& text) {
   condition.SynoList.Clear();
   std::string token(1, letter);
   token += number;
-  for (const std::string& word : engine::WordsForStrongsNumber(token)) condition.SynoList.Add(word);
+  for (const std::string& word : text.WordsForStrongsNumber(token)) condition.SynoList.Add(word);
 }
 
 }  // namespace search

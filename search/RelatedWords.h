@@ -6,6 +6,7 @@
 
 #include <string_view>
 
+#include "DesktopText.h"
 #include "platform/StringList.h"
 
 namespace search {
@@ -20,13 +21,15 @@ platform::TStringList SynonymList(const platform::TStringList& strongsList);
 // The same, added to words.
 void SynonymList(const platform::TStringList& strongsList, platform::TStringList& words);
 
-// The condition's Hebrew and Greek lists := the word's Strong's numbers,
-// bare (430, not H430). With related, its related-words list := the words of
-// all those numbers; without, that list is kept.
-void ListNumbersOfWord(TSearchCondition& condition, std::string_view word, bool related);
+// The condition's Hebrew and Greek lists := the word's Strong's numbers in
+// text, bare (430, not H430). With related, its related-words list := the
+// related words of all those numbers; without, that list is kept.
+void ListNumbersOfWord(TSearchCondition& condition, std::string_view word, bool related,
+                       const SearchText& text = DesktopText());
 
-// The condition's related-words list := the English words of one bare number
-// of its Hebrew (letter 'H') or Greek ('G') list.
-void ListWordsOfNumber(TSearchCondition& condition, char letter, std::string_view number);
+// The condition's related-words list := the English words in text of one
+// bare number of its Hebrew (letter 'H') or Greek ('G') list.
+void ListWordsOfNumber(TSearchCondition& condition, char letter, std::string_view number,
+                       const SearchText& text = DesktopText());
 
 }  // namespace search

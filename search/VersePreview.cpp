@@ -1,11 +1,7 @@
 #include "VersePreview.h"
 
-#include "engine/TextRecords.h"
 #include "engine/WordCursor.h"
-#include "engine/ixoObject.h"
-#include "engine/ixoutils.h"
 #include "platform/Dialogs.h"
-#include "publish/BookNames.h"
 #include "publish/WordPunctuation.h"
 
 namespace search {
@@ -15,15 +11,15 @@ void Warn(const std::string& text) { platform::MessageDlg(text, platform::Dialog
 
 }  // namespace
 
-std::optional<std::string> VersePreviewText(std::string_view bookName, int chapter, int verse) {
-  const int book = publish::FindBookByName(bookName);
+std::optional<std::string> VersePreviewText(std::string_view bookName, int chapter, int verse,
+                                            const SearchText& text) {
+  const int book = text.FindBookByName(bookName);
   if (book == 0) {
     const std::string name(bookName);
     Warn("\"" + name + "\" is not contained in the bible");
     return std::nullopt;
   }
-  const engine::TixoEngine& text = engine::Engine();
-  if (chapter < 1 || chapter > text.BookInfo[book].ChapterCount) {
+  if (chapter < 1 || chapter > text.BookInfo(book).ChapterCount) {
     Warn("The specified chapter is not contained in the book");
     return std::nullopt;
   }
@@ -38,7 +34,7 @@ std::optional<std::string> VersePreviewText(std::string_view bookName, int chapt
   std::string verseText;
   for (;;) {
     const ixo::IxoWritten& word = *cursor.Cur;
-    const std::string display = engine::KeyToDisplayWord(word.key);
+    const std::string display = text.DisplayWord(word);
     if (!verseText.empty()) verseText += ' ';
     verseText += publish::WordPrefix(cursor.Prev, word) + display +
                  publish::WordSuffix(word, cursor.Next, publish::LastCharacter(display));

@@ -7,11 +7,15 @@
 #include <string>
 #include <string_view>
 
+#include "DesktopText.h"
+
 namespace search {
 
 // The verse of the named book (its full name, the two-blank form of a
-// numbered book such as "1  Samuel", or a short form). A book, chapter or
-// verse that is not in the text is reported in a warning and gives nothing.
-std::optional<std::string> VersePreviewText(std::string_view bookName, int chapter, int verse);
+// numbered book such as "1  Samuel", or a short form) in text. A book,
+// chapter or verse that is not in the text is reported in a warning and
+// gives nothing.
+std::optional<std::string> VersePreviewText(std::string_view bookName, int chapter, int verse,
+                                            const SearchText& text = DesktopText());
 
 }  // namespace search

@@ -19,10 +19,10 @@
 
 #include <optional>
 
-#include "engine/ixoObject.h"
 #include "platform/TextUtils.h"
 #include "search/AnchorPanel.h"
 #include "search/ConditionLists.h"
+#include "search/DesktopText.h"
 #include "search/FinishSearch.h"
 #include "search/ProximitySearch.h"
 #include "search/StudyFile.h"
@@ -104,7 +104,11 @@ void ShowButton(QWidget* button, const ButtonState& state) {
 
 }  // namespace
 
-TInterfaceForm::TInterfaceForm(QWidget* parent) : QMainWindow(parent) {
+TInterfaceForm::TInterfaceForm(QWidget* parent)
+    : TInterfaceForm(DesktopText(), [](QWidget* treeParent) { return new ui::TreeView(treeParent); }, parent) {}
+
+TInterfaceForm::TInterfaceForm(SearchText& text, const ResultTreeMaker& makeResultTree, QWidget* parent)
+    : QMainWindow(parent), Conditions(text) {
   setObjectName(QStringLiteral("InterfaceForm"));
   setWindowTitle(QStringLiteral("Ixo Bible - Search Form"));
   setMinimumSize(512, 316);
@@ -113,7 +117,7 @@ TInterfaceForm::TInterfaceForm(QWidget* parent) : QMainWindow(parent) {
   ImageListLP = ui::NodeImages(44);
   ImageList = ui::NodeImages(16);
   ImageListBlue = ui::NodeImages(32);
-  BuildLayout();
+  BuildLayout(makeResultTree);
   BuildMenus();
   FormCreate();
 }
@@ -122,7 +126,7 @@ TInterfaceForm::~TInterfaceForm() = default;
 
 // ---- building the form ------------------------------------------------------------------
 
-void TInterfaceForm::BuildLayout() {
+void TInterfaceForm::BuildLayout(const ResultTreeMaker& makeResultTree) {
   PanelEntire = Named(new QWidget(this), QStringLiteral("PanelEntire"));
   SetBlack(PanelEntire);
   setCentralWidget(PanelEntire);
@@ -135,7 +139,7 @@ void TInterfaceForm::BuildLayout() {
   TabStudies->tabBar()->setPalette(tabs);
   TabStudies->AddPage(BuildSummaryPage(), QStringLiteral("&Summary"));
   for (int n = 1; n <= ConditionCount; ++n) BuildConditionPage(n);
-  for (int n = 2; n <= ConditionCount; ++n) TabStudies->setTabVisible(n, false);
+  for (int n = 2; n <= ConditionCount; ++n) TabStudies->SetPageTabVisible(n, false);
 
   checkPanel = Named(new QWidget(PanelEntire), QStringLiteral("checkPanel"));
   SetBlack(checkPanel);
@@ -164,7 +168,7 @@ void TInterfaceForm::BuildLayout() {
   previews->addWidget(PreviewListView);
   previews->addWidget(PreviewTextView);
 
-  TreeViewSearch = Named(new ui::TreeView(Splitter1), QStringLiteral("TreeViewSearch"));
+  TreeViewSearch = Named(makeResultTree(Splitter1), QStringLiteral("TreeViewSearch"));
   TreeViewSearch->SetImages(ImageList);
   TreeViewSearch->SetAutoExpand(true);
   TreeViewSearch->setIndentation(20);
@@ -459,7 +463,7 @@ void TInterfaceForm::ShowCondition(int n) {
 }
 
 void TInterfaceForm::HideAllTabs() {
-  for (int page = 0; page <= ConditionCount; ++page) TabStudies->setTabVisible(page, false);
+  for (int page = 0; page <= ConditionCount; ++page) TabStudies->SetPageTabVisible(page, false);
   // Hiding the current tab moves to another page; the summary page stays shown.
   TabStudies->SetActivePageIndex(SummaryPage);
 }
@@ -588,6 +592,7 @@ void TInterfaceForm::ButtonClearAllClick() {
 void TInterfaceForm::ButtonResetClick(QObject* sender) {
   PreviewHeader->clear();
   TabStudies->SetActivePageIndex(SummaryPage);
+  AdvancedItemDone(TabStudies->ActivePage());
   if (sender == ButtonResetAll)
     EnableResultsView(false);
   else if (!sender)
@@ -658,10 +663,9 @@ void TInterfaceForm::BuildResultTree(ui::TreeView* tree, ui::TreeNode* parentNod
   root->SetSelectedIndex(SelectedImageOf(root->ImageIndex()));
 
   const SearchResult result = RunSearch(Conditions, mask, span);
-  engine::TixoEngine& engine = engine::Engine();
   for (const ResultBook& book : result.Books) {
     ui::TreeNode* bookNode = AddResultNode(tree, root, QText(book.DisplayName), ui::node::kBook,
-                                           reinterpret_cast<std::intptr_t>(&engine.BookInfo[book.Book]));
+                                           reinterpret_cast<std::intptr_t>(&Text().BookInfo(book.Book)));
     for (const ResultChapter& chapter : book.Chapters) {
       ui::TreeNode* chapterNode = AddResultNode(tree, bookNode, QStringLiteral("Chapter ") + QString::number(chapter.Chapter),
                                                 ui::node::kChapter, 0);
@@ -681,8 +685,8 @@ void TInterfaceForm::FillSearchTree() {
   TreeViewSearch->Clear();
 
   int books = 0, chapters = 0, verses = 0;
-  BuildResultTree(TreeViewSearch, nullptr, QStringLiteral("References"), 0, engine::Engine().Sensitivity, books,
-                  chapters, verses);
+  BuildResultTree(TreeViewSearch, nullptr, QStringLiteral("References"), 0, Text().Sensitivity(), books, chapters,
+                  verses);
   if (ui::TreeNode* first = TreeViewSearch->FirstNode()) first->SetText(QText(StatusText(books, verses)));
 
   Conditions.ShowRowsInUse();
@@ -736,7 +740,7 @@ void TInterfaceForm::ButtonPreviewClick() {
 // ---- studies ------------------------------------------------------------------------------------
 
 void TInterfaceForm::SaveStudy(const std::string& fileName) {
-  search::SaveStudy(fileName, Conditions, engine::Engine().Sensitivity, HistoryFolder());
+  search::SaveStudy(fileName, Conditions, Text().Sensitivity(), Text().HistoryFolder());
   UpdateControls();
 }
 

@@ -32,6 +32,10 @@
 // SetMainSearchTree: each time the form is shown it takes the looks of that
 // window's TreeIxo and ListViewIxo (found by their names), and closing the
 // form brings that window back to the front.
+//
+// The form searches the desktop program's engine. Another build of the same
+// form (the word-processor add-in's) gives it its own text and result tree
+// and overrides the handlers that differ there: the virtual ones.
 
 #include <QList>
 #include <QMainWindow>
@@ -98,8 +102,12 @@ class TInterfaceForm : public QMainWindow {
   Q_OBJECT
 
  public:
+  // The form over the desktop program's engine.
   explicit TInterfaceForm(QWidget* parent = nullptr);
   ~TInterfaceForm() override;
+
+  // The text the form searches.
+  SearchText& Text() const { return Conditions.Text(); }
 
   // ---- state -------------------------------------------------------------------------
   ConditionSet Conditions;                               // conditions 1 to 14
@@ -202,7 +210,7 @@ class TInterfaceForm : public QMainWindow {
   void LoadStudy(const std::string& fileName);
   // sender MenuStudyLoad (File > Open) or MenuStudySave (File > Save).
   void ButtonStudySaveLoad(QObject* sender);
-  void ButtonFinishClick();
+  virtual void ButtonFinishClick();
   // The main window's search tree, which File > Open and Save mirror into.
   void SetMainSearchTree(ui::TreeView* tree);
 
@@ -222,7 +230,7 @@ class TInterfaceForm : public QMainWindow {
   void PreviewListViewClick();
   // sender VerseBack ("<<") or VerseNext (">>").
   void ButtonNextPreviewClick(QObject* sender);
-  void ButtonSelectClick();
+  virtual void ButtonSelectClick();
 
   // ---- related words and Strong's numbers of a condition page ---------------------------
   // sender: a word list or a related-words list of the condition page showing.
@@ -233,13 +241,13 @@ class TInterfaceForm : public QMainWindow {
   void SynoStudyDblClick(QObject* sender);
 
   // ---- showing, closing, menus and help ------------------------------------------------------
-  void FormShow();
+  virtual void FormShow();
   void FormClose();
   void ButtonCancelClick();
   void FieldStudyClick();
   // sender a "..." button (a1 to ae): opens that condition's page; any other
   // sender closes the condition page showing and applies its words.
-  void AdvancedItemDone(QObject* sender);
+  virtual void AdvancedItemDone(QObject* sender);
   void ApplyCondition(int condition);
   // sender a summary edit (And1 to AndE); key the character typed (13 for Enter).
   void SearchKeyPress(QObject* sender, int key);
@@ -249,21 +257,30 @@ class TInterfaceForm : public QMainWindow {
   void DeleteClick();
   void OpenDialogStudyShow();
   void IxoBibleHelpClick();
-  void SearchMenuAboutClick();
+  virtual void SearchMenuAboutClick();
   // The help key: the note on the complete installation; the request is handled.
-  bool FormHelp();
-  void InsertVerseFromSearchClick();
+  virtual bool FormHelp();
+  virtual void InsertVerseFromSearchClick();
 
   // The study dialog's initial folder: "." until the form is first shown.
   std::string OpenDialogStudyInitialDir = ".";
 
  protected:
+  // Makes the result tree TreeViewSearch inside its parent.
+  using ResultTreeMaker = std::function<ui::TreeView*(QWidget* parent)>;
+  // The form over another text, with another kind of result tree.
+  TInterfaceForm(SearchText& text, const ResultTreeMaker& makeResultTree, QWidget* parent);
+
+  // The result node of the selected preview entry; none when no entry is
+  // selected or its node is gone.
+  ui::TreeNode* SelectedPreviewNode() const;
+
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void BuildLayout();
+  void BuildLayout(const ResultTreeMaker& makeResultTree);
   QWidget* BuildSummaryPage();
   void BuildConditionPage(int condition);
   QWidget* BuildBottomPanel();

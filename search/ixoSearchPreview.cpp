@@ -83,14 +83,17 @@ void TInterfaceForm::ShowVerseInPreview(ui::TreeNode* node) {
 }
 
 void TInterfaceForm::writePreviewText(const std::string& bookName, int chapter, int verse) {
-  if (const std::optional<std::string> text = VersePreviewText(bookName, chapter, verse))
+  if (const std::optional<std::string> text = VersePreviewText(bookName, chapter, verse, Text()))
     PreviewTextView->setPlainText(QString::fromStdString(*text));
 }
 
-void TInterfaceForm::PreviewListViewClick() {
+ui::TreeNode* TInterfaceForm::SelectedPreviewNode() const {
   const QList<QListWidgetItem*> selected = PreviewListView->selectedItems();
-  if (selected.isEmpty()) return;
-  if (ui::TreeNode* node = NodeOfEntry(*selected.first())) TreeViewSearch->Select(node);
+  return selected.isEmpty() ? nullptr : NodeOfEntry(*selected.first());
+}
+
+void TInterfaceForm::PreviewListViewClick() {
+  if (ui::TreeNode* node = SelectedPreviewNode()) TreeViewSearch->Select(node);
 }
 
 void TInterfaceForm::ButtonNextPreviewClick(QObject* sender) {

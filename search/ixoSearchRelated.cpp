@@ -28,7 +28,7 @@ void TInterfaceForm::ListStudyClick(QObject* sender) {
     ClearListSelections(n, list);
     // From the word list the related words follow; from the related words
     // only the numbers change.
-    ListNumbersOfWord(Conditions[n], *entry, KindOfList(*list) == ConditionListKind::Words);
+    ListNumbersOfWord(Conditions[n], *entry, KindOfList(*list) == ConditionListKind::Words, Text());
   }
   ShowCondition(n);
 }
@@ -49,7 +49,7 @@ void TInterfaceForm::SynoStudyClick(QObject* sender) {
   if (!entry) return;
 
   ClearListSelections(n, list);  // the related words are replaced anyway
-  ListWordsOfNumber(Conditions[n], kind == ConditionListKind::Hebrew ? 'H' : 'G', *entry);
+  ListWordsOfNumber(Conditions[n], kind == ConditionListKind::Hebrew ? 'H' : 'G', *entry, Text());
   ShowCondition(n);
 }
 

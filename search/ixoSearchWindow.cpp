@@ -14,7 +14,6 @@
 #include <QTextEdit>
 #include <QToolButton>
 
-#include "engine/ixoObject.h"
 #include "engine/ixoutils.h"
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
@@ -244,7 +243,7 @@ void TInterfaceForm::OpenDialogStudyShow() {
 
 // ---- help and the preview's popup menu -----------------------------------------------------------
 
-void TInterfaceForm::IxoBibleHelpClick() { OpenManual(engine::Engine().InstallDir); }
+void TInterfaceForm::IxoBibleHelpClick() { OpenManual(Text().InstallDir()); }
 
 void TInterfaceForm::SearchMenuAboutClick() {
   platform::MessageDlg(CompleteInstallationText(), platform::DialogType::Information);

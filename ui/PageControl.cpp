@@ -5,8 +5,11 @@
 namespace ui {
 
 PageControl::PageControl(QWidget* parent) : QTabWidget(parent) {
-  connect(this, &QTabWidget::currentChanged, this, [this](int) {
+  connect(this, &QTabWidget::currentChanged, this, [this](int index) {
+    const int left = shownIndex_;
+    shownIndex_ = index;
     if (switchingByCode_) return;
+    if (const auto changing = OnChanging) changing(left);
     if (const auto change = OnChange) change();
   });
 }
@@ -21,6 +24,13 @@ void PageControl::SetActivePageIndex(int index) {
   const bool outer = switchingByCode_;
   switchingByCode_ = true;
   setCurrentIndex(index);
+  switchingByCode_ = outer;
+}
+
+void PageControl::SetPageTabVisible(int index, bool visible) {
+  const bool outer = switchingByCode_;
+  switchingByCode_ = true;
+  setTabVisible(index, visible);
   switchingByCode_ = outer;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
-// A page control whose OnChange runs only when the user switches the page
-// (a click on a tab, a key); switching the page by code runs no handler.
+// A page control whose OnChanging and OnChange run only when the user switches
+// the page (a click on a tab, a key); switching the page by code, or hiding a
+// tab by code, runs no handler.
 
 #include <QTabWidget>
 #include <functional>
@@ -13,6 +14,9 @@ class PageControl : public QTabWidget {
  public:
   explicit PageControl(QWidget* parent = nullptr);
 
+  // When the user has made another page the active one, before OnChange: the
+  // index of the page left.
+  std::function<void(int leftIndex)> OnChanging;
   // After the user made another page the active one.
   std::function<void()> OnChange;
 
@@ -26,10 +30,14 @@ class PageControl : public QTabWidget {
   void SetActivePage(QWidget* page);
   void SetActivePageIndex(int index);
 
+  // Shows or hides the tab of a page; hiding the active page's tab moves to
+  // another page as a switch by code.
+  void SetPageTabVisible(int index, bool visible);
   void SetTabsVisible(bool visible);
 
  private:
   bool switchingByCode_ = false;
+  int shownIndex_ = -1;  // the active page as the handlers last saw it
 };
 
 }  // namespace ui

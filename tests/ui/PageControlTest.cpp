@@ -2,6 +2,8 @@
 
 #include <QTabBar>
 #include <QTest>
+#include <string>
+#include <vector>
 
 #include "ui/PageControl.h"
 
@@ -35,10 +37,35 @@ TEST(PageControl, SwitchByCodeRunsNoHandlerAndSwitchByTheUserDoes) {
   EXPECT_EQ(mode.ActivePage(), bible);
   EXPECT_EQ(changes, std::vector<QWidget*>{bible});
 
+  // Hiding the active page's tab moves to another page without a handler.
+  mode.SetPageTabVisible(0, false);
+  EXPECT_NE(mode.ActivePage(), bible);
+  EXPECT_EQ(changes, std::vector<QWidget*>{bible});
+  mode.SetPageTabVisible(0, true);
+
   mode.SetTabsVisible(false);
   EXPECT_FALSE(tabs->isVisible());
   EXPECT_EQ(mode.PageCount(), 3);
   EXPECT_EQ(mode.Page(2), help);
+}
+
+TEST(PageControl, ChangingNamesThePageTheUserLeft) {
+  PageControl pages;
+  for (const char* caption : {"Summary", "1", "2"}) pages.AddPage(new QWidget, caption);
+  std::vector<std::string> calls;
+  pages.OnChanging = [&](int left) {
+    calls.push_back("left " + std::to_string(left) + " now " + std::to_string(pages.ActivePageIndex()));
+  };
+  pages.OnChange = [&] { calls.push_back("change"); };
+  pages.SetActivePageIndex(1);  // by code: no handler, but the page left next is this one
+
+  pages.resize(400, 300);
+  pages.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&pages));
+  QTabBar* tabs = pages.findChild<QTabBar*>();
+  ASSERT_NE(tabs, nullptr);
+  QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
+  EXPECT_EQ(calls, (std::vector<std::string>{"left 1 now 2", "change"}));
 }
 
 }  // namespace

@@ -1,0 +1,57 @@
+#include "DesktopText.h"
+
+#include "FinishSearch.h"
+#include "RelatedWords.h"
+#include "engine/ixoObject.h"
+#include "engine/ixoutils.h"
+#include "publish/BookNames.h"
+
+namespace search {
+namespace {
+
+class EngineText final : public SearchText {
+ public:
+  std::uint16_t WordKey(std::string_view word) const override { return engine::EnglishWordToKey(word); }
+  std::string WordText(std::uint16_t key) const override { return engine::KeyToEnglishWord(key); }
+  std::string DisplayWord(const ixo::IxoWritten& record) const override {
+    return engine::KeyToDisplayWord(record.key);
+  }
+
+  void MarkWord(int condition, std::uint16_t key, char kind) override {
+    engine::Engine().MarkWord(condition, key, kind);
+  }
+  void ClearCondition(int condition) override { engine::Engine().ClearCondition(condition); }
+  void ClearAllMarks() override { engine::Engine().ClearAllMarks(); }
+  std::uint16_t BookMarks(int book) const override { return engine::Engine().BookMarks.at(book); }
+  std::span<const std::uint16_t> WordMarks() const override { return engine::Engine().WordMarks; }
+
+  std::string BookName(int book) const override { return engine::Engine().BookNames.at(book); }
+  const engine::TBookInfoRec& BookInfo(int book) const override { return engine::Engine().BookInfo.at(book); }
+  int FindBookByName(std::string_view name) const override { return publish::FindBookByName(name); }
+  bool SeekVerse(int book, int chapter, int verse, engine::TWordCursor& cursor) const override {
+    return engine::Engine().SeekVerse(book, chapter, verse, cursor);
+  }
+
+  platform::TStringList StrongsNumbersForWord(std::string_view word) const override {
+    return engine::StrongsNumbersForWord(word);
+  }
+  platform::TStringList WordsForStrongsNumber(std::string_view token) const override {
+    return engine::WordsForStrongsNumber(token);
+  }
+  platform::TStringList RelatedWords(const platform::TStringList& tokens) const override {
+    return SynonymList(tokens);
+  }
+
+  int Sensitivity() const override { return engine::Engine().Sensitivity; }
+  std::string InstallDir() const override { return engine::Engine().InstallDir; }
+  std::string HistoryFolder() const override { return search::HistoryFolder(); }
+};
+
+}  // namespace
+
+SearchText& DesktopText() {
+  static EngineText text;
+  return text;
+}
+
+}  // namespace search

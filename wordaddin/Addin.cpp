@@ -72,7 +72,7 @@ void Addin::Search() {
   if (!TextReady()) return;
   const std::unique_ptr<TFormAbout> aboutForm = NewStayOnTopAboutForm();
   const std::unique_ptr<ui::ModalForm> insertForm = engine_->CreateInsertForm(nullptr, *aboutForm);
-  const std::unique_ptr<ui::ModalForm> searchForm =
+  const std::unique_ptr<QWidget> searchForm =
       insertForm ? engine_->CreateSearchForm(*insertForm, *aboutForm) : nullptr;
   if (!searchForm) return;
   RunWordCommand(command::FormMode, 1);

@@ -1,8 +1,10 @@
 #include "AddinText.h"
 
+#include "AddinSearchText.h"
 #include "IxoDocument.h"
 #include "ixoInsertTextDialog.h"
 #include "ixoObject.h"
+#include "ixoSearch.h"
 
 namespace wordaddin {
 namespace {
@@ -18,12 +20,18 @@ class EngineText final : public AddinText {
   std::unique_ptr<ui::ModalForm> CreateInsertForm(QWidget* parent, TFormAbout& aboutForm) override {
     return std::make_unique<TFormInsert>(parent, engine_, documentWriter_, aboutForm);
   }
-  // The add-in has no search form yet.
-  std::unique_ptr<ui::ModalForm> CreateSearchForm(ui::ModalForm&, TFormAbout&) override { return nullptr; }
-  void LoadCurrentStudy(ui::ModalForm&) override {}
+  std::unique_ptr<QWidget> CreateSearchForm(ui::ModalForm& insertForm, TFormAbout& aboutForm) override {
+    auto* insertDialog = qobject_cast<TFormInsert*>(&insertForm);
+    if (!insertDialog) return nullptr;
+    return std::make_unique<TInterfaceForm>(searchText_, *insertDialog, aboutForm);
+  }
+  void LoadCurrentStudy(QWidget& searchForm) override {
+    if (auto* form = qobject_cast<TInterfaceForm*>(&searchForm)) form->LoadCurrentStudy();
+  }
 
  private:
   TixoEngine engine_;
+  AddinSearchText searchText_{engine_};
   TIxoDocument& documentWriter_;
 };
 

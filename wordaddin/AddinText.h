@@ -26,10 +26,12 @@ class AddinText {
 
   // The insert dialog, over parent; its About button shows aboutForm.
   virtual std::unique_ptr<ui::ModalForm> CreateInsertForm(QWidget* parent, TFormAbout& aboutForm) = 0;
-  // The search form, which inserts through insertForm; null when the add-in has none.
-  virtual std::unique_ptr<ui::ModalForm> CreateSearchForm(ui::ModalForm& insertForm, TFormAbout& aboutForm) = 0;
-  // Loads the current study into the search form before it is shown.
-  virtual void LoadCurrentStudy(ui::ModalForm& searchForm) = 0;
+  // The search form (a window the host shows modally), which inserts through
+  // insertForm, made by CreateInsertForm; null when the add-in has none.
+  virtual std::unique_ptr<QWidget> CreateSearchForm(ui::ModalForm& insertForm, TFormAbout& aboutForm) = 0;
+  // Loads the current study into the search form, made by CreateSearchForm,
+  // before it is shown.
+  virtual void LoadCurrentStudy(QWidget& searchForm) = 0;
 };
 
 // The add-in's text side: the engine over the add-in's own data and engine

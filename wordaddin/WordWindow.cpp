@@ -7,7 +7,7 @@
 #include <QWidget>
 
 #include "platform/Paths.h"
-#include "ui/ModalForm.h"
+#include "ui/ModalWindow.h"
 
 namespace wordaddin {
 namespace {
@@ -48,10 +48,10 @@ QPoint PlacedPosition(const QRect& window, const QSize& form, int x, int y) {
   return {x + form.width() < w ? x : 0, y + form.height() < h ? y : 0};
 }
 
-void PlaceFormOverWindow(QWidget* wnd, ui::ModalForm& form, bool showModal, int x, int y) {
+void PlaceFormOverWindow(QWidget* wnd, QWidget& form, bool showModal, int x, int y) {
   const QRect window = wnd ? wnd->frameGeometry() : ScreenRectangle();
   form.move(PlacedPosition(window, form.size(), x, y));
-  if (showModal) form.ShowModal();
+  if (showModal) ui::ShowWindowModal(form);
 }
 
 }  // namespace wordaddin

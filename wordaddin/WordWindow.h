@@ -7,10 +7,6 @@
 
 class QWidget;
 
-namespace ui {
-class ModalForm;
-}
-
 namespace wordaddin {
 
 // The file name of the host program and the object name of its main window.
@@ -28,6 +24,6 @@ QPoint PlacedPosition(const QRect& window, const QSize& form, int x, int y);
 
 // Moves the form over wnd (the whole screen when wnd is null) and, when
 // showModal, shows it modally and returns when it closes.
-void PlaceFormOverWindow(QWidget* wnd, ui::ModalForm& form, bool showModal, int x, int y);
+void PlaceFormOverWindow(QWidget* wnd, QWidget& form, bool showModal, int x, int y);
 
 }  // namespace wordaddin

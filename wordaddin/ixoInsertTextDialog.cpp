@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 #include "IxoAbout.h"
@@ -18,12 +19,24 @@
 #include "ixoObject.h"
 #include "platform/Dialogs.h"
 #include "publish/WordPunctuation.h"
+#include "ui/NodeKind.h"
+#include "ui/TreeNode.h"
 
 namespace wordaddin {
 namespace {
 
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
+
+// The number a caption holds from its position on; none when it holds no number.
+std::optional<int> CaptionNumber(const ui::TreeNode& node, int position) {
+  bool ok = false;
+  const int number = node.Text().mid(position).toInt(&ok);
+  return ok ? std::optional<int>(number) : std::nullopt;
+}
+
+// The chapter of a chapter node: its caption after "Chapter ".
+std::optional<int> ChapterOfNode(const ui::TreeNode& chapter) { return CaptionNumber(chapter, 8); }
 
 void WarnNoSuchBook(std::string_view name) {
   std::string text(1, '"');
@@ -250,6 +263,34 @@ void TFormInsert::SetSuperscript(bool on) {
   if (on == superscript_) return;
   superscript_ = on;
   documentWriter_.SetSuperscript(on);
+}
+
+bool InsertVerseNode(TFormInsert& insertForm, const ui::TreeNode& node) {
+  if (node.ImageIndex() != ui::node::kVerse) return false;
+  const ui::TreeNode* chapterNode = node.Parent();
+  const ui::TreeNode* bookNode = chapterNode ? chapterNode->Parent() : nullptr;
+  if (!bookNode) return true;
+  const std::optional<int> chapter = ChapterOfNode(*chapterNode);
+  const std::optional<int> verse = CaptionNumber(node, 0);
+  if (chapter && verse) insertForm.InsertVerses(bookNode->Text().toStdString(), *chapter, *verse);
+  return true;
+}
+
+void InsertChapterNode(TFormInsert& insertForm, const ui::TreeNode& node) {
+  const ui::TreeNode* bookNode = node.Parent();
+  const std::optional<int> chapter = ChapterOfNode(node);
+  if (!bookNode || !chapter) return;
+  const std::string bookName = bookNode->Text().toStdString();
+  for (int i = 0; i < node.Count(); ++i) {
+    const ui::TreeNode& child = *node.Child(i);
+    if (child.ImageIndex() != ui::node::kVerse) break;
+    if (const std::optional<int> verse = CaptionNumber(child, 0))
+      insertForm.InsertVerses(bookName, *chapter, *verse);
+  }
+}
+
+void InsertBookNode(TFormInsert& insertForm, const ui::TreeNode& node) {
+  for (int i = 0; i < node.Count(); ++i) InsertChapterNode(insertForm, *node.Child(i));
 }
 
 }  // namespace wordaddin

@@ -14,6 +14,10 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
+namespace ui {
+class TreeNode;
+}
+
 namespace wordaddin {
 
 class TFormAbout;
@@ -81,5 +85,19 @@ class TFormInsert : public ui::ModalForm {
 
 // Tells the host that an insertion begins.
 void BeginWordInsert();
+
+// What the search form's result tree shows, inserted through the dialog: a
+// verse node (its caption the verse number, its parent's "Chapter " and the
+// number, its grandparent's the book's name as the tree shows it), a chapter
+// node or a book node. Each verse goes in with its own heading line. A node
+// whose captions hold no number, or that lacks the nodes above it, inserts
+// nothing.
+
+// The verse of a verse node; false, with nothing inserted, for any other node.
+bool InsertVerseNode(TFormInsert& insertForm, const ui::TreeNode& node);
+// Each verse under a chapter node, in order, as long as its children are verses.
+void InsertChapterNode(TFormInsert& insertForm, const ui::TreeNode& node);
+// InsertChapterNode for every child of a book node.
+void InsertBookNode(TFormInsert& insertForm, const ui::TreeNode& node);
 
 }  // namespace wordaddin

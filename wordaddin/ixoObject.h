@@ -67,6 +67,9 @@ class TixoEngine {
   std::string DisplayText(const ixo::IxoWritten& record) const;
   // The book (1 to 66) a typed name names, by the library's book table; 0 for none.
   int FindBookByName(std::string_view name) const;
+  // The library's Strong's table: the entry of key K at index K - 1, for the
+  // keys 1 to the key maximum (its size); empty without the library.
+  std::span<const TStrongsEntry> StrongsTable() const { return strongsTable_; }
 
   // ---- book index and cursors --------------------------------------------------------
 

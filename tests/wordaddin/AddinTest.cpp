@@ -55,14 +55,14 @@ class FakeText : public AddinText {
     log_.insertParent = parent;
     return form;
   }
-  std::unique_ptr<ui::ModalForm> CreateSearchForm(ui::ModalForm&, TFormAbout&) override {
+  std::unique_ptr<QWidget> CreateSearchForm(ui::ModalForm&, TFormAbout&) override {
     if (!hasSearchForm_) return nullptr;
     auto form = std::make_unique<ui::ModalForm>();
     form->setObjectName("SearchForm");
     log_.searchForm = form.get();
     return form;
   }
-  void LoadCurrentStudy(ui::ModalForm&) override {
+  void LoadCurrentStudy(QWidget&) override {
     log_.calls.push_back("study");
     if (throwIn == "study") throw std::runtime_error("bad study");
   }

@@ -15,45 +15,20 @@
 
 #include "FakeHost.h"
 #include "QtTesting.h"
+#include "RecordingDocument.h"
 #include "platform/Dialogs.h"
 #include "support/AddinInstallation.h"
+#include "ui/NodeKind.h"
+#include "ui/TreeView.h"
 #include "wordaddin/IxoAbout.h"
-#include "wordaddin/IxoDocument.h"
 #include "wordaddin/ixoObject.h"
 
 namespace wordaddin {
 namespace {
 
+using testing::Lines;
+using testing::RecordingDocument;
 using testing_support::AddinInstallation;
-
-// Every operation the dialog writes: styles as "bold 1", texts quoted.
-class RecordingDocument final : public TIxoDocument {
- public:
-  void SetItalic(bool on) override { operations.push_back(std::string("italic ") + (on ? "1" : "0")); }
-  void SetBold(bool on) override { operations.push_back(std::string("bold ") + (on ? "1" : "0")); }
-  void SetColor(std::uint32_t value) override { operations.push_back("color " + std::to_string(value)); }
-  void SetSuperscript(bool on) override { operations.push_back(std::string("superscript ") + (on ? "1" : "0")); }
-  void InsertText(std::string_view text) override {
-    operations.push_back("\"" + std::string(text) + "\"");
-    text_ += text;
-  }
-
-  // The texts written, run together.
-  const std::string& Text() const { return text_; }
-  std::vector<std::string> operations;
-
- private:
-  std::string text_;
-};
-
-// The lines of a text, each without its line end.
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-    lines.push_back(text.substr(start, end - start));
-  return lines;
-}
 
 class InsertForm : public ::testing::Test {
  protected:
@@ -258,6 +233,74 @@ TEST_F(InsertForm, AboutShowsTheAboutForm) {
   testing::ModalWatcher watcher;
   form->Help->click();
   EXPECT_EQ(watcher.Count(), 1);
+}
+
+// ---- inserting nodes of the search form's result tree ------------------------------------
+
+// A result tree as the search builds it: the root, "1  John" with chapters 2
+// (verses 15, 17) and 4 (verse 17, then a node that is no verse, then verse
+// 20), and John with chapter 15 (verse 19).
+class ResultNodes : public InsertForm {
+ protected:
+  void SetUp() override {
+    InsertForm::SetUp();
+    root = tree.Add(nullptr, "Found 4 matches in 2 books", ui::node::kResultRoot);
+    firstJohn = tree.Add(root, "1  John", ui::node::kBook);
+    chapter2 = tree.Add(firstJohn, "Chapter 2", ui::node::kChapter);
+    verse15 = tree.Add(chapter2, "15", ui::node::kVerse);
+    tree.Add(chapter2, "17", ui::node::kVerse);
+    chapter4 = tree.Add(firstJohn, "Chapter 4", ui::node::kChapter);
+    tree.Add(chapter4, "17", ui::node::kVerse);
+    tree.Add(chapter4, "love", ui::node::kWordList);
+    tree.Add(chapter4, "20", ui::node::kVerse);
+  }
+  std::vector<std::string> Headings() const {
+    std::vector<std::string> headings;
+    const std::vector<std::string> lines = Lines(document.Text());
+    for (std::size_t i = 0; i < lines.size(); i += 2) headings.push_back(lines[i]);
+    return headings;
+  }
+
+  ui::TreeView tree;
+  ui::TreeNode* root = nullptr;
+  ui::TreeNode* firstJohn = nullptr;
+  ui::TreeNode* chapter2 = nullptr;
+  ui::TreeNode* verse15 = nullptr;
+  ui::TreeNode* chapter4 = nullptr;
+};
+
+TEST_F(ResultNodes, AVerseNodeInsertsItsVerseWithItsHeading) {
+  EXPECT_TRUE(InsertVerseNode(*form, *verse15));
+  EXPECT_EQ(document.Text(),
+            "1 John 2:15\nLove not the world, neither the things that are in the world. If any man love the world, "
+            "the love of the Father is not in him.\n");
+  document.operations.clear();
+  for (ui::TreeNode* other : {root, firstJohn, chapter2}) EXPECT_FALSE(InsertVerseNode(*form, *other));
+  EXPECT_TRUE(document.operations.empty());
+}
+
+TEST_F(ResultNodes, ChapterAndBookNodesInsertEachVerseUnderItsOwnHeading) {
+  InsertChapterNode(*form, *chapter2);
+  EXPECT_EQ(Headings(), (std::vector<std::string>{"1 John 2:15", "1 John 2:17"}));
+  document = RecordingDocument();
+  // A chapter's verses end at its first node that is no verse.
+  InsertBookNode(*form, *firstJohn);
+  EXPECT_EQ(Headings(), (std::vector<std::string>{"1 John 2:15", "1 John 2:17", "1 John 4:17"}));
+  EXPECT_TRUE(boxes->Shown().empty());
+}
+
+TEST_F(ResultNodes, NodesWithoutNumbersOrPlaceInsertNothing) {
+  ui::TreeNode* lost = tree.Add(nullptr, "3", ui::node::kVerse);
+  ui::TreeNode* noChapter = tree.Add(firstJohn, "Chapter one", ui::node::kChapter);
+  ui::TreeNode* underIt = tree.Add(noChapter, "5", ui::node::kVerse);
+  ui::TreeNode* noVerse = tree.Add(chapter2, "x", ui::node::kVerse);
+  ui::TreeNode* looseChapter = tree.Add(nullptr, "Chapter 3", ui::node::kChapter);
+  tree.Add(looseChapter, "1", ui::node::kVerse);
+  for (ui::TreeNode* verse : {lost, underIt, noVerse}) EXPECT_TRUE(InsertVerseNode(*form, *verse));
+  InsertChapterNode(*form, *noChapter);
+  InsertChapterNode(*form, *looseChapter);
+  EXPECT_TRUE(document.operations.empty());
+  EXPECT_TRUE(boxes->Shown().empty());
 }
 
 }  // namespace

@@ -251,6 +251,146 @@ TEST_F(HeadlessHostWithText, InsertsAVerseOfABookOfOneChapterWithoutChapterOrNum
                             "paragraph 3\n");
 }
 
+// ---- searching and inserting the results ----------------------------------------------
+
+struct FoundVerse {
+  std::string reference;  // the heading line
+  std::string text;       // "*word" is italic
+};
+
+// "love" and "world" within the span of seven words.
+const std::vector<FoundVerse> kLoveWorld = {
+    {"John 14:31",
+     "But that the world may know that I love the Father; and as the Father gave me commandment, even so I do. "
+     "Arise, let us go hence."},
+    {"John 15:17", "These things I command you, that ye love one another."},
+    {"John 15:19",
+     "If ye were of the world, the world would love his own: but because ye are not of the world, but I have "
+     "chosen you out of the world, therefore the world hateth you."},
+    {"1 John 2:15",
+     "Love not the world, neither the things *that *are in the world. If any man love the world, the love of the "
+     "Father is not in him."},
+    {"1 John 4:17",
+     "Herein is our love made perfect, that we may have boldness in the day of judgment: because as he is, so are "
+     "we in this world."},
+};
+
+const std::string kSearchForm = "command -32529 FormMode 1 -> 0\n"
+                                "form TInterfaceForm \"Ixo Bible - Search Form\"\n";
+const std::string kFormClosed =
+    "command -32529 FormMode 0 -> 0\n"
+    "command -32495 ScreenRefresh 1 -> 0\n";
+
+// The search form's answers as the log notes them.
+std::string Answered(const std::vector<std::string>& answers) {
+  std::string log;
+  for (const std::string& answer : answers) {
+    const std::size_t equals = answer.find('=');
+    log += equals == std::string::npos
+               ? "  click " + answer + "\n"
+               : "  set " + answer.substr(0, equals) + " " + Quoted(answer.substr(equals + 1)) + "\n";
+  }
+  return log;
+}
+
+// Each verse under its own bold heading line, then a line end.
+std::string InsertedVerses(const std::vector<FoundVerse>& verses) {
+  std::string commands;
+  for (const FoundVerse& verse : verses) {
+    commands += "command -32696 Bold 1 -> 0\n"
+                "command -32750 InsertText \"" + verse.reference + "\\n\" -> 0\n"
+                "command -32696 Bold 0 -> 0\n" +
+                VerseCommands(verse.text) + "command -32750 InsertText \"\\n\" -> 0\n";
+  }
+  return commands;
+}
+
+// The document: a bold heading paragraph and a text paragraph per verse, its
+// italic words as runs of their own.
+std::string DocumentOf(const std::vector<FoundVerse>& verses) {
+  std::string document = "document\n";
+  int paragraph = 0;
+  for (const FoundVerse& verse : verses) {
+    document += "paragraph " + std::to_string(++paragraph) + "\n  " + Quoted(verse.reference) + " bold\n";
+    document += "paragraph " + std::to_string(++paragraph) + "\n";
+    std::string run;
+    std::size_t start = 0;
+    for (std::size_t end = 0; end != std::string::npos; start = end + 1) {
+      end = verse.text.find(' ', start);
+      const std::string word = verse.text.substr(start, end - start);
+      if (start > 0) run += ' ';
+      if (word.front() == '*') {
+        document += "  " + Quoted(run) + "\n";
+        document += "  " + Quoted(word.substr(1)) + " italic\n";
+        run.clear();
+      } else {
+        run += word;
+      }
+    }
+    document += "  " + Quoted(run) + "\n";
+  }
+  return document + "paragraph " + std::to_string(++paragraph) + "\n";
+}
+
+const std::vector<std::string> kSearchLoveWorld = {"And1=love", "ButtonNext", "And2=world", "ButtonPreview"};
+
+// The study of conditions 1 "love" and 2 "world", both active, span 7.
+constexpr char kLoveWorldStudy[] =
+    "[Options]\r\nspan=7\r\n[1]\r\nlove=1\r\n[2]\r\nworld=1\r\n[Active]\r\n1=1\r\n2=1\r\n";
+
+class HeadlessSearch : public HeadlessHostWithText {
+ protected:
+  HostRun Search(const std::vector<std::string>& answers) {
+    std::vector<std::string> arguments = {"--run", "ixoSearch"};
+    for (const std::string& answer : answers) {
+      arguments.push_back("--answer");
+      arguments.push_back(answer);
+    }
+    return Host(arguments, installation->Registry().Folder());
+  }
+  std::vector<std::string> Then(std::vector<std::string> answers, const std::vector<std::string>& more) {
+    answers.insert(answers.end(), more.begin(), more.end());
+    return answers;
+  }
+};
+
+TEST_F(HeadlessSearch, FinishInsertsEveryVerseOfTheResultUnderItsOwnHeading) {
+  const std::vector<std::string> answers = Then(kSearchLoveWorld, {"ButtonFinish"});
+  const HostRun run = Search(answers);
+  EXPECT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(run.output, kSplash + kMenuAndCommands + kItems + kSearchForm + Answered(answers) +
+                            InsertedVerses(kLoveWorld) + kFormClosed + DocumentOf(kLoveWorld));
+  // The study went into the installation's history.
+  EXPECT_EQ(testing_support::ReadFileBytes(installation->InstallDir() + "history/current.ixolc"), kLoveWorldStudy);
+}
+
+TEST_F(HeadlessSearch, SelectInsertsTheVerseTheStepsReach) {
+  // From the result: its first book, chapter and verse.
+  const std::vector<std::string> answers =
+      Then(kSearchLoveWorld, {"VerseNext", "VerseNext", "VerseNext", "ButtonSelect"});
+  const HostRun run = Search(answers);
+  EXPECT_EQ(run.status, 0) << run.errors;
+  const std::vector<FoundVerse> first = {kLoveWorld.front()};
+  EXPECT_EQ(run.output, kSplash + kMenuAndCommands + kItems + kSearchForm + Answered(answers) +
+                            InsertedVerses(first) + kFormClosed + DocumentOf(first));
+}
+
+TEST_F(HeadlessSearch, TheNextSearchStartsWithTheLastStudy) {
+  ASSERT_EQ(Search(Then(kSearchLoveWorld, {"ButtonFinish"})).status, 0);
+  const HostRun run = Search({"ButtonFinish"});
+  EXPECT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(run.output, kSplash + kMenuAndCommands + kItems + kSearchForm + Answered({"ButtonFinish"}) +
+                            InsertedVerses(kLoveWorld) + kFormClosed + DocumentOf(kLoveWorld));
+}
+
+TEST_F(HeadlessSearch, CancelInsertsNothing) {
+  const std::vector<std::string> answers = Then(kSearchLoveWorld, {"ButtonCancel"});
+  const HostRun run = Search(answers);
+  EXPECT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(run.output,
+            kSplash + kMenuAndCommands + kItems + kSearchForm + Answered(answers) + kFormClosed + kEmptyDocument);
+}
+
 TEST_F(HeadlessHostWithText, ADamagedEngineLibraryOrFileGivesOneErrorBoxPerCommand) {
   const struct {
     const char* name;

@@ -132,7 +132,9 @@ std::vector<std::string> NameEntries(const ProperName& name) {
   for (const NameNumber& number : name.numbers) {
     std::string meaning = ShortDefinition(number.entry.definition);
     if (meaning.empty()) meaning = number.entry.renderings;
-    add(std::string(1, number.language) + std::to_string(number.number) + ": " + meaning);
+    std::string entry(1, number.language);
+    entry += std::to_string(number.number) + ": " + meaning;
+    add(entry);
   }
   if (name.occurrences == 1)
     add("Occurs once");

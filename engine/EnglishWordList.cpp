@@ -1,5 +1,7 @@
 #include "EnglishWordList.h"
 
+#include <limits>
+
 #include "core/IxoFormat.h"
 #include "ixoutils.h"
 #include "platform/Dialogs.h"
@@ -42,22 +44,32 @@ void EnglishWordList::Init(std::span<const std::uint8_t> data) {
   }
 }
 
-std::uint16_t EnglishWordList::WordToKey(std::string_view word) const {
+std::vector<std::uint16_t> EnglishWordList::MatchingKeys(std::string_view word, std::size_t limit) const {
   int length = 0;
   for (char c : word)
     if (!IsHyphen(c)) ++length;
-  if (length < 1 || length > ixo::MaxWordLength) return 0;
+  if (length < 1 || length > ixo::MaxWordLength) return {};
 
   std::uint32_t base = 1;
   for (int shorter = 1; shorter < length; ++shorter) base += EnglishGroups[shorter].count;
   const EnglishGroup& group = EnglishGroups[length];
-  for (int p = 0; p < group.count; ++p) {
-    if (CompareEnglishWord(word, group.words + std::size_t(p) * length, length)) {
-      const std::uint32_t key = base + p;
-      return key <= ixo::KeyNumberMask ? static_cast<std::uint16_t>(key) : 0;
-    }
+  std::vector<std::uint16_t> keys;
+  for (int p = 0; p < group.count && keys.size() < limit; ++p) {
+    if (!CompareEnglishWord(word, group.words + std::size_t(p) * length, length)) continue;
+    const std::uint32_t key = base + p;
+    if (key > ixo::KeyNumberMask) break;  // beyond what a key can number
+    keys.push_back(static_cast<std::uint16_t>(key));
   }
-  return 0;
+  return keys;
+}
+
+std::uint16_t EnglishWordList::WordToKey(std::string_view word) const {
+  const std::vector<std::uint16_t> keys = MatchingKeys(word, 1);
+  return keys.empty() ? 0 : keys.front();
+}
+
+std::vector<std::uint16_t> EnglishWordList::KeysForWord(std::string_view word) const {
+  return MatchingKeys(word, std::numeric_limits<std::size_t>::max());
 }
 
 std::string EnglishWordList::KeyToWord(std::uint16_t key) const {

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace engine {
 
@@ -29,12 +30,21 @@ class EnglishWordList {
   std::array<EnglishGroup, 19> EnglishGroups{};  // entries 1..18, one per length
 
   // The key of a word (letters compared without regard to case, hyphens in the
-  // word skipped); 0 when it is not in the list.
+  // word skipped); 0 when it is not in the list. Of words stored with the same
+  // letters but other hyphens ("bethlehem", "beth-lehem") the first is taken.
   std::uint16_t WordToKey(std::string_view word) const;
+  // Every key whose stored letters are the word's, compared as WordToKey
+  // does, in key order: one word spelt with and without hyphens has several.
+  // Empty when the list does not hold the word.
+  std::vector<std::uint16_t> KeysForWord(std::string_view word) const;
   // The word of a key as stored (with its hyphens); empty for an illegal key.
   std::string KeyToWord(std::uint16_t key) const;
   // The word with the key's case bits applied.
   std::string KeyToDisplayWord(std::uint16_t key) const;
+
+ private:
+  // The keys of the word in key order, at most limit of them.
+  std::vector<std::uint16_t> MatchingKeys(std::string_view word, std::size_t limit) const;
 };
 
 }  // namespace engine

@@ -60,6 +60,7 @@ std::string DecodeEnglishWord(const std::uint8_t* words, int index, int len) {
 // ---- the engine's word list ---------------------------------------------------
 
 std::uint16_t EnglishWordToKey(std::string_view word) { return Engine().English.WordToKey(word); }
+std::vector<std::uint16_t> KeysForWord(std::string_view word) { return Engine().English.KeysForWord(word); }
 std::string KeyToEnglishWord(std::uint16_t key) { return Engine().English.KeyToWord(key); }
 std::string KeyToDisplayWord(std::uint16_t key) { return Engine().English.KeyToDisplayWord(key); }
 
@@ -84,24 +85,24 @@ std::string MakeLemmaTag(std::string_view word, const ixo::TLemmaRec* lemma) {
 // ---- words and Strong's numbers -------------------------------------------------
 
 void LemmaTagsForWord(std::string_view word, platform::TStringList& list) {
-  const std::uint16_t key = EnglishWordToKey(word);
-  if (key == 0) return;
-  const std::string stored = TagWord(key);
-  for (const LemmaVariant& variant : Engine().WordIndex().LemmaVariantsOfKey(ixo::KeyNumber(key))) {
-    const ixo::TLemmaRec lemma{{variant.slots[0], variant.slots[1], variant.slots[2], variant.slots[3]}};
-    list.Add(MakeLemmaTag(stored, &lemma));
+  for (const std::uint16_t key : KeysForWord(word)) {
+    const std::string stored = TagWord(key);
+    for (const LemmaVariant& variant : Engine().WordIndex().LemmaVariantsOfKey(key)) {
+      const ixo::TLemmaRec lemma{{variant.slots[0], variant.slots[1], variant.slots[2], variant.slots[3]}};
+      list.Add(MakeLemmaTag(stored, &lemma));
+    }
   }
 }
 
 void StrongsNumbersForWord(std::string_view word, platform::TStringList& list) {
-  const std::uint16_t key = EnglishWordToKey(word);
-  if (key == 0) return;
-  for (const LemmaVariant& variant : Engine().WordIndex().LemmaVariantsOfKey(ixo::KeyNumber(key))) {
-    for (std::uint16_t slot : variant.slots) {
-      if (slot == 0) break;
-      std::string entry(1, variant.greekBook ? 'G' : 'H');
-      entry += std::to_string(ixo::LemmaNumber(slot));
-      list.Add(entry);
+  for (const std::uint16_t key : KeysForWord(word)) {
+    for (const LemmaVariant& variant : Engine().WordIndex().LemmaVariantsOfKey(key)) {
+      for (std::uint16_t slot : variant.slots) {
+        if (slot == 0) break;
+        std::string entry(1, variant.greekBook ? 'G' : 'H');
+        entry += std::to_string(ixo::LemmaNumber(slot));
+        list.Add(entry);
+      }
     }
   }
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/IxoFormat.h"
 #include "platform/StringList.h"
@@ -31,6 +32,10 @@ std::string DecodeEnglishWord(const std::uint8_t* words, int index, int len);
 // ---- the engine's word list (decoded by Load) ------------------------------------
 
 std::uint16_t EnglishWordToKey(std::string_view word);
+// Every key of the word: one word can be stored more than once with the same
+// letters but other hyphens ("bethlehem", "beth-lehem"); EnglishWordToKey
+// gives the first. In key order; empty when the list does not hold it.
+std::vector<std::uint16_t> KeysForWord(std::string_view word);
 std::string KeyToEnglishWord(std::uint16_t key);
 std::string KeyToDisplayWord(std::uint16_t key);
 
@@ -42,8 +47,9 @@ std::string KeyToDisplayWord(std::uint16_t key);
 std::string MakeLemmaTag(std::string_view word, const ixo::TLemmaRec* lemma);
 
 // ---- words and Strong's numbers -------------------------------------------------
-// Words are matched in every case (the low 14 bits of the key); tags are made
-// from the word as the word list stores it, lower-cased.
+// Words are matched in every case (the low 14 bits of the key) and in every
+// spelling of their letters (KeysForWord); tags are made from the word as the
+// word list stores it, lower-cased.
 
 // The lemma tags of every occurrence of the word.
 void LemmaTagsForWord(std::string_view word, platform::TStringList& list);

@@ -63,10 +63,12 @@ bool ConditionSet::AddSearchWord(std::string_view word, int condition) {
   const std::string listed = kind == 'E' ? text_->WordText(value->Key) : std::string(word);
   if (c.WordList.IndexOf(listed) < 0) c.WordList.Add(listed);
   if (!ContainsIgnoringCase(c.ComboBox.Items, listed)) c.ComboBox.Items.push_back(listed);
-  if (kind == 'E')
-    text_->MarkWord(condition, value->Key, 'E');
-  else
+  if (kind == 'E') {
+    // Every spelling of the word's letters, not only the one listed.
+    for (const std::uint16_t key : text_->WordKeys(word)) text_->MarkWord(condition, key, 'E');
+  } else {
     text_->MarkWord(condition, value->Number, kind);
+  }
   c.ComboBox.Text.clear();
   return true;
 }

@@ -12,6 +12,7 @@ namespace {
 class EngineText final : public SearchText {
  public:
   std::uint16_t WordKey(std::string_view word) const override { return engine::EnglishWordToKey(word); }
+  std::vector<std::uint16_t> WordKeys(std::string_view word) const override { return engine::KeysForWord(word); }
   std::string WordText(std::uint16_t key) const override { return engine::KeyToEnglishWord(key); }
   std::string DisplayWord(const ixo::IxoWritten& record) const override {
     return engine::KeyToDisplayWord(record.key);

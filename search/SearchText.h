@@ -7,12 +7,15 @@
 // The desktop program's engine serves it (DesktopText.h); the word-processor
 // add-in serves it from its own engine and engine library. Both mark words
 // the same way: kind 'E' marks every case of a word key, 'H' and 'G' a
-// Strong's number in books 1 to 39 and 40 to 66 alone.
+// Strong's number in books 1 to 39 and 40 to 66 alone. A word list can hold
+// one word more than once, with the same letters but other hyphens
+// ("bethlehem", "beth-lehem"): the word is each of those keys.
 
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/IxoFormat.h"
 #include "engine/BookIndex.h"
@@ -30,6 +33,10 @@ class SearchText {
   // ---- words ---------------------------------------------------------------------
   // The key of an English word; 0 when the text does not hold it.
   virtual std::uint16_t WordKey(std::string_view word) const = 0;
+  // Every key whose word has the letters of word (hyphens and case not
+  // counted), in key order, WordKey's first; empty when the text does not
+  // hold it.
+  virtual std::vector<std::uint16_t> WordKeys(std::string_view word) const = 0;
   // The word of a key as the text spells it in its word list.
   virtual std::string WordText(std::uint16_t key) const = 0;
   // The word of a record as the text shows it, its capitals applied.

@@ -7,6 +7,9 @@
 namespace wordaddin {
 
 std::uint16_t AddinSearchText::WordKey(std::string_view word) const { return engine_.WordKey(word); }
+std::vector<std::uint16_t> AddinSearchText::WordKeys(std::string_view word) const {
+  return engine_.KeysForWord(word);
+}
 std::string AddinSearchText::WordText(std::uint16_t key) const { return engine_.WordText(key); }
 std::string AddinSearchText::DisplayWord(const ixo::IxoWritten& record) const { return engine_.DisplayText(record); }
 

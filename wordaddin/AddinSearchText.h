@@ -21,6 +21,7 @@ class AddinSearchText final : public search::SearchText {
   explicit AddinSearchText(TixoEngine& engine) : engine_(engine) {}
 
   std::uint16_t WordKey(std::string_view word) const override;
+  std::vector<std::uint16_t> WordKeys(std::string_view word) const override;
   std::string WordText(std::uint16_t key) const override;
   std::string DisplayWord(const ixo::IxoWritten& record) const override;
 

@@ -30,13 +30,14 @@ void StrongsNumbersForWord(const TixoEngine& engine, std::string_view word, plat
     list.Add(word);
     return;
   }
-  // Keys run 1 to the key maximum; the case bits of a key name no other word.
-  const std::uint16_t key = ixo::KeyNumber(engine.WordKey(word));
+  // Every spelling of the word; keys run 1 to the key maximum.
   const std::span<const TStrongsEntry> table = engine.StrongsTable();
-  if (key == 0 || key > table.size()) return;
-  const TStrongsEntry& entry = table[key - 1];
-  AddTokens('H', entry.Hebrew, list);
-  AddTokens('G', entry.Greek, list);
+  for (const std::uint16_t key : engine.KeysForWord(word)) {
+    if (key > table.size()) continue;
+    const TStrongsEntry& entry = table[key - 1];
+    AddTokens('H', entry.Hebrew, list);
+    AddTokens('G', entry.Greek, list);
+  }
 }
 
 platform::TStringList StrongsNumbersForWord(const TixoEngine& engine, std::string_view word) {

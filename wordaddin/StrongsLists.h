@@ -13,9 +13,9 @@ namespace wordaddin {
 
 class TixoEngine;
 
-// An English word: "H" and each number of its key's Hebrew list, then "G" and
-// each number of its Greek list; a word the library does not know adds
-// nothing. A Strong's token ("H430") adds itself.
+// An English word: "H" and each number of the Hebrew lists of its keys (every
+// spelling of its letters, TixoEngine::KeysForWord), then "G" and each number
+// of their Greek lists; a word the library does not know adds nothing. A Strong's token ("H430") adds itself.
 void StrongsNumbersForWord(const TixoEngine& engine, std::string_view word, platform::TStringList& list);
 platform::TStringList StrongsNumbersForWord(const TixoEngine& engine, std::string_view word);
 

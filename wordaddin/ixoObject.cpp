@@ -25,6 +25,14 @@ std::string ReadFolder(const platform::TRegistry& key, std::string_view name) {
 
 char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
+// A word's letters as two spellings of it are compared: capitals, no hyphens.
+std::string ComparedLetters(std::string_view word) {
+  std::string letters;
+  for (const char c : word)
+    if (c != '-') letters += FoldAscii(c);
+  return letters;
+}
+
 bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
   return text.size() >= start.size() &&
          std::equal(start.begin(), start.end(), text.begin(),
@@ -162,6 +170,18 @@ std::uint16_t TixoEngine::WordKey(std::string_view word) const {
   if (!Entries.engWordKey) return 0;
   const std::string text(word.substr(0, kMaxWordLength));
   return Entries.engWordKey(text.c_str());
+}
+
+std::vector<std::uint16_t> TixoEngine::KeysForWord(std::string_view word) const {
+  // The library looks up one key; the other spellings are found in its list.
+  if (WordKey(word) == 0 || !Entries.engGetKeyMax) return {};
+  const std::string letters = ComparedLetters(word.substr(0, kMaxWordLength));
+  std::vector<std::uint16_t> keys;
+  const std::uint16_t keyMax = Entries.engGetKeyMax();
+  for (std::uint32_t key = 1; key <= keyMax; ++key)
+    if (ComparedLetters(WordText(static_cast<std::uint16_t>(key))) == letters)
+      keys.push_back(static_cast<std::uint16_t>(key));
+  return keys;
 }
 
 std::string TixoEngine::WordText(std::uint16_t key) const {

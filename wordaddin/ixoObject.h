@@ -61,6 +61,10 @@ class TixoEngine {
 
   // The key of a word (cut to 255 characters); 0 when it is not in the list.
   std::uint16_t WordKey(std::string_view word) const;
+  // Every key whose stored word has the letters of word (cut likewise;
+  // hyphens and case not counted), in key order: the library's list can hold
+  // one word with and without hyphens, and WordKey gives only the first.
+  std::vector<std::uint16_t> KeysForWord(std::string_view word) const;
   // The word of a key as stored.
   std::string WordText(std::uint16_t key) const;
   // The word of a record as displayed.

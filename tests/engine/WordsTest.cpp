@@ -74,6 +74,23 @@ TEST(WordList, KeysNumberTheWordsInTheListsOrder) {
   EXPECT_EQ(list.WordToKey("abcdefghijklmnopqrs"), 0);  // 19 letters
 }
 
+TEST(WordList, KeysForWordFindsEverySpellingOfItsLetters) {
+  // Within a length the stored bytes give the order: "abc", "ab-c", "a-bc".
+  const std::vector<std::uint8_t> bytes =
+      WordListBytes({{"a"}, {"ab", "be"}, {"abc", "ab-c", "a-bc", "abd"}});
+  EnglishWordList list;
+  list.Init(bytes);
+  ASSERT_EQ(list.KeyToWord(5), "ab-c");
+  for (const char* word : {"abc", "ab-c", "A-B-C", "-abc"}) {
+    EXPECT_EQ(list.KeysForWord(word), (std::vector<std::uint16_t>{4, 5, 6})) << word;
+    EXPECT_EQ(list.WordToKey(word), 4) << word;  // the first of them
+  }
+  EXPECT_EQ(list.KeysForWord("ABD"), std::vector<std::uint16_t>{7});
+  EXPECT_EQ(list.KeysForWord("be"), std::vector<std::uint16_t>{3});
+  for (const char* none : {"abe", "", "---", "abcdefghijklmnopqrs"})
+    EXPECT_TRUE(list.KeysForWord(none).empty()) << none;
+}
+
 TEST(WordList, ListCutShortKeepsTheGroupsThatAreWhole) {
   std::vector<std::uint8_t> bytes = WordListBytes({{"a", "i"}, {"am", "an", "as"}});
   bytes.resize(bytes.size() - 1);  // the last word of length 2 is cut
@@ -125,6 +142,43 @@ TEST_F(WordsTest, WordsAndKeys) {
   EXPECT_EQ(EnglishWordToKey("BEGINNING"), EnglishWordToKey("beginning"));
   EXPECT_EQ(EnglishWordToKey("earth"), 0);
   EXPECT_EQ(KeyToDisplayWord(0), "");
+}
+
+// ---- one word stored with and without hyphens -------------------------------------
+
+// Both spellings are words of the list, with numbers of their own.
+constexpr char SpellingsText[] =
+    "book 1\n"
+    "1:1 Rachel<7354> was buried in Bethlehem<1035>.\n"
+    "1:2 Go to Beth-lehem<1035,3063> now.\n"
+    "book 40\n"
+    "1:1 Jesus<2424> was born in Bethlehem<965>.\n";
+
+class SpellingsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { fixture_.Load(); }
+  EngineFixture fixture_{SpellingsText};
+};
+
+TEST_F(SpellingsTest, EverySpellingOfTheLettersIsAKeyOfTheWord) {
+  const std::uint16_t plain = EnglishWordToKey("bethlehem");
+  ASSERT_NE(plain, 0);
+  ASSERT_EQ(KeyToEnglishWord(plain), "bethlehem");
+  const std::vector<std::uint16_t> keys = KeysForWord("Bethlehem");
+  ASSERT_EQ(keys.size(), 2u);
+  EXPECT_EQ(keys[0], plain);
+  EXPECT_EQ(KeyToEnglishWord(keys[1]), "beth-lehem");
+  EXPECT_EQ(KeysForWord("BETH-LEHEM"), keys);
+  EXPECT_EQ(EnglishWordToKey("beth-lehem"), plain);  // the look-up of one key keeps the first
+  EXPECT_EQ(KeysForWord("rachel").size(), 1u);
+  EXPECT_TRUE(KeysForWord("nazareth").empty());
+}
+
+TEST_F(SpellingsTest, LookUpsOfTheWordCoverEverySpelling) {
+  const std::vector<std::string> tags{"beth-lehem_H1035_3063", "bethlehem_G965", "bethlehem_H1035"};
+  EXPECT_EQ(Items(LemmaTagsForWord("Bethlehem")), tags);
+  EXPECT_EQ(Items(LemmaTagsForWord("beth-lehem")), tags);
+  EXPECT_EQ(Items(StrongsNumbersForWord("Beth-lehem")), (std::vector<std::string>{"G965", "H1035", "H3063"}));
 }
 
 // ---- lemma tags --------------------------------------------------------------------

@@ -28,15 +28,7 @@ class ConditionSetTest : public ::testing::Test {
  protected:
   std::vector<std::string> Listed(int condition) const { return conditions_[condition].WordList.Items(); }
 
-  // The words (as the text spells them) that carry the condition's bit, in text order.
-  std::vector<std::string> Marked(int condition) {
-    std::vector<std::string> words;
-    const std::uint16_t bit = engine::ConditionMask(condition);
-    const std::vector<std::uint16_t>& marks = fixture_.Engine().WordMarks;
-    for (std::uint32_t w = 1; w < marks.size(); ++w)
-      if (marks[w] & bit) words.push_back(fixture_.WordAt(w));
-    return words;
-  }
+  std::vector<std::string> Marked(int condition) { return fixture_.MarkedWords(condition); }
   bool NoMarks() const {
     const engine::TixoEngine& e = engine::Engine();
     return std::ranges::all_of(e.WordMarks, [](std::uint16_t m) { return m == 0; }) &&

@@ -76,5 +76,32 @@ TEST_F(KjvSearchTest, FinishingKeepsTheStudyAndHighlightsTheWords) {
   EXPECT_GT(rules, 2);
 }
 
+// The Old Testament spells it "Beth-lehem", the New "Bethlehem": the word
+// list holds both, and a search for either finds both.
+TEST_F(KjvSearchTest, BethlehemFindsTheVersesThatSpellItBethLehem) {
+  const std::vector<std::uint16_t> keys = engine::KeysForWord("Bethlehem");
+  ASSERT_EQ(keys.size(), 2u);
+  EXPECT_EQ(engine::KeyToEnglishWord(keys[1]), "beth-lehem");
+
+  for (const char* typed : {"Bethlehem", "Beth-lehem"}) {
+    conditions_.Reset();
+    conditions_.UseSummaryTexts({typed});
+    conditions_.ParseConditionText(0);
+    const SearchResult result = RunSearch(conditions_, 0, engine::Engine().Sensitivity);
+    std::vector<std::string> found;
+    for (const ResultBook& book : result.Books)
+      for (const ResultChapter& chapter : book.Chapters)
+        for (const ResultVerse& verse : chapter.Verses) {
+          const std::uint16_t word = KeysFrom(verse.WordNumber, 1).at(0);
+          found.push_back(book.DisplayName + " " + std::to_string(chapter.Chapter) + ":" +
+                          std::to_string(verse.Verse));
+          EXPECT_TRUE(std::ranges::count(keys, word)) << found.back();
+        }
+    // Rachel's grave, Ruth's arrival, Micah's prophecy, and the birth.
+    for (const char* verse : {"Genesis 35:19", "Ruth 1:19", "Micah 5:2", "Matthew 2:1"})
+      EXPECT_TRUE(std::ranges::count(found, verse)) << typed << ": " << verse;
+  }
+}
+
 }  // namespace
 }  // namespace search

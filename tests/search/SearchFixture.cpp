@@ -1,5 +1,6 @@
 #include "SearchFixture.h"
 
+#include "engine/SearchMarks.h"
 #include "engine/TextIndex.h"
 #include "engine/ixoutils.h"
 
@@ -15,6 +16,15 @@ std::string SearchFixture::WordAt(std::uint32_t wordNumber) {
   const int book = index.BookOfWord(wordNumber);
   if (book == 0) return {};
   return engine::KeyToEnglishWord(index.Record(book, wordNumber).key);
+}
+
+std::vector<std::string> SearchFixture::MarkedWords(int condition) {
+  std::vector<std::string> words;
+  const std::uint16_t bit = engine::ConditionMask(condition);
+  const std::vector<std::uint16_t>& marks = engine_->WordMarks;
+  for (std::uint32_t w = 1; w < marks.size(); ++w)
+    if (marks[w] & bit) words.push_back(WordAt(w));
+  return words;
 }
 
 std::string Outline(const search::SearchResult& result) {

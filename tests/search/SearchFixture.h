@@ -28,6 +28,8 @@ class SearchFixture {
 
   // The English word of a word number.
   std::string WordAt(std::uint32_t wordNumber);
+  // The words (as the text spells them) that carry the condition's bit, in text order.
+  std::vector<std::string> MarkedWords(int condition);
 
  private:
   testing_support::TempFolder temp_;

@@ -26,6 +26,16 @@ using testing_support::AddinInstallation;
 
 bool Holds(const platform::TStringList& list, const std::string& item) { return list.IndexOf(item) >= 0; }
 
+// The verses of a result as "Book chapter:verse", in order.
+Items FoundVerses(const search::SearchResult& result) {
+  Items found;
+  for (const search::ResultBook& book : result.Books)
+    for (const search::ResultChapter& chapter : book.Chapters)
+      for (const search::ResultVerse& verse : chapter.Verses)
+        found.push_back(book.DisplayName + " " + std::to_string(chapter.Chapter) + ":" + std::to_string(verse.Verse));
+  return found;
+}
+
 class AddinSearchTextOnKjv : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -103,13 +113,32 @@ TEST_F(AddinSearchTextOnKjv, ConditionsMarkAndSearchTheAddinsText) {
 
   conditions.UseSummaryTexts({"love", "world"});
   conditions.ParseConditionText(0);
-  const search::SearchResult result = search::RunSearch(conditions, 0, text.Sensitivity());
-  std::vector<std::string> found;
-  for (const search::ResultBook& book : result.Books)
-    for (const search::ResultChapter& chapter : book.Chapters)
-      for (const search::ResultVerse& verse : chapter.Verses)
-        found.push_back(book.DisplayName + " " + std::to_string(chapter.Chapter) + ":" + std::to_string(verse.Verse));
-  EXPECT_EQ(found, (Items{"John 14:31", "John 15:17", "John 15:19", "1  John 2:15", "1  John 4:17"}));
+  EXPECT_EQ(FoundVerses(search::RunSearch(conditions, 0, text.Sensitivity())),
+            (Items{"John 14:31", "John 15:17", "John 15:19", "1  John 2:15", "1  John 4:17"}));
+}
+
+// The library's list holds "bethlehem" (the New Testament's spelling) and
+// "beth-lehem" (the Old's); the word is both.
+TEST_F(AddinSearchTextOnKjv, AWordCountsInEverySpellingOfItsLetters) {
+  const std::vector<std::uint16_t> keys = text.WordKeys("Bethlehem");
+  ASSERT_EQ(keys.size(), 2u);
+  EXPECT_EQ(keys[0], text.WordKey("beth-lehem"));
+  EXPECT_EQ(text.WordText(keys[1]), "beth-lehem");
+  EXPECT_EQ(text.WordKeys("BETH-LEHEM"), keys);
+  EXPECT_EQ(text.WordKeys("love"), std::vector<std::uint16_t>{text.WordKey("love")});
+  EXPECT_TRUE(text.WordKeys("nosuchword").empty());
+
+  const platform::TStringList numbers = StrongsNumbersForWord(engine, "Bethlehem");
+  EXPECT_TRUE(Holds(numbers, "H1035"));
+  EXPECT_TRUE(Holds(numbers, "G965"));
+
+  search::ConditionSet conditions(text);
+  conditions.UseSummaryTexts({"Bethlehem"});
+  conditions.ParseConditionText(0);
+  const Items found = FoundVerses(search::RunSearch(conditions, 0, text.Sensitivity()));
+  // Rachel's grave, Ruth's arrival, Micah's prophecy, and the birth.
+  for (const char* verse : {"Genesis 35:19", "Ruth 1:19", "Micah 5:2", "Matthew 2:1"})
+    EXPECT_TRUE(std::ranges::count(found, verse)) << verse;
 }
 
 }  // namespace

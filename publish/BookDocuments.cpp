@@ -66,13 +66,14 @@ bool WriteBookDocuments(TPublishWriter& writer, const DocumentOptions& options, 
   const bool allInOne = writer.AllInOne();
   const HeaderForEveryFile header(writer);
   std::unique_ptr<OutputFile> file;
+  // What the messages call the file: the book's name alone for a file of the
+  // whole book, the name with the chapter and the extension for a chapter's.
   std::string base;
   std::string path;
   for (int chapter = 1; chapter <= files.chapterCount; ++chapter) {
     if (!allInOne || chapter == 1) {
-      base = allInOne ? files.name + files.extension
-                      : files.name + " " + std::to_string(chapter) + files.extension;
-      path = platform::JoinPath(options.folder, base);
+      base = allInOne ? files.name : files.name + " " + std::to_string(chapter) + files.extension;
+      path = platform::JoinPath(options.folder, allInOne ? base + files.extension : base);
       file = sink.Create(path);
       if (!file || !frame.BeginFile(file)) {
         ReportUnwritable(base);

@@ -8,9 +8,10 @@
 // document header and is closed like the last chapter of a book. A file is
 // put under its name only when all of it was written; a file that could not
 // be created or written completely is reported ("Could not open or write
-// to: '<name>'"), is not printed, and ends the run: the routines return
-// false, and the caller then hands over no further book. Files written
-// before stay.
+// to: '<name>'", where a book's file is named without its extension,
+// "Genesis", and a chapter's with it, "Genesis 2.rtf"), is not printed, and
+// ends the run: the routines return false, and the caller then hands over no
+// further book. Files written before stay.
 
 #include <memory>
 #include <string>

@@ -114,12 +114,13 @@ TEST(BookFailures, ShortWriteIsReportedNotPrintedAndEndsTheRun) {
     const char* name;
     bool allInOne;
     const char* failing;
+    const char* reported;  // a book's file by the book's name alone, a chapter's with its extension
     std::vector<std::string> printed;  // in the output folder
   };
   const Case cases[] = {
-      {"the book's file", true, "Genesis.wpd", {}},
-      {"the first chapter's file", false, "Genesis 1.wpd", {}},
-      {"the second chapter's file", false, "Genesis 2.wpd", {"Genesis 1.wpd"}},
+      {"the book's file", true, "Genesis.wpd", "Genesis", {}},
+      {"the first chapter's file", false, "Genesis 1.wpd", "Genesis 1.wpd", {}},
+      {"the second chapter's file", false, "Genesis 2.wpd", "Genesis 2.wpd", {"Genesis 1.wpd"}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -128,7 +129,7 @@ TEST(BookFailures, ShortWriteIsReportedNotPrintedAndEndsTheRun) {
     TPrintWp writer = PrintingWriter<TPrintWp>(text, c.allInOne);
     writer.Options.sink = &files;
     EXPECT_FALSE(publish::WriteBookWp(writer, text.Book(Genesis)));
-    EXPECT_EQ(ShownTexts(text), std::vector<std::string>{"Could not open or write to: '" + std::string(c.failing) + "'"});
+    EXPECT_EQ(ShownTexts(text), std::vector<std::string>{"Could not open or write to: '" + std::string(c.reported) + "'"});
     EXPECT_EQ(text.Dialogs().Shown()[0].type, platform::DialogType::Error);
     std::vector<std::string> printed;
     for (const std::string& name : c.printed) printed.push_back(text.OutputFile(name));
@@ -148,7 +149,7 @@ TEST(BookFailures, WordPerfectWriteCutShortAnywhereInTheFile) {
     TPrintWp writer = PrintingWriter<TPrintWp>(text, true);
     writer.Options.sink = &files;
     EXPECT_FALSE(publish::WriteBookWp(writer, text.Book(Genesis)));
-    EXPECT_EQ(ShownTexts(text), std::vector<std::string>{"Could not open or write to: 'Genesis.wpd'"});
+    EXPECT_EQ(ShownTexts(text), std::vector<std::string>{"Could not open or write to: 'Genesis'"});
     EXPECT_TRUE(text.Shell().Calls().empty());
   }
 }
@@ -159,16 +160,22 @@ TEST(BookFailures, RtfChapterTextCutShort) {
   TPrintRtf writer = PrintingWriter<TPrintRtf>(text, true);
   writer.Options.sink = &files;
   EXPECT_FALSE(publish::WriteBookRtf(writer, text.Book(Genesis), "Genesis"));
-  EXPECT_EQ(ShownTexts(text), std::vector<std::string>{"Could not open or write to: 'Genesis.rtf'"});
+  EXPECT_EQ(ShownTexts(text), std::vector<std::string>{"Could not open or write to: 'Genesis'"});
   EXPECT_TRUE(text.Shell().Calls().empty());
 }
 
 TEST(BookFailures, FileThatCannotBeCreated) {
-  WritersText text;
-  TPrintRtf writer;
-  writer.Options.folder = text.OutputFile("missing/folder");
-  EXPECT_FALSE(publish::WriteBookRtf(writer, text.Book(Genesis), "Genesis"));
-  EXPECT_EQ(ShownTexts(text), std::vector<std::string>{"Could not open or write to: 'Genesis.rtf'"});
+  for (const bool allInOne : {true, false}) {
+    SCOPED_TRACE(allInOne ? "one document per book" : "one document per chapter");
+    WritersText text;
+    TPrintRtf writer;
+    writer.SetAllInOne(allInOne);
+    writer.Options.folder = text.OutputFile("missing/folder");
+    EXPECT_FALSE(publish::WriteBookRtf(writer, text.Book(Genesis), "Genesis"));
+    EXPECT_EQ(ShownTexts(text),
+              std::vector<std::string>{allInOne ? "Could not open or write to: 'Genesis'"
+                                                : "Could not open or write to: 'Genesis 1.rtf'"});
+  }
 }
 
 TEST(BookFailures, WordPerfectBookPastTheLastIsReportedBeforeAnyFile) {

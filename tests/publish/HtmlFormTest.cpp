@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <filesystem>
 #include <string>
@@ -28,6 +30,7 @@ TEST(HtmlForm, OpensWithItsDefaultsAndTheHtmlFolderEachTime) {
   EXPECT_EQ(form.windowTitle(), "Publish Bible as Html");
   EXPECT_TRUE(form.printStrongsInfo->isChecked());
   EXPECT_EQ(form.EditRegHTML->text(), EngineHtmlDir());
+  EXPECT_EQ(form.Image1->pixmap().size(), QSize(120, 120));
 
   engine::Engine().HtmlDir = text.OutputFile("moved/");
   QString shown;

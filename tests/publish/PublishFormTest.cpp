@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 
 #include "engine/ixoObject.h"
 #include "publish/ixoPublish.h"
@@ -50,6 +52,7 @@ TEST_F(PublishFormTest, OpensWithItsDefaultsAndTheDocumentFolder) {
   EXPECT_TRUE(form->CheckBoxHeadFoot->isChecked());
   EXPECT_FALSE(form->CheckBoxWordCompatible->isChecked());
   EXPECT_TRUE(form->buttonDotNative->isChecked());
+  EXPECT_EQ(form->Image1->pixmap().size(), QSize(120, 120));
   EXPECT_FALSE(writer.AllInOne());  // the flags change only through the handlers
   EXPECT_FALSE(writer.HeaderEachChapter());
   EXPECT_FALSE(writer.WordCompatible());

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 #include <filesystem>
 #include <string>
@@ -55,6 +57,7 @@ TEST(TextForm, OpensWithItsDefaults) {
   EXPECT_TRUE(t.form.showItalicizedWords->isChecked());
   EXPECT_EQ(t.form.ButtonOkay->text(), "OK");
   EXPECT_EQ(t.form.ButtonCancel->text(), "Cancel");
+  EXPECT_EQ(t.form.Image1->pixmap().size(), QSize(120, 120));
 }
 
 TEST(TextForm, EveryShowingStartsInTheInstallationsTextFolder) {

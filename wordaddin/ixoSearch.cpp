@@ -154,8 +154,10 @@ void TInterfaceForm::ButtonFinishClick() {
 }
 
 void TInterfaceForm::ButtonSelectClick() {
+  // Unlike the desktop form, which takes the node at the top of the view, the
+  // add-in takes the tree's first node when none is selected.
   const ui::TreeNode* node = TreeViewSearch->Selected();
-  if (!node) node = TreeViewSearch->TopNode();
+  if (!node) node = TreeViewSearch->FirstNode();
   if (!node) return;
   if (InsertVerseNode(insertForm_, *node))
     close();

@@ -195,6 +195,23 @@ TEST_F(AddinSearchForm, SelectInsertsAVerseAndIgnoresOtherNodes) {
   EXPECT_FALSE(form->isVisible());
 }
 
+TEST_F(AddinSearchForm, SelectWithoutASelectedNodeLooksAtTheFirstNodeNotTheOneScrolledToTheTop) {
+  Search({"love", "world"});
+  ui::TreeNode* verse = Node("19");
+  ASSERT_NE(verse, nullptr);
+  form->TreeViewSearch->Select(nullptr);
+  form->TreeViewSearch->expandAll();
+  form->TreeViewSearch->setFixedHeight(60);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+  QApplication::processEvents();
+  form->TreeViewSearch->scrollTo(verse->index(), QAbstractItemView::PositionAtTop);
+  ASSERT_EQ(form->TreeViewSearch->TopNode(), verse);
+  form->ButtonSelectClick();
+  EXPECT_TRUE(document.operations.empty());  // the first node is the result's root
+  EXPECT_FALSE(form->ButtonSelect->isEnabled());
+  EXPECT_TRUE(form->isVisible());
+}
+
 TEST_F(AddinSearchForm, InsertVerseOpensTheInsertDialogWithThePreviewsReference) {
   struct Case {
     const char* selected;

@@ -27,7 +27,7 @@ constexpr char kNoKind = '@';
 
 std::string Picture(std::string_view homeDir) {
   std::string img = "<img src=\"";
-  publish::AppendHtmlEscaped(img, platform::FileAddress(platform::JoinPath(homeDir, "image/Search.gif")));
+  publish::AppendHtmlEscaped(img, platform::FileUrl(platform::JoinPath(homeDir, "image/Search.gif")));
   img += "\" border=\"0\" alt=\"Ixo Bible\">";
   return img;
 }

@@ -27,6 +27,24 @@ std::string FileAddress(std::string_view absolutePath, std::string_view fragment
   return result;
 }
 
+std::string FileUrl(std::string_view absolutePath) {
+  static constexpr char hex[] = "0123456789ABCDEF";
+  std::string encoded;
+  for (const char c : absolutePath) {
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+                       c == PathSeparator || c == '-' || c == '.' || c == '_' || c == '~';
+    if (plain) {
+      encoded += c;
+    } else {
+      const auto byte = static_cast<unsigned char>(c);
+      encoded += '%';
+      encoded += hex[byte >> 4];
+      encoded += hex[byte & 0x0F];
+    }
+  }
+  return FileAddress(encoded);
+}
+
 std::string ExtractFileName(std::string_view path) {
   const auto slash = path.rfind(PathSeparator);
   return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));

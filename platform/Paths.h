@@ -15,8 +15,15 @@ std::string IncludeTrailingSeparator(std::string_view path);
 // folder + name with exactly one separator between them (folder may be empty).
 std::string JoinPath(std::string_view folder, std::string_view name);
 
-// "file://" + absolute path (so "file:///home/..."), then the fragment as given ("#v3").
+// "file://" + absolute path (so "file:///home/..."), then the fragment as given
+// ("#v3"). The path is not encoded: this is the address the program compares
+// and sends to its browsers, which take the path as it stands (Browser.h).
 std::string FileAddress(std::string_view absolutePath, std::string_view fragment = {});
+
+// The file's URL as a page refers to it: "file://" + absolute path with every
+// byte but letters, digits, "/", "-", ".", "_" and "~" percent-encoded, so
+// that "#", "%", "?" and blanks in folder names stay part of the path.
+std::string FileUrl(std::string_view absolutePath);
 
 // The part after the last separator, and the part up to and including it.
 std::string ExtractFileName(std::string_view path);

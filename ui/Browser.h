@@ -25,11 +25,16 @@ class Browser : public QWidget {
   virtual QString Address() const = 0;
 };
 
-// The address that Navigate takes as a URL: a plain path is a local file;
-// anything else is an address as it stands.
-inline QUrl NavigationUrl(const QString& address) {
-  return address.startsWith('/') ? QUrl::fromLocalFile(address) : QUrl(address);
-}
+// The address that Navigate takes as a URL. A plain absolute path, and
+// "file://" with an absolute path, name a local file by the path as it
+// stands, whatever its folder names hold (blanks, "#", "%", "?"): the only
+// fragment split off is a file address's trailing verse anchor, "#v" and
+// digits. Anything else is an address as it stands.
+QUrl NavigationUrl(const QString& address);
+
+// A URL as such an address: a local file gives "file://", its path and any
+// fragment after "#"; anything else its text.
+QString AddressOfUrl(const QUrl& url);
 
 // Makes the browsers of a form: the programs make web browsers, tests recorders.
 using BrowserFactory = std::function<std::unique_ptr<Browser>(QWidget* parent)>;

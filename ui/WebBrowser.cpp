@@ -15,7 +15,7 @@ void WebBrowser::Navigate(const QString& address) {
   view_->setUrl(NavigationUrl(address));
 }
 
-QString WebBrowser::Address() const { return view_->url().toString(); }
+QString WebBrowser::Address() const { return AddressOfUrl(view_->url()); }
 
 BrowserFactory WebBrowser::Factory() {
   return [](QWidget* parent) -> std::unique_ptr<Browser> { return std::make_unique<WebBrowser>(parent); };

@@ -10,6 +10,7 @@
 #include "DesktopFixture.h"
 #include "QtPrinters.h"
 #include "TempFolder.h"
+#include "desktop/WordSummaryPage.h"
 #include "desktop/ixoMain.h"
 #include "ui/NodeKind.h"
 #include "ui/PageControl.h"
@@ -66,6 +67,18 @@ class SummaryPagesTest : public ::testing::Test {
 
   DesktopFixture fixture;
 };
+
+TEST(WordSummaryPicture, APageFindsThePictureOfAHomeFolderOfAnyName) {
+  for (const char* home : {"/opt/Ixo #1/ixodesk/", "/opt/x%20y/ixodesk/", "/opt/why?/ixodesk/", "/opt/two words/"}) {
+    const std::string page = desktop::WordSummaryPage({"love"}, home, desktop::WordSummaryVariant::Review);
+    const std::size_t from = page.find("<img src=\"") + 10;
+    ASSERT_NE(from, std::string::npos + 10) << page;
+    const QUrl picture(QString::fromStdString(page.substr(from, page.find('"', from) - from)));
+    EXPECT_EQ(picture.toLocalFile().toStdString(), std::string(home) + "image/Search.gif");
+    EXPECT_FALSE(picture.hasFragment()) << home;
+    EXPECT_FALSE(picture.hasQuery()) << home;
+  }
+}
 
 TEST_F(SummaryPagesTest, ConditionNodeOfTheSearchPageShowsItsWordsRowsClosedOnceAtTheEnd) {
   TIxoBibleMainForm& form = Form();

@@ -23,6 +23,13 @@ TEST(Paths, FileAddressHasThreeSlashesAndKeepsTheFragment) {
   EXPECT_EQ(FileAddress("/x.html"), "file:///x.html");
 }
 
+TEST(Paths, FileUrlEncodesWhatWouldEndOrChangeThePath) {
+  EXPECT_EQ(FileUrl("/home/u/ixodesk/image/Search.gif"), "file:///home/u/ixodesk/image/Search.gif");
+  EXPECT_EQ(FileUrl("/a#b/x%20y/what?/two words/~me_1-2.gif"),
+            "file:///a%23b/x%2520y/what%3F/two%20words/~me_1-2.gif");
+  EXPECT_EQ(FileUrl("/\xc3\xa9&\"<"), "file:///%C3%A9%26%22%3C");
+}
+
 TEST(Paths, ExtractNameAndFolder) {
   EXPECT_EQ(ExtractFileName("/a/b/c.txt"), "c.txt");
   EXPECT_EQ(ExtractFilePath("/a/b/c.txt"), "/a/b/");

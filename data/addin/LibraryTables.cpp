@@ -58,7 +58,7 @@ std::string ListPointer(long offset) { return offset < 0 ? "nullptr" : "Lists + 
 
 std::string LibraryTablesSource(const AddinData& data) {
   std::string source =
-      "// Generated from the edition by ixo2005 when the engine library is built.\n"
+      "// Generated from the edition by ixoaddindata when the engine library is built.\n"
       "#include \"data/addin/Ixo2005Tables.h\"\n\n"
       "namespace ixo2005 {\n"
       "namespace {\n\n"

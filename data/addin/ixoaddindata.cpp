@@ -1,4 +1,4 @@
-// ixo2005 EDITION-FOLDER DATA-FOLDER TABLES-SOURCE
+// ixoaddindata EDITION-FOLDER DATA-FOLDER TABLES-SOURCE
 // Makes the word-processor add-in's data from a written edition: writes
 // "IxoBible.2005" and "IxoReference.2005" into the data folder, and the C++
 // source of the engine library's tables.
@@ -11,7 +11,7 @@
 
 int main(int argc, char** argv) {
   if (argc != 4) {
-    std::cerr << "usage: ixo2005 EDITION-FOLDER DATA-FOLDER TABLES-SOURCE\n";
+    std::cerr << "usage: ixoaddindata EDITION-FOLDER DATA-FOLDER TABLES-SOURCE\n";
     return 2;
   }
   data::AddinData addinData;
@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
   if (result.ok && !platform::ReplaceFileAtomically(argv[3], data::LibraryTablesSource(addinData)))
     result = data::BuildResult::Failure(std::string("cannot write ") + argv[3]);
   if (!result.ok) {
-    std::cerr << "ixo2005: " << result.error << "\n";
+    std::cerr << "ixoaddindata: " << result.error << "\n";
     return 1;
   }
   return 0;

@@ -39,7 +39,7 @@ void MarkEnglishWord(benchmark::State& state) {
   if (!engine) return;
   const std::uint16_t key = engine::EnglishWordToKey("love");
   for (auto _ : state) engine->MarkWord(1, key, 'E');
-  engine->ClearAllMarks();
+  engine->Marks.ClearAllMarks();
 }
 BENCHMARK(MarkEnglishWord)->Unit(benchmark::kMillisecond);
 
@@ -47,7 +47,7 @@ void MarkStrongsNumber(benchmark::State& state) {
   engine::TixoEngine* engine = bench::LoadedEngine(state);
   if (!engine) return;
   for (auto _ : state) engine->MarkWord(2, 430, 'H');
-  engine->ClearAllMarks();
+  engine->Marks.ClearAllMarks();
 }
 BENCHMARK(MarkStrongsNumber)->Unit(benchmark::kMillisecond);
 
@@ -61,7 +61,7 @@ void ClearAllMarks(benchmark::State& state) {
   engine::TixoEngine* engine = bench::LoadedEngine(state);
   if (!engine) return;
   engine->MarkWord(1, engine::EnglishWordToKey("the"), 'E');
-  for (auto _ : state) engine->ClearAllMarks();
+  for (auto _ : state) engine->Marks.ClearAllMarks();
 }
 BENCHMARK(ClearAllMarks)->Unit(benchmark::kMillisecond);
 

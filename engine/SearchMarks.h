@@ -1,9 +1,14 @@
 #pragma once
-// The bit that each of the fourteen search conditions owns in the per-word and
-// per-book mark masks. Bits 0x4000 and 0x8000 are never used.
+// The search marks of a text: the bit that each of the fourteen search
+// conditions owns, and the masks of those bits per word and per book. Both
+// engines (the desktop program's and the add-in's) hold one, over their own
+// word numbers. Bits 0x4000 and 0x8000 are never used.
 
 #include <array>
 #include <cstdint>
+#include <vector>
+
+#include "core/IxoFormat.h"
 
 namespace engine {
 
@@ -16,5 +21,31 @@ constexpr std::uint16_t ConditionMask(int condition) {
       0x0008, 0x0100, 0x0200, 0x0400, 0x0800, 0x1000, 0x2000};
   return condition >= 1 && condition <= ConditionCount ? bits[condition] : 0;
 }
+
+class SearchMarks {
+ public:
+  // No words: the word masks empty, every book mask 0.
+  void Clear();
+  // Masks for the word numbers 1 to lastWordNumber (entry 0 unused), all 0,
+  // and every book mask 0.
+  void Size(std::uint32_t lastWordNumber);
+
+  // ORs mask into the word's mask and into its book's (1 to 66).
+  void Mark(int book, std::uint32_t wordNumber, std::uint16_t mask) {
+    WordMarks[wordNumber] |= mask;
+    BookMarks[book] |= mask;
+  }
+  // Removes the condition's bit from every word and book; a condition outside
+  // 1 to 14 changes nothing.
+  void ClearCondition(int condition);
+  // Sets every mask to 0.
+  void ClearAllMarks();
+
+  // By book, 1 to 66 (entry 0 unused): the OR of its words' marks since the
+  // last clearing.
+  std::array<std::uint16_t, ixo::BookCount + 1> BookMarks{};
+  // By word number (entry 0 unused).
+  std::vector<std::uint16_t> WordMarks;
+};
 
 }  // namespace engine

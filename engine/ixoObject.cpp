@@ -5,7 +5,7 @@
 
 #include "BookNameTable.h"
 #include "core/IxoFormat.h"
-#include "SearchMarks.h"
+#include "SettingValues.h"
 #include "ixoutils.h"
 #include "platform/Paths.h"
 #include "platform/Registry.h"
@@ -47,15 +47,6 @@ struct CoreFunctions {
 };
 
 int NotNegative(int count) { return std::max(count, 0); }
-
-// A string value that exists with data, else empty.
-std::string ReadText(const platform::TRegistry& key, std::string_view name) {
-  return key.ReadString(name).value_or(std::string());
-}
-
-std::string ReadFolder(const platform::TRegistry& key, std::string_view name) {
-  return platform::IncludeTrailingSeparator(ReadText(key, name));
-}
 
 }  // namespace
 
@@ -150,8 +141,7 @@ void TixoEngine::BuildIndex() {
   books_ = {};
   chapterStarts_ = {};
   index_.reset();
-  BookMarks = {};
-  WordMarks.clear();
+  Marks.Clear();
   if (!TextData || TextCount == 0) return;
 
   const std::span<const ixo::IxoWritten> text(TextData, static_cast<std::size_t>(TextCount));
@@ -180,7 +170,7 @@ void TixoEngine::BuildIndex() {
 
     separator = first + BookInfo[b].WordCount;
   }
-  WordMarks.assign(std::size_t{BookInfo[Books].WordBase} + BookInfo[Books].WordCount + 1, 0);
+  Marks.Size(BookInfo[Books].WordBase + BookInfo[Books].WordCount);
 }
 
 void TixoEngine::PlaceCursor(int book, std::uint32_t offset, TWordCursor& cursor) const {
@@ -249,8 +239,7 @@ void TixoEngine::MarkBookMatches(int book, std::uint16_t mask, std::uint16_t key
   auto markRange = [&](auto postings, auto wordNumberOf) {
     const auto from = std::ranges::lower_bound(postings, first, {}, wordNumberOf);
     const auto to = std::ranges::lower_bound(from, postings.end(), end, {}, wordNumberOf);
-    for (auto it = from; it != to; ++it) WordMarks[wordNumberOf(*it)] |= mask;
-    if (from != to) BookMarks[book] |= mask;
+    for (auto it = from; it != to; ++it) Marks.Mark(book, wordNumberOf(*it), mask);
   };
 
   switch (kind) {
@@ -266,19 +255,6 @@ void TixoEngine::MarkBookMatches(int book, std::uint16_t mask, std::uint16_t key
     default:
       break;
   }
-}
-
-void TixoEngine::ClearCondition(int condition) {
-  const std::uint16_t mask = ConditionMask(condition);
-  if (mask == 0) return;
-  const auto keep = static_cast<std::uint16_t>(~mask);
-  for (std::uint16_t& marks : WordMarks) marks &= keep;
-  for (std::uint16_t& marks : BookMarks) marks &= keep;
-}
-
-void TixoEngine::ClearAllMarks() {
-  std::ranges::fill(WordMarks, 0);
-  BookMarks = {};
 }
 
 // ---- the process-wide engine ------------------------------------------------------------

@@ -12,6 +12,7 @@
 
 #include "BookIndex.h"
 #include "EnglishWordList.h"
+#include "SearchMarks.h"
 #include "TextIndex.h"
 #include "WordCursor.h"
 #include "core/IxoFormat.h"
@@ -59,7 +60,7 @@ class TixoEngine {
   // that is no word of a book, or that is not verse 1).
   int ChapterVerseCount(const ixo::IxoWritten* chapterStart) const;
 
-  // ---- search marks --------------------------------------------------------------
+  // ---- search marks (cleared through Marks) ---------------------------------------
   // Kind 'E': key is a word key, matched in its low 14 bits (every case of the
   // word); 'H' and 'G': key is a Strong's number, matched in any lemma slot, in
   // books 1 to 39 and 40 to 66 alone. Any other kind matches nothing.
@@ -68,9 +69,6 @@ class TixoEngine {
   void MarkWord(int condition, std::uint16_t key, char kind);
   // Marks the matches within one book with mask.
   void MarkBookMatches(int book, std::uint16_t mask, std::uint16_t key, char kind);
-  // Removes the condition's bit from every word and book.
-  void ClearCondition(int condition);
-  void ClearAllMarks();
 
   // Where each key and Strong's number occurs, built on first use.
   TextIndex& WordIndex();
@@ -90,9 +88,8 @@ class TixoEngine {
   int StatusCount = 0;         // status words
   int (*ReleaseAllProc)() = nullptr;  // never called
   bool Loaded = false;
-  std::array<std::uint16_t, Books + 1> BookMarks{};
+  SearchMarks Marks;  // by word number, 1 to the last word, and by book
   std::array<std::string, Books + 1> BookNames;  // full names, set by Load
-  std::vector<std::uint16_t> WordMarks;  // by word number, 1 to the last word; entry 0 unused
   std::array<TBookInfoRec, Books + 1> BookInfo{};  // entry 0 holds nothing
   std::string InstallDir;   // installation folder
   std::string UserDataDir;  // per-user data folder

@@ -21,10 +21,10 @@ class EngineText final : public SearchText {
   void MarkWord(int condition, std::uint16_t key, char kind) override {
     engine::Engine().MarkWord(condition, key, kind);
   }
-  void ClearCondition(int condition) override { engine::Engine().ClearCondition(condition); }
-  void ClearAllMarks() override { engine::Engine().ClearAllMarks(); }
-  std::uint16_t BookMarks(int book) const override { return engine::Engine().BookMarks.at(book); }
-  std::span<const std::uint16_t> WordMarks() const override { return engine::Engine().WordMarks; }
+  void ClearCondition(int condition) override { engine::Engine().Marks.ClearCondition(condition); }
+  void ClearAllMarks() override { engine::Engine().Marks.ClearAllMarks(); }
+  std::uint16_t BookMarks(int book) const override { return engine::Engine().Marks.BookMarks.at(book); }
+  std::span<const std::uint16_t> WordMarks() const override { return engine::Engine().Marks.WordMarks; }
 
   std::string BookName(int book) const override { return engine::Engine().BookNames.at(book); }
   const engine::TBookInfoRec& BookInfo(int book) const override { return engine::Engine().BookInfo.at(book); }

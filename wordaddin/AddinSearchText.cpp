@@ -14,10 +14,10 @@ std::string AddinSearchText::WordText(std::uint16_t key) const { return engine_.
 std::string AddinSearchText::DisplayWord(const ixo::IxoWritten& record) const { return engine_.DisplayText(record); }
 
 void AddinSearchText::MarkWord(int condition, std::uint16_t key, char kind) { engine_.MarkWord(condition, key, kind); }
-void AddinSearchText::ClearCondition(int condition) { engine_.ClearCondition(condition); }
-void AddinSearchText::ClearAllMarks() { engine_.ClearAllMarks(); }
-std::uint16_t AddinSearchText::BookMarks(int book) const { return engine_.BookMarks.at(book); }
-std::span<const std::uint16_t> AddinSearchText::WordMarks() const { return engine_.WordMarks; }
+void AddinSearchText::ClearCondition(int condition) { engine_.Marks.ClearCondition(condition); }
+void AddinSearchText::ClearAllMarks() { engine_.Marks.ClearAllMarks(); }
+std::uint16_t AddinSearchText::BookMarks(int book) const { return engine_.Marks.BookMarks.at(book); }
+std::span<const std::uint16_t> AddinSearchText::WordMarks() const { return engine_.Marks.WordMarks; }
 
 std::string AddinSearchText::BookName(int book) const { return engine_.BookNames.at(book); }
 const engine::TBookInfoRec& AddinSearchText::BookInfo(int book) const { return engine_.BookInfo.at(book); }

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/SearchMarks.h"
+#include "engine/SettingValues.h"
 #include "platform/Paths.h"
 #include "platform/Registry.h"
 #include "platform/ShellFolders.h"
@@ -12,16 +12,10 @@
 namespace wordaddin {
 namespace {
 
+using engine::ReadFolder;
+using engine::ReadText;
+
 constexpr std::size_t kMaxWordLength = 255;
-
-// A string value that exists with data, else empty.
-std::string ReadText(const platform::TRegistry& key, std::string_view name) {
-  return key.ReadString(name).value_or(std::string());
-}
-
-std::string ReadFolder(const platform::TRegistry& key, std::string_view name) {
-  return platform::IncludeTrailingSeparator(ReadText(key, name));
-}
 
 char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -206,8 +200,7 @@ bool TixoEngine::BuildIndex() {
   BookReference = {};
   BookInfo = {};
   bookWords_ = {};
-  BookMarks = {};
-  WordMarks.clear();
+  Marks.Clear();
   textBlock_ = LoadBibleFile();
   referenceBlock_ = LoadReferenceFile();
 
@@ -228,7 +221,7 @@ bool TixoEngine::BuildIndex() {
     bookWords_[b] = std::min(walked, BookInfo[b].WordCount);
     header += records;
   }
-  WordMarks.assign(std::size_t{BookInfo[Books].WordBase} + BookInfo[Books].WordCount + 1, 0);
+  Marks.Size(BookInfo[Books].WordBase + BookInfo[Books].WordCount);
   return IndexReferences();
 }
 
@@ -306,24 +299,8 @@ void TixoEngine::MarkBookMatches(int book, std::uint16_t mask, std::uint16_t key
   if (key == 0 || !kindMatches || !BookCursor(book, cursor)) return;
   do {
     const bool match = kind == 'E' ? ixo::KeyNumber(cursor.Text.Cur->key) == key : cursor.Strongs == key;
-    if (match) {
-      WordMarks[cursor.Text.WordNumber()] |= mask;
-      BookMarks[book] |= mask;
-    }
+    if (match) Marks.Mark(book, cursor.Text.WordNumber(), mask);
   } while (NextWord(cursor));
-}
-
-void TixoEngine::ClearCondition(int condition) {
-  const std::uint16_t mask = engine::ConditionMask(condition);
-  if (mask == 0) return;
-  const auto keep = static_cast<std::uint16_t>(~mask);
-  for (std::uint16_t& marks : WordMarks) marks &= keep;
-  for (std::uint16_t& marks : BookMarks) marks &= keep;
-}
-
-void TixoEngine::ClearAllMarks() {
-  std::ranges::fill(WordMarks, 0);
-  BookMarks = {};
 }
 
 }  // namespace wordaddin

@@ -21,6 +21,7 @@
 #include "WordCursor.h"
 #include "core/IxoFormat.h"
 #include "engine/BookIndex.h"
+#include "engine/SearchMarks.h"
 #include "platform/SharedLibrary.h"
 #include "platform/StringList.h"
 #include "publish/FindBookByName.h"
@@ -87,15 +88,13 @@ class TixoEngine {
   // that is no word of a book or not the start of a chapter.
   int ChapterVerseCount(const ixo::IxoWritten* chapterStart) const;
 
-  // ---- search marks ----------------------------------------------------------------
+  // ---- search marks (cleared through Marks) ------------------------------------------
   // Kind 'E': key is a word key, matched in its low 14 bits; 'H' (books 1-39)
   // and 'G' (books 40-66): key is a Strong's number, matched against each
   // word's one number. Any other kind, and key 0, match nothing.
 
   void MarkWord(int condition, std::uint16_t key, char kind);
   void MarkBookMatches(int book, std::uint16_t mask, std::uint16_t key, char kind);
-  void ClearCondition(int condition);
-  void ClearAllMarks();
 
   // ---- fields ------------------------------------------------------------------------
 
@@ -120,8 +119,7 @@ class TixoEngine {
   std::array<const std::uint8_t*, Books + 1> BookReference{};  // each book's first reference byte
   std::array<engine::TBookInfoRec, Books + 1> BookInfo{};      // entry 0 holds nothing
 
-  std::array<std::uint16_t, Books + 1> BookMarks{};
-  std::vector<std::uint16_t> WordMarks;  // by word number; entry 0 unused
+  engine::SearchMarks Marks;  // by word number and by book
 
  private:
   // Binds the library's entries and copies its book table; false when an

@@ -71,7 +71,7 @@ TEST_F(BookIndexTest, BooksStartAtTheirFirstWord) {
   EXPECT_EQ(engine_->BookText[2], engine_->TextData + 15);
   EXPECT_EQ(engine_->BookLemma[2], engine_->LemmaData + 15);
   EXPECT_EQ(engine_->BookText[3], engine_->TextData + 19);
-  EXPECT_EQ(engine_->WordMarks.size(), 17u);  // words 1 to 16
+  EXPECT_EQ(engine_->Marks.WordMarks.size(), 17u);  // words 1 to 16
 }
 
 TEST_F(BookIndexTest, CursorWalksOneBookAndNeverASeparator) {
@@ -223,7 +223,7 @@ TEST(BookIndex, CountThatDiffersFromTheWordsIsReportedAndBoundsTheWalk) {
   while (NextWord(cursor)) ++words;
   EXPECT_EQ(words, 12);
   EXPECT_EQ(WordAt(cursor), "l");
-  EXPECT_EQ(engine.WordMarks.size(),
+  EXPECT_EQ(engine.Marks.WordMarks.size(),
             std::size_t{engine.BookInfo[66].WordBase} + engine.BookInfo[66].WordCount + 1);
 }
 
@@ -271,9 +271,9 @@ TEST(BookIndex, WithoutATextTheIndexIsEmpty) {
   EXPECT_FALSE(engine.BookCursor(1, cursor));
   EXPECT_FALSE(engine.SeekVerse(1, 1, 1, cursor));
   EXPECT_EQ(engine.BookText[1], nullptr);
-  EXPECT_TRUE(engine.WordMarks.empty());
+  EXPECT_TRUE(engine.Marks.WordMarks.empty());
   engine.MarkWord(1, EnglishWordToKey("a"), 'E');
-  engine.ClearAllMarks();
+  engine.Marks.ClearAllMarks();
 }
 
 }  // namespace

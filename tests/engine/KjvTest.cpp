@@ -61,7 +61,7 @@ int MarkedLove(int book, int chapter, int verse) {
   int marked = 0;
   do {
     if (KeyToEnglishWord(cursor.Cur->key) == "love")
-      marked += (Engine().WordMarks[cursor.WordNumber()] & 0x1) != 0;
+      marked += (Engine().Marks.WordMarks[cursor.WordNumber()] & 0x1) != 0;
   } while (NextWord(cursor) && cursor.Cur->verse == verse);
   return marked;
 }
@@ -72,13 +72,13 @@ TEST_F(KjvTest, StrongsNumbersMarkLoveInJohn) {
   engine.MarkWord(1, 26, 'G');
   EXPECT_EQ(MarkedLove(43, 13, 34), 0);
   EXPECT_EQ(MarkedLove(43, 13, 35), 1);
-  EXPECT_NE(engine.BookMarks[43] & 0x1, 0);
-  EXPECT_EQ(engine.BookMarks[1] & 0x1, 0);
-  engine.ClearAllMarks();
+  EXPECT_NE(engine.Marks.BookMarks[43] & 0x1, 0);
+  EXPECT_EQ(engine.Marks.BookMarks[1] & 0x1, 0);
+  engine.Marks.ClearAllMarks();
 
   engine.MarkWord(1, 25, 'G');
   EXPECT_EQ(MarkedLove(43, 13, 34), 2);
-  engine.ClearAllMarks();
+  engine.Marks.ClearAllMarks();
 }
 
 TEST_F(KjvTest, MosesHasHisNumber) {

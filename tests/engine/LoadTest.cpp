@@ -111,7 +111,7 @@ TEST(Load, LemmaFileCutShortLeavesTheBooksItDoesNotCoverWithoutNumbers) {
   EXPECT_EQ(LemmaTagsForWord("amen").Items(), std::vector<std::string>{"amen_E"});
   EXPECT_EQ(LemmaTagsForWord("god").Items(), std::vector<std::string>{"god_H430"});
   engine.MarkWord(1, 281, 'G');
-  EXPECT_EQ(engine.BookMarks[66], 0);
+  EXPECT_EQ(engine.Marks.BookMarks[66], 0);
 }
 
 }  // namespace

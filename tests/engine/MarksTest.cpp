@@ -32,15 +32,15 @@ class MarksTest : public ::testing::Test {
       TWordCursor cursor;
       if (!engine_->BookCursor(book, cursor)) continue;
       do {
-        if ((engine_->WordMarks[cursor.WordNumber()] & mask) == mask)
+        if ((engine_->Marks.WordMarks[cursor.WordNumber()] & mask) == mask)
           words.push_back(std::to_string(book) + ":" + KeyToDisplayWord(cursor.Cur->key));
       } while (NextWord(cursor));
     }
     return words;
   }
   bool NoMarks() const {
-    return std::ranges::all_of(engine_->WordMarks, [](std::uint16_t m) { return m == 0; }) &&
-           std::ranges::all_of(engine_->BookMarks, [](std::uint16_t m) { return m == 0; });
+    return std::ranges::all_of(engine_->Marks.WordMarks, [](std::uint16_t m) { return m == 0; }) &&
+           std::ranges::all_of(engine_->Marks.BookMarks, [](std::uint16_t m) { return m == 0; });
   }
   std::uint16_t Key(const char* word) const { return EnglishWordToKey(word); }
 
@@ -56,12 +56,45 @@ TEST(SearchMarks, ConditionBits) {
   EXPECT_EQ(ConditionMask(-1), 0);
 }
 
+TEST(SearchMarks, MarkClearAndResize) {
+  using Masks = std::vector<std::uint16_t>;
+  SearchMarks marks;
+  marks.Size(5);
+  marks.Mark(2, 3, ConditionMask(1));
+  marks.Mark(2, 4, ConditionMask(3));
+  marks.Mark(40, 5, ConditionMask(1));
+  EXPECT_EQ(marks.WordMarks, (Masks{0, 0, 0, 0x01, 0x10, 0x01}));
+  EXPECT_EQ(marks.BookMarks[2], 0x11);
+  EXPECT_EQ(marks.BookMarks[40], 0x01);
+
+  marks.ClearCondition(0);
+  marks.ClearCondition(15);
+  EXPECT_EQ(marks.WordMarks, (Masks{0, 0, 0, 0x01, 0x10, 0x01}));
+  marks.ClearCondition(1);
+  EXPECT_EQ(marks.WordMarks, (Masks{0, 0, 0, 0, 0x10, 0}));
+  EXPECT_EQ(marks.BookMarks[2], 0x10);
+  EXPECT_EQ(marks.BookMarks[40], 0);
+
+  marks.ClearAllMarks();
+  EXPECT_EQ(marks.WordMarks, Masks(6, 0));
+  EXPECT_EQ(marks.BookMarks[2], 0);
+
+  marks.Mark(1, 2, 0x1);
+  marks.Size(2);  // a text of another size starts unmarked
+  EXPECT_EQ(marks.WordMarks, Masks(3, 0));
+  EXPECT_EQ(marks.BookMarks[1], 0);
+  marks.Mark(1, 2, 0x1);
+  marks.Clear();
+  EXPECT_TRUE(marks.WordMarks.empty());
+  EXPECT_EQ(marks.BookMarks[1], 0);
+}
+
 TEST_F(MarksTest, EnglishWordMarksEveryCase) {
   engine_->MarkWord(3, Key("god"), 'E');
   EXPECT_EQ(Marked(0x10), (std::vector<std::string>{"1:God", "1:GOD", "1:god", "40:God", "40:God"}));
-  EXPECT_EQ(engine_->BookMarks[1], 0x10);
-  EXPECT_EQ(engine_->BookMarks[40], 0x10);
-  EXPECT_EQ(engine_->BookMarks[2], 0);
+  EXPECT_EQ(engine_->Marks.BookMarks[1], 0x10);
+  EXPECT_EQ(engine_->Marks.BookMarks[40], 0x10);
+  EXPECT_EQ(engine_->Marks.BookMarks[2], 0);
 }
 
 TEST_F(MarksTest, StrongsNumbersMarkOnlyTheirTestament) {
@@ -71,7 +104,7 @@ TEST_F(MarksTest, StrongsNumbersMarkOnlyTheirTestament) {
   EXPECT_TRUE(Marked(0x2).empty());
   engine_->MarkWord(2, 430, 'G');
   EXPECT_TRUE(Marked(0x2).empty());
-  EXPECT_EQ(engine_->BookMarks[1], 0);
+  EXPECT_EQ(engine_->Marks.BookMarks[1], 0);
   engine_->MarkWord(2, 430, 'H');
   EXPECT_EQ(Marked(0x2), (std::vector<std::string>{"1:God", "1:GOD", "1:god"}));
 }
@@ -98,8 +131,8 @@ TEST_F(MarksTest, TermsThatMatchNothing) {
 TEST_F(MarksTest, MarkBookMatchesStaysInItsBook) {
   engine_->MarkBookMatches(40, 0x0100, Key("god"), 'E');
   EXPECT_EQ(Marked(0x0100), (std::vector<std::string>{"40:God", "40:God"}));
-  EXPECT_EQ(engine_->BookMarks[1], 0);
-  EXPECT_EQ(engine_->BookMarks[40], 0x0100);
+  EXPECT_EQ(engine_->Marks.BookMarks[1], 0);
+  EXPECT_EQ(engine_->Marks.BookMarks[40], 0x0100);
   engine_->MarkBookMatches(0, 0x1, Key("god"), 'E');
   engine_->MarkBookMatches(67, 0x1, Key("god"), 'E');
   engine_->MarkBookMatches(2, 0x1, Key("god"), 'E');  // a book without words
@@ -112,23 +145,23 @@ TEST_F(MarksTest, ClearingOneConditionKeepsTheOthers) {
   engine_->MarkWord(2, 2316, 'G');
   EXPECT_EQ(Marked(0x3), (std::vector<std::string>{"1:God", "1:GOD", "1:god", "40:God", "40:God"}));
 
-  engine_->ClearCondition(15);
-  engine_->ClearCondition(0);
+  engine_->Marks.ClearCondition(15);
+  engine_->Marks.ClearCondition(0);
   EXPECT_EQ(Marked(0x3).size(), 5u);
 
-  engine_->ClearCondition(1);
+  engine_->Marks.ClearCondition(1);
   EXPECT_TRUE(Marked(0x1).empty());
   EXPECT_EQ(Marked(0x2).size(), 6u);
-  EXPECT_EQ(engine_->BookMarks[1], 0x2);
-  EXPECT_EQ(engine_->BookMarks[40], 0x2);
+  EXPECT_EQ(engine_->Marks.BookMarks[1], 0x2);
+  EXPECT_EQ(engine_->Marks.BookMarks[40], 0x2);
 
-  engine_->ClearAllMarks();
+  engine_->Marks.ClearAllMarks();
   EXPECT_TRUE(NoMarks());
 }
 
 TEST_F(MarksTest, MarksOfAWordAreFoundAgainAfterClearing) {
   engine_->MarkWord(14, Key("love"), 'E');
-  engine_->ClearAllMarks();
+  engine_->Marks.ClearAllMarks();
   engine_->MarkWord(14, Key("love"), 'E');
   EXPECT_EQ(Marked(0x2000), (std::vector<std::string>{"40:love", "40:love"}));
 }

@@ -31,8 +31,8 @@ class ConditionSetTest : public ::testing::Test {
   std::vector<std::string> Marked(int condition) { return fixture_.MarkedWords(condition); }
   bool NoMarks() const {
     const engine::TixoEngine& e = engine::Engine();
-    return std::ranges::all_of(e.WordMarks, [](std::uint16_t m) { return m == 0; }) &&
-           std::ranges::all_of(e.BookMarks, [](std::uint16_t m) { return m == 0; });
+    return std::ranges::all_of(e.Marks.WordMarks, [](std::uint16_t m) { return m == 0; }) &&
+           std::ranges::all_of(e.Marks.BookMarks, [](std::uint16_t m) { return m == 0; });
   }
   std::size_t DialogCount() { return fixture_.Dialogs().Shown().size(); }
 
@@ -60,7 +60,7 @@ TEST_F(ConditionSetTest, AddSearchWordListsTheTextsSpellingAndMarksEveryCase) {
   EXPECT_EQ(conditions_[3].ComboBox.Items, (Words{"love"}));
   EXPECT_EQ(conditions_[3].ComboBox.Text, "");
   EXPECT_EQ(Marked(3), (Words{"love", "love", "love"}));  // love, LOVE and the Greek love
-  EXPECT_EQ(fixture_.Engine().BookMarks[1], engine::ConditionMask(3));
+  EXPECT_EQ(fixture_.Engine().Marks.BookMarks[1], engine::ConditionMask(3));
   EXPECT_EQ(DialogCount(), 0u);
 }
 
@@ -149,7 +149,7 @@ TEST_F(ConditionSetTest, ParseConditionTextRebuildsTheMarks) {
   conditions_.ParseConditionText(1);
   EXPECT_EQ(Marked(1), (Words{"charity", "charity"}));
   EXPECT_EQ(Marked(2), (Words{"world"}));  // other conditions untouched
-  EXPECT_EQ(fixture_.Engine().BookMarks[1] & engine::ConditionMask(2), 0);
+  EXPECT_EQ(fixture_.Engine().Marks.BookMarks[1] & engine::ConditionMask(2), 0);
 
   // Above 14 means all, like 0.
   conditions_[2].AndEdit.Text = "";

@@ -255,7 +255,7 @@ TEST_F(InterfaceFormTest, ResetEmptiesEverything) {
   EXPECT_FALSE(form_.ButtonPreview->isHidden());
   EXPECT_TRUE(form_.ConditionWidgets[2].AndEdit->isHidden());
   EXPECT_EQ(form_.ConditionWidgets[1].AndEdit->text(), QString());
-  EXPECT_TRUE(std::ranges::all_of(engine::Engine().WordMarks, [](std::uint16_t m) { return m == 0; }));
+  EXPECT_TRUE(std::ranges::all_of(engine::Engine().Marks.WordMarks, [](std::uint16_t m) { return m == 0; }));
   EXPECT_EQ(form_.TabStudies->ActivePageIndex(), 0);
   EXPECT_EQ(form_.ResultTree(), &mirror_);
 

@@ -21,7 +21,7 @@ std::string SearchFixture::WordAt(std::uint32_t wordNumber) {
 std::vector<std::string> SearchFixture::MarkedWords(int condition) {
   std::vector<std::string> words;
   const std::uint16_t bit = engine::ConditionMask(condition);
-  const std::vector<std::uint16_t>& marks = engine_->WordMarks;
+  const std::vector<std::uint16_t>& marks = engine_->Marks.WordMarks;
   for (std::uint32_t w = 1; w < marks.size(); ++w)
     if (marks[w] & bit) words.push_back(WordAt(w));
   return words;

@@ -42,8 +42,8 @@ TEST_F(SpellingsSearchTest, AConditionMarksEverySpellingOfItsWord) {
     ASSERT_TRUE(conditions.AddSearchWord(typed, 2)) << typed;
     EXPECT_EQ(conditions[2].WordList.Items(), Words{"bethlehem"}) << typed;  // listed once, as the first key
     EXPECT_EQ(fixture_.MarkedWords(2), (Words{"bethlehem", "beth-lehem", "bethlehem"})) << typed;
-    EXPECT_EQ(fixture_.Engine().BookMarks[1], engine::ConditionMask(2));
-    EXPECT_EQ(fixture_.Engine().BookMarks[40], engine::ConditionMask(2));
+    EXPECT_EQ(fixture_.Engine().Marks.BookMarks[1], engine::ConditionMask(2));
+    EXPECT_EQ(fixture_.Engine().Marks.BookMarks[40], engine::ConditionMask(2));
     conditions.Reset();
   }
 }

@@ -244,15 +244,15 @@ TEST_F(AddinEngineOnKjv, MarksEnglishWordsAndStrongsNumbersOfTheirTestament) {
   engine.MarkWord(2, 7225, 'H');
   engine.MarkWord(3, 7225, 'G');  // a Hebrew number asked for in the Greek books
   engine.MarkWord(15, engine.WordKey("beginning"), 'E');
-  EXPECT_EQ(engine.WordMarks[beginning], 0x0001 | 0x0002);
-  EXPECT_EQ(engine.BookMarks[1], 0x0001 | 0x0002);
-  EXPECT_EQ(engine.BookMarks[43], 0x0001);  // "In the beginning was the Word"
+  EXPECT_EQ(engine.Marks.WordMarks[beginning], 0x0001 | 0x0002);
+  EXPECT_EQ(engine.Marks.BookMarks[1], 0x0001 | 0x0002);
+  EXPECT_EQ(engine.Marks.BookMarks[43], 0x0001);  // "In the beginning was the Word"
 
-  engine.ClearCondition(1);
-  EXPECT_EQ(engine.WordMarks[beginning], 0x0002);
-  engine.ClearAllMarks();
-  EXPECT_EQ(engine.WordMarks[beginning], 0);
-  EXPECT_EQ(engine.BookMarks[1], 0);
+  engine.Marks.ClearCondition(1);
+  EXPECT_EQ(engine.Marks.WordMarks[beginning], 0x0002);
+  engine.Marks.ClearAllMarks();
+  EXPECT_EQ(engine.Marks.WordMarks[beginning], 0);
+  EXPECT_EQ(engine.Marks.BookMarks[1], 0);
 }
 
 TEST_F(AddinEngineOnKjv, AMissingLibraryEntryOrFileLeavesTheEngineUnloaded) {

@@ -104,8 +104,8 @@ TEST_F(AddinSearchTextOnKjv, ConditionsMarkAndSearchTheAddinsText) {
   EXPECT_TRUE(conditions.AddSearchWord("h430", 3));
   EXPECT_EQ(conditions[3].WordList.Items(), Items{"h430"});
   // A Hebrew number marks the Hebrew books only, one number per word.
-  EXPECT_NE(engine.BookMarks[1] & engine::ConditionMask(3), 0);
-  EXPECT_EQ(engine.BookMarks[40] & engine::ConditionMask(3), 0);
+  EXPECT_NE(engine.Marks.BookMarks[1] & engine::ConditionMask(3), 0);
+  EXPECT_EQ(engine.Marks.BookMarks[40] & engine::ConditionMask(3), 0);
 
   EXPECT_FALSE(conditions.AddSearchWord("nosuchword", 2));
   ASSERT_EQ(dialogs->Shown().size(), 1u);

@@ -117,6 +117,13 @@ void TKitImageListItem::Grow(QImage& strip, int width, QImage::Format format) co
 }
 
 void TKitImageListItem::AddImages(const TKitImageListItem& source) {
+  if (&source == this) {
+    // The strips and records grow while they are read: add from a copy.
+    TKitImageListItem copy;
+    copy.AssignItem(*this);
+    AddImages(copy);
+    return;
+  }
   if (source.width_ != width_ || source.height_ != height_) throw EInvalidGraphicOperation("Invalid image size");
   if (source.IsEmpty()) return;
   if (used_ + source.used_ > kLongestStrip) throw EInvalidGraphicOperation("Too many images");

@@ -54,8 +54,9 @@ class TKitImageListItem : public TKitListItem {
 
   // Takes count images from the strip (and, when given, their mask).
   void LoadStrip(const QImage& strip, int count, const QImage& mask = QImage());
-  // Appends the other item's images; sizes must match ("Invalid image size")
-  // and the strip may not pass 32768 pixels ("Too many images").
+  // Appends the other item's images (or this item's own once more); sizes
+  // must match ("Invalid image size") and the strip may not pass 32768
+  // pixels ("Too many images").
   void AddImages(const TKitImageListItem& source);
 
   void Draw(QPainter& canvas, int image, QPoint at, bool enabled) const;

@@ -116,11 +116,18 @@ TEST(ImageListItem, AddingImagesOfAnotherItem) {
   EXPECT_EQ(target.Image(2).pixelColor(0, 0), QColor(Qt::blue));
   EXPECT_EQ(target.Image(0).pixelColor(0, 0), QColor(Qt::red));
 
+  // An item doubles its own images.
+  target.AddImages(target);
+  ASSERT_EQ(target.ImageCount(), 6);
+  EXPECT_EQ(target.Records()[5].offset, 20);
+  EXPECT_EQ(target.Image(3).pixelColor(0, 0), QColor(Qt::red));
+  EXPECT_EQ(target.Image(5).pixelColor(3, 1), QColor(Qt::blue));
+
   TKitImageListItem empty;
   empty.SetWidth(4);
   empty.SetHeight(2);
   target.AddImages(empty);
-  EXPECT_EQ(target.ImageCount(), 3);
+  EXPECT_EQ(target.ImageCount(), 6);
 
   TKitImageListItem other;
   try {

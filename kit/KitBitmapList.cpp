@@ -65,6 +65,10 @@ std::unique_ptr<TKitListItem> TKitBitmapList::CreateItem() const {
   return item;
 }
 
+bool TKitBitmapList::AcceptsItem(const TKitListItem& item) const {
+  return dynamic_cast<const TKitBitmapListItem*>(&item) != nullptr;
+}
+
 bool TKitBitmapList::AcceptsAssign(const TKitCustomContainer& source) const {
   return dynamic_cast<const TKitBitmapList*>(&source) != nullptr;
 }

@@ -35,6 +35,7 @@ class TKitBitmapList : public TKitCustomImageList {
 
  protected:
   std::unique_ptr<TKitListItem> CreateItem() const override;
+  bool AcceptsItem(const TKitListItem& item) const override;
   bool AcceptsAssign(const TKitCustomContainer& source) const override;
 
  private:

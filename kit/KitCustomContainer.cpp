@@ -20,6 +20,8 @@ TKitListItem& TKitCustomContainer::Item(int index) const {
 
 TKitListItem& TKitCustomContainer::Add(std::unique_ptr<TKitListItem> item) {
   if (!item) item = CreateItem();
+  // The typed accessors of each list take its items for its own kind.
+  if (!AcceptsItem(*item)) throw EConvertError("Cannot add an item of another kind");
   item->container_ = this;
   items_.push_back(std::move(item));
   NotifyChange();

@@ -34,7 +34,7 @@ class TKitCustomContainer : public TKitBaseController {
   TKitListItem& Item(int index) const;
 
   // Appends the item (a new one of the container's kind when none is given)
-  // and notifies.
+  // and notifies; an item of another kind raises EConvertError.
   TKitListItem& Add(std::unique_ptr<TKitListItem> item = nullptr);
   // Frees every item and notifies.
   void Clear();
@@ -51,6 +51,8 @@ class TKitCustomContainer : public TKitBaseController {
  protected:
   // A new item of the container's kind.
   virtual std::unique_ptr<TKitListItem> CreateItem() const = 0;
+  // Whether the item is of the container's kind (or derived from it).
+  virtual bool AcceptsItem(const TKitListItem& item) const = 0;
   // Whether source is of this container's class or one derived from it.
   virtual bool AcceptsAssign(const TKitCustomContainer& source) const = 0;
   // The settings of the container kind that Assign copies.

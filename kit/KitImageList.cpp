@@ -67,6 +67,10 @@ std::unique_ptr<TKitListItem> TKitImageList::CreateItem() const {
   return item;
 }
 
+bool TKitImageList::AcceptsItem(const TKitListItem& item) const {
+  return dynamic_cast<const TKitImageListItem*>(&item) != nullptr;
+}
+
 bool TKitImageList::AcceptsAssign(const TKitCustomContainer& source) const {
   return dynamic_cast<const TKitImageList*>(&source) != nullptr;
 }

@@ -29,6 +29,7 @@ class TKitImageList : public TKitCustomImageList {
 
  protected:
   std::unique_ptr<TKitListItem> CreateItem() const override;
+  bool AcceptsItem(const TKitListItem& item) const override;
   bool AcceptsAssign(const TKitCustomContainer& source) const override;
 };
 

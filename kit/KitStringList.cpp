@@ -10,6 +10,10 @@ std::unique_ptr<TKitListItem> TKitStringList::CreateItem() const {
   return item;
 }
 
+bool TKitStringList::AcceptsItem(const TKitListItem& item) const {
+  return dynamic_cast<const TKitStringListItem*>(&item) != nullptr;
+}
+
 bool TKitStringList::AcceptsAssign(const TKitCustomContainer& source) const {
   return dynamic_cast<const TKitStringList*>(&source) != nullptr;
 }

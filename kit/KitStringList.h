@@ -15,6 +15,7 @@ class TKitStringList : public TKitCustomContainer {
 
  protected:
   std::unique_ptr<TKitListItem> CreateItem() const override;
+  bool AcceptsItem(const TKitListItem& item) const override;
   bool AcceptsAssign(const TKitCustomContainer& source) const override;
 };
 

@@ -10,6 +10,10 @@ std::unique_ptr<TKitListItem> TKitWaveList::CreateItem() const {
   return item;
 }
 
+bool TKitWaveList::AcceptsItem(const TKitListItem& item) const {
+  return dynamic_cast<const TKitWaveListItem*>(&item) != nullptr;
+}
+
 bool TKitWaveList::AcceptsAssign(const TKitCustomContainer& source) const {
   return dynamic_cast<const TKitWaveList*>(&source) != nullptr;
 }

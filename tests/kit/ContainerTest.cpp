@@ -27,6 +27,22 @@ TEST(Container, AddClearAndItemsByIndex) {
   EXPECT_EQ(changes, 3);
 }
 
+TEST(Container, AnItemOfAnotherKindIsRefused) {
+  kit::TKitImageList images(nullptr);
+  int changes = 0;
+  images.OnChange = [&](QObject*) { ++changes; };
+  EXPECT_THROW(images.Add(std::make_unique<kit::TKitBitmapListItem>()), kit::EConvertError);
+  EXPECT_THROW(images.Add(std::make_unique<kit::TKitStringListItem>()), kit::EConvertError);
+  EXPECT_TRUE(images.IsEmpty());
+  EXPECT_EQ(changes, 0);
+  EXPECT_EQ(images.ImageCount(0), -1);
+
+  kit::TKitWaveList waves(nullptr);
+  EXPECT_THROW(waves.Add(std::make_unique<kit::TKitImageListItem>()), kit::EConvertError);
+  waves.Add(std::make_unique<kit::TKitWaveListItem>());
+  EXPECT_EQ(waves.Count(), 1);
+}
+
 TEST(Container, AssignCopiesSettingsAndItemsWithOneNotification) {
   kit::TKitImageList source(nullptr), target(nullptr);
   source.DefaultCompressed = true;

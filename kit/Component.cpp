@@ -1,5 +1,7 @@
 #include "Component.h"
 
+#include "Application.h"
+
 namespace kit {
 
 TComponent::TComponent(QObject* owner) : QObject(owner) {}
@@ -16,7 +18,9 @@ void TComponent::FreeNotification(QObject* component) {
   if (component == nullptr || component == this || !watched_.insert(component).second) return;
   connect(component, &QObject::destroyed, this, [this](QObject* gone) {
     watched_.erase(gone);
-    Notification(gone, TOperation::opRemove);
+    // Told from inside the other component's destructor: what the handlers
+    // raise is reported there, as nothing may leave a destructor.
+    RunGuarded([&] { Notification(gone, TOperation::opRemove); });
   });
 }
 

@@ -37,6 +37,7 @@ class TComponent : public QObject {
 
   // Called with opRemove when a component this one asked to be told about is
   // destroyed (only its QObject part is left then: compare, do not call).
+  // What it raises is reported through the application's exception handler.
   virtual void Notification(QObject* component, TOperation operation);
   void FreeNotification(QObject* component);
 

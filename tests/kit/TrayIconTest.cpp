@@ -263,6 +263,17 @@ TEST_F(TrayIcon, RemovedMenusAndImageListsAreForgotten) {
   EXPECT_EQ(changes, 3);
 }
 
+TEST_F(TrayIcon, AHandlerThatRaisesWhenTheImageListGoesIsReported) {
+  TKitTrayIcon* icon = MakeIcon();
+  auto images = std::make_unique<kit::TKitImageList>(nullptr);
+  icon->SetImageList(images.get());
+  icon->OnChange = [](QObject*) { throw kit::EKitError("change failed"); };
+  images.reset();  // told while the list is destroyed
+  EXPECT_EQ(icon->ImageList(), nullptr);
+  ASSERT_EQ(kit.dialogs->Shown().size(), 1u);
+  EXPECT_EQ(kit.dialogs->Shown()[0].text, "change failed");
+}
+
 TEST_F(TrayIcon, MinimisingHidesTheFormUnlessShowMinimizedIcon) {
   TKitTrayIcon* icon = MakeIcon();
   shell->answer = false;  // also when the shell has no icon for it

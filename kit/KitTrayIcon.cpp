@@ -32,6 +32,14 @@ QIcon FrameIcon(const QImage& frame) {
   return QIcon(QPixmap::fromImage(icon));
 }
 
+// Runs a copy of the event, so that its handler may free the icon that holds it.
+template <typename Event, typename... Args>
+void Fire(const Event& event, Args... args) {
+  if (!event) return;
+  const Event copy = event;
+  copy(args...);
+}
+
 class IconHandle {
  public:
   explicit IconHandle(const QIcon& icon) : handle_(CreateIconHandle(icon)) {}
@@ -226,24 +234,24 @@ void TKitTrayIcon::NextFrame() {
 void TKitTrayIcon::HandleTrayMessage(TMessage& message) {
   if (message.Msg != WM_TRAYNOTIFY) return;
   const QPoint cursor = QCursor::pos();
-  cursorX_ = cursor.x();
-  cursorY_ = cursor.y();
+  const int x = cursorX_ = cursor.x();
+  const int y = cursorY_ = cursor.y();
   // wParam is the icon's identifier, so no mouse key is down.
   const TShiftState shift = 0;
-  auto down = [&](TMouseButton button, TShiftState state) {
-    if (OnMouseDown) OnMouseDown(this, button, state, cursorX_, cursorY_);
-  };
+  // A handler may free the icon: the events after it are then not fired.
+  const QPointer<TKitTrayIcon> self(this);
+  auto down = [&](TMouseButton button, TShiftState state) { Fire(OnMouseDown, this, button, state, x, y); };
   auto click = [&](TMouseButton button) {
-    if (OnClick) OnClick(this);
-    if (OnMouseUp) OnMouseUp(this, button, shift, cursorX_, cursorY_);
+    Fire(OnClick, this);
+    if (self) Fire(OnMouseUp, this, button, shift, x, y);
   };
   auto doubleClick = [&](TMouseButton button) {
-    if (OnDblClick) OnDblClick(this);
-    down(button, shift | ssDouble);
+    Fire(OnDblClick, this);
+    if (self) down(button, shift | ssDouble);
   };
   switch (message.LParam) {
     case WM_MOUSEMOVE:
-      if (OnMouseMove) OnMouseMove(this, shift, cursorX_, cursorY_);
+      Fire(OnMouseMove, this, shift, x, y);
       break;
     case WM_LBUTTONDOWN:
       down(TMouseButton::mbLeft, shift);
@@ -256,7 +264,7 @@ void TKitTrayIcon::HandleTrayMessage(TMessage& message) {
       break;
     case WM_RBUTTONDOWN:
       down(TMouseButton::mbRight, shift);
-      PopUp();
+      if (self) PopUp();
       break;
     case WM_RBUTTONUP:
       click(TMouseButton::mbRight);
@@ -280,9 +288,10 @@ void TKitTrayIcon::HandleTrayMessage(TMessage& message) {
 
 void TKitTrayIcon::PopUp() {
   if (popupMenu_ == nullptr) return;
-  if (OnPopUp) OnPopUp(this);
-  // The handler may have taken the menu away.
-  if (popupMenu_ != nullptr) popupMenu_->popup(QPoint(cursorX_, cursorY_));
+  const QPointer<TKitTrayIcon> self(this);
+  Fire(OnPopUp, this);
+  // The handler may have freed the icon or taken the menu away.
+  if (self && popupMenu_ != nullptr) popupMenu_->popup(QPoint(cursorX_, cursorY_));
 }
 
 QWidget* TKitTrayIcon::OwnerForm() const { return qobject_cast<QWidget*>(Owner()); }
@@ -322,7 +331,7 @@ void TKitTrayIcon::OwnerMessage(TMessage& message) {
     Application().ShowWindow(SW_HIDE);
     QWidget* form = OwnerForm();
     if (form != nullptr) form->hide();
-    if (OnNoClose) OnNoClose(form);
+    Fire(OnNoClose, form);
     return;
   }
   TKitWndProcComponent::OwnerMessage(message);

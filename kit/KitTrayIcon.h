@@ -13,7 +13,9 @@
 // Needs an initialised kit from the moment it is made active (in Loaded, as
 // a form that builds it calls that). Exceptions of its event handlers, which
 // run from the hidden window or a timer, are reported by the application's
-// exception handler; setters called by a form raise kit errors to it.
+// exception handler; setters called by a form raise kit errors to it. A
+// mouse handler may free the icon (with its form): the events that would
+// follow it for that report are not fired then.
 
 #include <QMenu>
 #include <QPointer>

@@ -243,6 +243,48 @@ TEST_F(TrayIcon, ARightClickOpensThePopupMenuAfterOnPopUp) {
   menu.hide();
 }
 
+TEST_F(TrayIcon, AHandlerMayFreeTheTrayIcon) {
+  enum Handler { kClick, kDblClick, kMouseDown, kPopUp };
+  const struct {
+    std::uint32_t mouse;
+    Handler freeing;
+  } cases[] = {
+      {kit::WM_LBUTTONUP, kClick},         // OnMouseUp would follow
+      {kit::WM_LBUTTONDBLCLK, kDblClick},  // OnMouseDown would follow
+      {kit::WM_RBUTTONDOWN, kMouseDown},   // OnPopUp and the menu would follow
+      {kit::WM_RBUTTONDOWN, kPopUp},       // the menu would follow
+  };
+  for (const auto& c : cases) {
+    QMenu menu;
+    menu.addAction("Search");
+    TKitTrayIcon* icon = MakeIcon();
+    icon->SetPopupMenu(&menu);
+    int later = 0;  // events after the icon was freed
+    auto notify = [&](Handler handler) {
+      return [&, handler](QObject*) {
+        if (icon == nullptr) {
+          ++later;
+        } else if (handler == c.freeing) {
+          delete icon;
+          icon = nullptr;
+        }
+      };
+    };
+    icon->OnClick = notify(kClick);
+    icon->OnDblClick = notify(kDblClick);
+    icon->OnPopUp = notify(kPopUp);
+    icon->OnMouseDown = [&](QObject* sender, kit::TMouseButton, kit::TShiftState, int, int) {
+      notify(kMouseDown)(sender);
+    };
+    icon->OnMouseUp = [&](QObject*, kit::TMouseButton, kit::TShiftState, int, int) { later += icon == nullptr; };
+    Report(*icon, c.mouse);
+    EXPECT_EQ(icon, nullptr) << c.mouse;
+    EXPECT_EQ(later, 0) << c.mouse;
+    EXPECT_FALSE(menu.isVisible()) << c.mouse;
+    delete icon;
+  }
+}
+
 TEST_F(TrayIcon, RemovedMenusAndImageListsAreForgotten) {
   TKitTrayIcon* icon = MakeIcon();
   auto menu = std::make_unique<QMenu>();

@@ -1,5 +1,7 @@
 #include "KitXPThemeManager.h"
 
+#include <QScopeGuard>
+
 #include "KitClass.h"
 
 namespace kit {
@@ -14,10 +16,12 @@ void TKitXPThemeManager::OwnerMessage(TMessage& message) {
       return;
     case WM_THEMECHANGED:
       if (application.UseThemes() && !switching_) {
+        // Cleared also when switching raises, so that the next change is
+        // answered again.
+        const auto done = qScopeGuard([this] { switching_ = false; });
         switching_ = true;
         application.SetThemeSupport(false);
         application.SetThemeSupport(true);
-        switching_ = false;
       }
       return;
     default:

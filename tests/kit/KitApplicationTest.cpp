@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QWidget>
+#include <utility>
 #include <vector>
 
 #include "KitTesting.h"
 #include "ScopedEnvironment.h"
 #include "TempFolder.h"
+#include "kit/Application.h"
 #include "kit/KitClass.h"
+#include "kit/KitErrors.h"
 #include "kit/KitIniCtrl.h"
 #include "kit/KitTimerPool.h"
 #include "kit/KitWndProcComponent.h"
@@ -136,6 +139,32 @@ TEST_F(KitApplication, AThemeManagerSwitchesSupportOffAndOnWhenTheThemeChanges) 
   EXPECT_TRUE(counter->seen.empty());
   kit::SendKitMessage(&form, kit::WM_USER);
   EXPECT_EQ(counter->seen, std::vector<std::uint32_t>{kit::WM_USER});  // others pass on
+}
+
+TEST_F(KitApplication, AThemeManagerAnswersAgainAfterASwitchThatRaised) {
+  QWidget form;
+  auto* manager = new kit::TKitXPThemeManager(&form);
+  manager->Loaded();
+  form.show();
+  int told = 0;  // WM_THEMECHANGED sent to the application
+  bool raise = true;
+  kit::Application().HookMainWindow(this, [&](kit::TMessage& message) {
+    if (message.Msg != kit::WM_THEMECHANGED) return false;
+    ++told;
+    if (std::exchange(raise, false)) throw kit::EKitError("theme switch failed");
+    return false;
+  });
+
+  kit::SendKitMessage(&form, kit::WM_THEMECHANGED);
+  ASSERT_EQ(kit.dialogs->Shown().size(), 1u);
+  EXPECT_EQ(kit.dialogs->Shown()[0].text, "theme switch failed");
+  kit::SendKitMessage(&form, kit::WM_CREATE);  // the flag is taken up again
+  EXPECT_TRUE(App().UseThemes());
+
+  told = 0;
+  kit::SendKitMessage(&form, kit::WM_THEMECHANGED);
+  EXPECT_EQ(told, 2);  // switched off and on again
+  kit::Application().UnhookMainWindow(this);
 }
 
 TEST_F(KitApplication, TheKitsThemeManagerHasNoOwnerAndStaysIdle) {

@@ -72,6 +72,8 @@ void TKitHiTimer::RestartHiTimer() {
   if (useThread_) {
     window_.reset();
     if (wanted) {
+      // The whole interval, not its low 16 bits: cut, 70000 ms would tick
+      // every 4464 ms and 65536 ms would not sleep at all.
       const std::uint64_t generation = generation_;
       worker_ = std::make_unique<TKitThreadedTimer>(interval_, threadPriority_,
                                                     [this, generation] { return WorkerTick(generation); });

@@ -1,5 +1,6 @@
 #include "KitTimerPool.h"
 
+#include <QPointer>
 #include <algorithm>
 #include <limits>
 
@@ -80,21 +81,24 @@ void TKitTimerPool::UpdatePoolTimer(bool on) {
 void TKitTimerPool::WindowMessage(TMessage& message) {
   if (message.Msg != WM_TIMER || message.WParam != kTimerId || inTick_) return;
   // A handler that raises leaves the flag set: the pool then ticks no more.
+  const QPointer<TKitTimerPool> self(this);
   inTick_ = true;
   RunItems();
-  inTick_ = false;
+  if (self) inTick_ = false;
 }
 
 void TKitTimerPool::RunItems() {
   if (updating_) return;
-  // Handlers may add or remove items: walk the identifiers as they were and
-  // look each item up again before its tick.
+  // Handlers may add or remove items, or free the pool: walk the identifiers
+  // as they were and look each item up again before its tick.
+  const QPointer<TKitTimerPool> self(this);
   std::vector<std::uint16_t> idents;
   idents.reserve(items_.size());
   for (const auto& item : items_) idents.push_back(item->Ident());
   for (std::uint16_t ident : idents) {
     TKitTimerItem* item = FindItem(ident);
     if (item != nullptr && item->Enabled() && tickCounter_ % item->Ticks() == 0) item->Tick();
+    if (!self) return;
   }
   tickCounter_ = tickCounter_ == std::numeric_limits<std::uint32_t>::max() ? 0 : tickCounter_ + 1;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Many timers on one window timer: every MinInterval milliseconds the pool
 // ticks each enabled item whose interval (in ticks) divides the pool's tick
-// counter. The window timer runs only while some item is enabled.
+// counter. The window timer runs only while some item is enabled. A handler
+// may remove items or free the pool.
 
 #include <cstdint>
 #include <functional>

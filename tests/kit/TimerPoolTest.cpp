@@ -148,6 +148,15 @@ TEST_F(TimerPool, HandlersMayRemoveItemsWhileThePoolTicks) {
   EXPECT_EQ(pool.Count(), 1);
 }
 
+TEST_F(TimerPool, AHandlerMayFreeItsPool) {
+  auto* own = new TKitTimerPool(nullptr, 50);
+  int later = 0;
+  own->AddItem(1, 50, [&](QObject*) { delete own; });
+  own->AddItem(2, 50, [&](QObject*) { ++later; });
+  kit::HiddenWindow::SendMessage(own->Handle(), kit::WM_TIMER, 1, 0);
+  EXPECT_EQ(later, 0);
+}
+
 TEST_F(TimerPool, AHandlerThatRaisesIsReportedAndStopsThePool) {
   int calls = 0;
   pool.AddItem(1, 50, [&](QObject*) {

@@ -11,10 +11,11 @@ namespace {
 constexpr char kHelpFolder[] = "Help/";
 
 // A path below the folder it is read from: relative, and without a ".." part.
+// The browsers take a page's path as it stands, up to a verse anchor at most,
+// so what follows a "#" is part of the path too ("a#/../../b" leaves).
 bool StaysInFolder(std::string_view link) {
   if (link.empty() || link.front() == platform::PathSeparator) return false;
-  const std::string_view path = link.substr(0, link.find('#'));
-  for (const auto part : std::views::split(path, platform::PathSeparator)) {
+  for (const auto part : std::views::split(link, platform::PathSeparator)) {
     if (std::string_view(part.begin(), part.end()) == "..") return false;
   }
   return true;

@@ -18,10 +18,10 @@ inline constexpr char kDefaultHelpPage[] = "1.html";
 // homeDir + "help.tree".
 std::string HelpTreeFile(std::string_view homeDir);
 
-// The "#link" of the topic's section: a page relative to the "Help/" folder,
-// with any "#" fragment. "1.html" when the section has no link or an empty
-// one, when the file cannot be read, and for a link that would leave the
-// folder (an absolute path, or one with a ".." part).
+// The "#link" of the topic's section: a page relative to the "Help/" folder.
+// "1.html" when the section has no link or an empty one, when the file cannot
+// be read, and for a link that would leave the folder (an absolute path, or
+// one with a ".." part anywhere, after a "#" too).
 std::string HelpTopicLink(const platform::TIniFile& tree, std::string_view topic);
 
 // "file://" + homeDir + "Help/" + link.

@@ -35,6 +35,7 @@ constexpr char kHelpTree[] =
     "Empty Link=\n"
     "Outside=\n"
     "Absolute=\n"
+    "Behind Hash=\n"
     "\n"
     "[First Steps]\n"
     "#link=steps/first.html#top\n"
@@ -47,6 +48,9 @@ constexpr char kHelpTree[] =
     "\n"
     "[Absolute]\n"
     "#link=/etc/passwd\n"
+    "\n"
+    "[Behind Hash]\n"
+    "#link=steps#/../../../names.tree\n"
     "\n"
     "[Reading]\n"
     "#icon=2\n"
@@ -94,7 +98,8 @@ TEST_F(HelpPageTest, FirstVisitBuildsTheTreeAndShowsTheFirstTopic) {
 
   EXPECT_EQ(form.Mode->ActivePage(), form.PageHelp);
   EXPECT_EQ(Print(form.TreeHelp->FirstNode()),
-            "Welcome(1/1)+{First Steps(3/3) No Link(3/3) Empty Link(3/3) Outside(3/3) Absolute(3/3)} "
+            "Welcome(1/1)+{First Steps(3/3) No Link(3/3) Empty Link(3/3) Outside(3/3) Absolute(3/3) "
+            "Behind Hash(3/3)} "
             "Reading(2/2)+{Psalms(-1/-1)}");
   // The first topic's first sub-topic, then the first topic itself.
   EXPECT_EQ(Browser().Addresses(), (QStringList{Page("steps/first.html#top"), Page("intro.html")}));
@@ -122,6 +127,8 @@ TEST_F(HelpPageTest, EachTopicShowsItsLinkedPageOrTheDefaultPage) {
       // Links that would leave the help folder.
       {"Outside", "1.html", "Ixo Bible Help"},
       {"Absolute", "1.html", "Ixo Bible Help"},
+      // The browser takes the path as it stands: a "#" starts no fragment.
+      {"Behind Hash", "1.html", "Ixo Bible Help"},
       {"Psalms", "psalms.html", "Reading"},
       // A top topic below the top node is labelled with its own caption.
       {"Reading", "reading.html", "Reading"},

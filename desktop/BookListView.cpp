@@ -55,6 +55,16 @@ class BookListEvents final : public QObject {
   QWidget& viewport_;  // compared only by address: events come while the list is destroyed
 };
 
+// The first book node of tree captioned caption, without regard to case. Only
+// books count: a condition of the Search page may hold a word that is also
+// the name of a book ("job"), and it comes before the books found.
+ui::TreeNode* BookNodeCaptioned(const ui::TreeView& tree, const QString& caption) {
+  for (ui::TreeNode* node = tree.FirstNode(); node; node = node->GetNext())
+    if (node->ImageIndex() == ui::node::kBook && node->Text().compare(caption, Qt::CaseInsensitive) == 0)
+      return node;
+  return nullptr;
+}
+
 }  // namespace
 
 QString CenterCaption(const QString& name) {
@@ -122,7 +132,7 @@ void TIxoBibleMainForm::ListViewBibleChange(QObject*, QListWidgetItem* item) {
   if (tree && item && !tree->IsEmpty()) {
     // A book of the Bible page shows its first chapter; a book of the Search
     // page the first verse found in it.
-    ui::TreeNode* node = tree->FindByCaption(item->text().trimmed(), Qt::CaseInsensitive);
+    ui::TreeNode* node = BookNodeCaptioned(*tree, item->text().trimmed());
     if (node && node->FirstChild()) node = node->FirstChild();
     if (node && tree != TreeIxo && node->FirstChild()) node = node->FirstChild();
     if (node) {

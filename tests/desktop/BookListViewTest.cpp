@@ -71,9 +71,9 @@ class BookListViewTest : public ::testing::Test {
   }
   // A search result as the search form builds it into the Search page's tree:
   // a condition node, then the root with books, chapters and verses.
-  void FillSearchTree() {
+  void FillSearchTree(const QString& condition = "love") {
     ui::TreeView& tree = *Form().TreeSearch;
-    tree.Add(nullptr, "love", node::kWordList);
+    tree.Add(nullptr, condition, node::kWordList);
     TreeNode* root = tree.Add(nullptr, "Found 2 matches in 2 books", node::kResultRoot);
     for (const int book : {43, 45}) {
       TreeNode* bookNode = tree.Add(root, desktop::BookCaption(engine::Engine().BookNames[book]), node::kBook,
@@ -151,6 +151,18 @@ TEST_F(BookListViewTest, SearchListShowsTheBooksFoundAndAChoiceShowsItsFirstVers
   EXPECT_EQ(fixture.BrowserOfPage(2).Address().toStdString(),
             desktop::ChapterPageAddress(fixture.HtmlDir(), 43, 3, 16));
   EXPECT_FALSE(form.ListViewFound->isVisibleTo(&form));
+}
+
+TEST_F(BookListViewTest, ChoosingABookWhoseNameWasSearchedShowsTheBookNotTheCondition) {
+  TIxoBibleMainForm& form = Form();
+  FillSearchTree("john");
+  form.Mode->SetActivePage(form.pageSearch);
+  form.buttonBookListClick(nullptr);
+  Choose(*form.ListViewFound, "       John       ");
+  ASSERT_NE(form.TreeSearch->Selected(), nullptr);
+  EXPECT_EQ(form.TreeSearch->Selected()->Text(), "16");
+  EXPECT_EQ(fixture.BrowserOfPage(2).Address().toStdString(),
+            desktop::ChapterPageAddress(fixture.HtmlDir(), 43, 3, 16));
 }
 
 TEST_F(BookListViewTest, TreeOfFewerThanTwoNodesGivesNoList) {

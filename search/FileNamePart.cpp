@@ -4,6 +4,9 @@ namespace search {
 namespace {
 
 constexpr std::size_t MaxPartLength = 64;
+// File names have at most 255 bytes; a page name also gets ".html" and, while
+// it is written, a temporary prefix and suffix.
+constexpr std::size_t MaxPageNameLength = 160;
 
 bool Kept(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
@@ -22,6 +25,10 @@ std::string SafePageName(const std::vector<std::string>& words) {
   for (const std::string& word : words) {
     if (!name.empty()) name += ',';
     name += SafeFileNamePart(word);
+    if (name.size() >= MaxPageNameLength) {
+      name.resize(MaxPageNameLength);
+      break;
+    }
   }
   return name.empty() ? "_" : name;
 }

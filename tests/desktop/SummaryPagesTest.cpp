@@ -138,6 +138,25 @@ TEST_F(SummaryPagesTest, WordsReachTheMarkupEscapedAndTheFileNameAsOneSafeName) 
   EXPECT_FALSE(fs::exists(fixture.HtmlDir() + "b__x.html"));
 }
 
+// A condition of many words (a synonym list, or "Any Word" typed long) still
+// gets its page, though the words would make too long a file name.
+TEST_F(SummaryPagesTest, ConditionOfManyWordsIsShownUnderAShortenedName) {
+  TIxoBibleMainForm& form = Form();
+  form.Mode->SetActivePage(form.pageSearch);
+  QStringList words;
+  for (int i = 0; i < 40; ++i) words << QString("word%1abcdefgh").arg(i, 2, 10, QChar('0'));
+  form.TreeSearch->Select(form.TreeSearch->Add(nullptr, words.join(','), node::kWordList));
+
+  const std::string shown = fixture.BrowserOfPage(2).Address().toStdString();
+  ASSERT_TRUE(shown.starts_with(fixture.HtmlDir() + "Temp/")) << shown;
+  const std::string name = fs::path(shown).filename().string();
+  EXPECT_LE(name.size(), 200u);
+  EXPECT_TRUE(name.starts_with("word00abcdefgh,word01abcdefgh,")) << name;
+  const std::string page = testing_support::ReadFileBytes(shown);
+  EXPECT_NE(page.find("<sp>word39abcdefgh</b>"), std::string::npos);
+  EXPECT_TRUE(page.ends_with(kTableEnd));
+}
+
 TEST_F(SummaryPagesTest, PageThatCannotBeWrittenLeavesTheBrowserAndTellsNothing) {
   TIxoBibleMainForm& form = Form();
   ui::Browser* browser = form.HtmlFound;

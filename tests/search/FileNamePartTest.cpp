@@ -24,6 +24,11 @@ TEST(FileNamePart, PageNameOfWords) {
   EXPECT_EQ(SafePageName({"love", "G26"}), "love,G26");
   EXPECT_EQ(SafePageName({"../x", ""}), "___x,_");
   EXPECT_EQ(SafePageName({}), "_");
+  // However many words, a name short enough to be a file name.
+  const std::vector<std::string> many(40, std::string(64, 'w'));
+  const std::string name = SafePageName(many);
+  EXPECT_EQ(name.size(), 160u);
+  EXPECT_TRUE(name.starts_with(std::string(64, 'w') + "," + std::string(64, 'w') + ",")) << name;
 }
 
 }  // namespace

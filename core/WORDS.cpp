@@ -134,6 +134,9 @@ unsigned short EnglishClass::WordKey(const char* word, int maxChars) {
   int base = 1;
   for (int entry = 0; entry < length - 1; ++entry) base += groups_[entry].count;
   const EnglishGroup& group = groups_[length - 1];
+  // A list whose group in this place holds words of another length has none
+  // of this length (and would be read with the wrong stride).
+  if (group.length != length) return 0;
   const std::string_view input(word, static_cast<std::size_t>(count));
   for (int position = 0; position < group.count; ++position) {
     if (WordCompare(group.words + position * length, input, length) == 0) {
@@ -193,6 +196,9 @@ int EnglishClass::WordPunc(const IxoWritten& rec, char* buf, int pos, int size,
     return 0;
   };
 
+  // A record that names no word (a separator, the first and last records of a
+  // text among them) fails before its neighbours are looked at.
+  if (KeyNumber(rec.key) == 0) return fail();
   const std::uint8_t previous = NeighbourFlags(*(&rec - 1));
   const std::uint8_t next = NeighbourFlags(*(&rec + 1));
   const bool opensParenthesis = (rec.flags & FlagParenthesis) && !(previous & FlagParenthesis);
@@ -215,7 +221,8 @@ int EnglishClass::WordPunc(const IxoWritten& rec, char* buf, int pos, int size,
   const char lastLetter = start[n + wordLength - 1];
   n += wordLength;
 
-  if ((rec.flags & FlagPossessive) && !append(lastLetter == 's' ? "'" : "'s")) return fail();
+  const bool endsInS = lastLetter == 's' || lastLetter == 'S';  // "MOSES'" as "Moses'"
+  if ((rec.flags & FlagPossessive) && !append(endsInS ? "'" : "'s")) return fail();
   if (closesItalic && !append(italicClose)) return fail();
   const std::string_view mark = PunctuationText(PunctuationOf(rec.flags));
   if (!mark.empty() && !append(mark)) return fail();

@@ -225,6 +225,23 @@ TEST(WordsList, AnEmptyGroupEndsTheList) {
   EXPECT_EQ(EnglishClass(firstEmpty.data()).GetEnglishCnt(2), 0);
 }
 
+// The group in the place of two-letter words says its words have one letter:
+// it holds no two-letter word, and its ten bytes are not read as five words
+// of two letters each plus what lies after the list.
+TEST(WordsList, AGroupOfAnotherLengthHoldsNoWordOfItsPlace) {
+  std::string bytes = ListBytes({{"a"}});
+  bytes += {1, 0, 10, 0};
+  bytes += "bcdefghijk";
+  bytes += std::string(4, '\0');  // an empty group ends the list
+  const std::vector<char> list(bytes.begin(), bytes.end());  // exactly its size
+  EnglishClass english(list.data());
+  EXPECT_EQ(english.GetEnglishCnt(2), 10);
+  EXPECT_EQ(english.WordKey("zz", 2), 0);
+  EXPECT_EQ(english.WordKey("bc", 2), 0);
+  char out[8];
+  EXPECT_STREQ(english.WordChr(3, out, sizeof out, Language::English), "c");
+}
+
 TEST(WordsList, ErrorBoxShowsTheTextThenThePendingTextAndClearsIt) {
   EnglishClass english(nullptr);
   english.WordKey("", 5);
@@ -268,6 +285,9 @@ TEST_F(Punc, PossessivesAndPunctuation) {
   EXPECT_EQ(n, 7);
   EXPECT_EQ(Render({Word(0x8009, FlagPossessive)}, 0, IxoDisplayMode::Plain, 64, &n), "God's");
   EXPECT_EQ(n, 5);
+  // A word in capitals ends in "S" as its lower-case form ends in "s".
+  EXPECT_EQ(Render({Word(0xC00C, FlagPossessive)}, 0, IxoDisplayMode::Plain), "MOSES'");
+  EXPECT_EQ(Render({Word(0xC00B, FlagPossessive)}, 0, IxoDisplayMode::Plain), "LORD's");
 }
 
 TEST_F(Punc, EveryPunctuationCode) {
@@ -369,6 +389,19 @@ TEST_F(Punc, WritesAfterPosAndCountsOnlyItsOwnCharacters) {
   std::strcpy(buf, "kept");
   EXPECT_EQ(punc(3, 12, 12), 0);  // pos at the end: not even a terminator fits
   EXPECT_STREQ(buf, "kept");
+}
+
+// The first and the last records of a text are separators; rendering them
+// must not look at the records outside the text.
+TEST_F(Punc, TheEndsOfATextAreNotReadPast) {
+  const std::vector<IxoWritten> text{MakeSeparator(1), Word(10), IxoWritten{0x8000, 0x06, 0}};
+  char buf[16] = "kept";
+  for (const std::size_t at : {std::size_t{0}, std::size_t{2}}) {
+    EXPECT_EQ(english.WordPunc(text[at], buf, 0, sizeof buf, IxoDisplayMode::Emphasis,
+                               Language::English, IxoPunctuationStyle::Standard),
+              0);
+    EXPECT_STREQ(buf, "");
+  }
 }
 
 }  // namespace

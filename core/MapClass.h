@@ -109,25 +109,29 @@ class MapClass {
     const Record zero{};
     if (create && !WriteRecords(count, fill ? *fill : zero, first, last)) return false;
     if (!MeasureSize()) return false;
-    view_ = platform::FileView::Map(path, platform::FileView::Access::ReadWrite);
-    base_ = view_.Data();
-    return view_.IsOpen();
+    return MapFile(platform::FileView::Access::ReadWrite);
   }
 
   bool OpenReadOnly(const std::string& path, bool mapped) {
     file_ = Descriptor(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (!file_ || !MeasureSize()) return false;
-    if (mapped) {
-      view_ = platform::FileView::Map(path, platform::FileView::Access::ReadOnly);
-      base_ = view_.Data();
-      return view_.IsOpen();
-    }
+    if (mapped) return MapFile(platform::FileView::Access::ReadOnly);
     copy_ = std::make_unique<std::byte[]>(size_);
     if (ReadAll(copy_.get(), size_)) {
       base_ = copy_.get();
     } else {
       copy_.reset();
     }
+    return true;
+  }
+
+  // Maps the file this object holds open, locked and written (not whatever
+  // the path names by now), and counts the records of what it mapped.
+  bool MapFile(platform::FileView::Access access) {
+    view_ = platform::FileView::MapOpenFile(file_.get(), access);
+    if (!view_.IsOpen()) return false;
+    base_ = view_.Data();
+    size_ = view_.Size();
     return true;
   }
 

@@ -24,10 +24,17 @@ FileView& FileView::operator=(FileView&& other) noexcept {
 FileView::~FileView() { Close(); }
 
 FileView FileView::Map(const std::string& path, Access access) {
-  FileView view;
   const bool writable = access == Access::ReadWrite;
   const int descriptor = open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
-  if (descriptor < 0) return view;
+  if (descriptor < 0) return {};
+  FileView view = MapOpenFile(descriptor, access);
+  close(descriptor);  // the mapping keeps the file referenced
+  return view;
+}
+
+FileView FileView::MapOpenFile(int descriptor, Access access) {
+  FileView view;
+  const bool writable = access == Access::ReadWrite;
   struct stat status {};
   if (fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) && status.st_size > 0) {
     const auto size = static_cast<std::size_t>(status.st_size);
@@ -38,7 +45,6 @@ FileView FileView::Map(const std::string& path, Access access) {
       view.size_ = size;
     }
   }
-  close(descriptor);  // the mapping keeps the file referenced
   return view;
 }
 

@@ -22,6 +22,9 @@ class FileView {
   // file cannot be opened or is empty. A read/write view is shared: what is
   // written through it reaches the file.
   static FileView Map(const std::string& path, Access access);
+  // The same for a file the caller holds open (with the access asked for); the
+  // descriptor stays the caller's.
+  static FileView MapOpenFile(int descriptor, Access access);
 
   bool IsOpen() const { return data_ != nullptr; }
   std::byte* Data() const { return data_; }

@@ -143,7 +143,9 @@ class TextCheck {
     for (std::size_t record = first; record < end; ++record) {
       const ixo::IxoWritten& word = text_[record];
       const int verse = word.verse;
-      if (verse == 1 && previousVerse != 1) {
+      if (verse == 0) {
+        problems_.Add(Where(ixo::TextFileName, record) + "verse 0");
+      } else if (verse == 1 && previousVerse != 1) {
         ++chapters_;
         ++verses_;
       } else if (verse == previousVerse + 1) {

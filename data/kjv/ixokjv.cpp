@@ -14,7 +14,8 @@
 
 namespace {
 
-// A failed check leaves no files behind, so that the next build writes them again.
+// A failed build or check leaves no files behind (none of an edition written
+// only in part), so that the next build writes them again.
 void RemoveEdition(const std::string& folder) {
   for (const char* name : {ixo::TextFileName, ixo::LemmaFileName, ixo::EnglishFileName})
     std::remove((folder + name).c_str());
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
   const data::BuildResult built = data::BuildEdition(folder, text);
   if (!built.ok) {
     std::cerr << "ixokjv: " << built.error << "\n";
+    RemoveEdition(folder);
     return 1;
   }
   const std::vector<std::string> problems = data::kjv::CheckEdition(folder);

@@ -71,6 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         Corruption{"SeparatorCountOff", ixo::TextFileName, 2, std::string("\0\0", 2), "book 1 announces 0 words"},
         Corruption{"KeyBeyondTheList", ixo::TextFileName, 4, "\xFF\x3F", "record 1: the key names no word"},
         Corruption{"BookStartingAtVerseTwo", ixo::TextFileName, 7, "\x02", "record 1: verse 2 follows verse 0"},
+        Corruption{"BookStartingAtVerseZero", ixo::TextFileName, 7, std::string("\0", 1), "record 1: verse 0"},
         Corruption{"GreekNumberInGenesis", ixo::LemmaFileName, 3 * 8 + 1, "\x9C",
                    "a Greek number in a book of Hebrew numbers"},
         Corruption{"NumbersOnASeparator", ixo::LemmaFileName, 0, "\x01", "record 0: a separator with Strong's"},

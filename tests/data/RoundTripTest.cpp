@@ -8,6 +8,7 @@
 
 #include "core/IxoFormat.h"
 #include "core/WORDS.h"
+#include "core/ixocore.h"
 #include "data/TextBuilder.h"
 #include "data/TextDescription.h"
 #include "support/TempFolder.h"
@@ -57,6 +58,44 @@ TEST(RoundTrip, EveryWordComesBackWithItsCapitalsHyphensAndMarks) {
   EXPECT_EQ(rendered,
             "In the beginning GOD, the LORD's [own] Maher-shalal-hash-baz. "
             "I saw Beth-el; O (Moses'!) Amen-- ");
+}
+
+// A built edition as a program sees it: mapped by the library, its status file
+// made beside the pages, its words decoded through the mapped word list.
+TEST(RoundTrip, TheLibraryMapsABuiltEdition) {
+  testing_support::TempFolder edition, html;
+  const BuildResult built = BuildFixtureEdition(edition.Path(),
+                                                "book 43\n"
+                                                "1:1 For God<2316> so loved<25> the world<2889>,\n");
+  ASSERT_TRUE(built.ok) << built.error;
+  const auto* text = static_cast<const ixo::IxoWritten*>(IxoMapText(edition.Path().c_str()));
+  const auto* lemmas = static_cast<const ixo::TLemmaRec*>(IxoMapLemma(edition.Path().c_str()));
+  const auto* list = static_cast<const char*>(IxoMapEnglish(edition.Path().c_str()));
+  const auto* status = static_cast<const std::uint32_t*>(IxoMapStatus(html.Path().c_str()));
+  ASSERT_TRUE(text && lemmas && list && status);
+
+  constexpr int Records = 66 + 6 + 1;  // separators, words, the final record
+  EXPECT_EQ(IxoMapTextCnt(), Records);
+  EXPECT_EQ(IxoMapLemmaCnt(), Records);
+  EXPECT_EQ(IxoMapStatusCnt(), Records);
+  EXPECT_EQ(static_cast<std::size_t>(IxoMapEnglishCnt()),
+            testing_support::ReadFileBytes(edition.File(ixo::EnglishFileName)).size());
+  EXPECT_EQ(std::vector<std::uint32_t>(status, status + Records), std::vector<std::uint32_t>(Records, 0));
+
+  constexpr int John = 43 - 1;  // separators of the empty books before it
+  EXPECT_EQ(ixo::SeparatorWordCount(text[John]), 6);
+  ixo::EnglishClass english(list);
+  std::string verse;
+  for (int record = John + 1; record <= John + 6; ++record) {
+    char word[32];
+    english.WordPunc(text[record], word, 0, sizeof word, ixo::IxoDisplayMode::Emphasis,
+                     ixo::Language::English, ixo::IxoPunctuationStyle::Standard);
+    verse += std::string(word) + (text[record].verse == 1 ? " " : "?");
+  }
+  EXPECT_EQ(verse, "For God so loved the world, ");
+  EXPECT_EQ(lemmas[John + 2].slots[0], ixo::LemmaGreekBit | 2316);
+  EXPECT_EQ(lemmas[John + 1].slots[0], 0);
+  IxoMapReleaseAll();
 }
 
 }  // namespace

@@ -122,8 +122,10 @@ bool TIxoBibleMainForm::TreeNamesExpanding(ui::TreeNode* node) {
   DetachedExpansion detached(*TreeNames);
   ui::BusyCursor busy;
   const ui::TreeNode* first = node ? node->FirstChild() : nullptr;
-  // Filled nodes (their first child is a name, an entry or a book) stay as they are.
-  if (!first || first->Text().size() != 1) return true;
+  // Filled nodes (their first child is a name, an entry or a book) stay as
+  // they are, also when "names.tree" gives that child a caption of one
+  // character: a placeholder is the only child without a picture.
+  if (!first || first->Text().size() != 1 || first->ImageIndex() >= 0) return true;
   switch (first->Text().front().toLatin1()) {
     case kLetterPlaceholder:
       AddNames(*TreeNames, *node, FNamesIni.get());

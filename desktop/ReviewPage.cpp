@@ -243,4 +243,21 @@ void TIxoBibleMainForm::TreeHistoryChange(QObject* sender, ui::TreeNode* selecte
   }
 }
 
+void TIxoBibleMainForm::treeHistoryClick(QObject* sender) {
+  if (const ui::TreeNode* selected = TreeHistory->Selected()) FUrl = StdText(selected->Text());
+  if (sender) GoToURL(sender, 0);
+}
+
+void TIxoBibleMainForm::HistoryTabBeforeNavigate(QObject* sender, const std::string& url, bool& cancel) {
+  FUrl = url;
+  GoToURL(sender, 0);
+  cancel = true;
+}
+
+void TIxoBibleMainForm::HistoryTabNewWindow(QObject* sender, const std::string& url, bool& cancel) {
+  FUrl = url;
+  GoToURL(sender, 0);
+  cancel = false;
+}
+
 }  // namespace desktop

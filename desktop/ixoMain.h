@@ -272,6 +272,15 @@ class TIxoBibleMainForm : public QMainWindow {
   // active conditions.
   bool TreeHistoryExpanding(ui::TreeNode* node);
   void TreeHistoryChange(QObject* sender, ui::TreeNode* node);
+  // Bound to no control: the caption of the node selected in TreeHistory
+  // becomes the pending address, shown in the active page's browser when a
+  // sender is given.
+  void treeHistoryClick(QObject* sender);
+  // Bound to no browser: an address a page would open is shown through the
+  // active page's browser instead; BeforeNavigate cancels the browser's own
+  // navigation, NewWindow lets it go on.
+  void HistoryTabBeforeNavigate(QObject* sender, const std::string& url, bool& cancel);
+  void HistoryTabNewWindow(QObject* sender, const std::string& url, bool& cancel);
 
   // ---- temporary and summary pages -------------------------------------------------
 

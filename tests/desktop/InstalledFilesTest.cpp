@@ -1,9 +1,10 @@
 // What the program addresses in its installation is where the build's install
-// rules put it: the picture of the word summary pages in the home folder, and
-// the manual of the search form's Help menu at the top.
+// rules put it: the picture of the word summary pages and the help in the
+// home folder, and the manual of the search form's Help menu at the top.
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QProcess>
 #include <regex>
 
@@ -43,6 +44,23 @@ TEST(InstalledFiles, SummaryPagePictureIsTheInstalledOne) {
   const std::string installed = testing_support::ReadFileBytes(picture[1].str());
   EXPECT_TRUE(installed.starts_with("GIF89a")) << picture[1].str();
   EXPECT_EQ(installed, testing_support::ReadFileBytes(IXO_BUILD_FOLDER "ixodesk/image/Search.gif"));
+}
+
+// The Help page builds its tree from the installed "help.tree", and the pages
+// it and the other pages show are files of the installed help.
+TEST(InstalledFiles, HelpPageShowsTheInstalledHelp) {
+  DesktopFixture fixture;
+  ASSERT_TRUE(InstallRulesOf("data/help", fixture.InstallDir()));
+  fixture.Run();
+  desktop::TIxoBibleMainForm& form = fixture.Form();
+  form.HelpMenu->trigger();
+  ASSERT_FALSE(form.TreeHelp->IsEmpty());
+  EXPECT_EQ(form.TreeHelp->Selected(), form.TreeHelp->FirstNode());
+
+  const std::string home = fixture.InstallDir() + "ixodesk/";
+  EXPECT_EQ(fixture.BrowserOfPage(6).Address().toStdString(), "file://" + home + "Help/4/0.html");
+  for (const std::string& page : {home + "Help/4/0.html", form.FBlankPage, form.FGospelPage})
+    EXPECT_TRUE(testing_support::ReadFileBytes(page).starts_with("<html>")) << page;
 }
 
 TEST(InstalledFiles, HelpMenuOpensTheInstalledManual) {

@@ -163,6 +163,27 @@ TEST_F(NamesPageTest, EveryLevelIsFilledOnceAndTheHandlerIsBackAfterEachExpansio
   EXPECT_TRUE(Tree().OnExpanding);
 }
 
+// A name or an entry of one character looks like a placeholder by its
+// caption; expanding its letter or name again must not fill it once more
+// (which would drop the entries and search the letter).
+TEST_F(NamesPageTest, NamesAndEntriesOfOneCharacterAreNoPlaceholders) {
+  WriteFile(fixture.InstallDir() + "ixodesk/names.tree", "[B]\n1=?\n2=Bo\n[Bo]\n1=?\n2=@\n");
+  Start(DesktopFixture::SearchForm::Recorder, false);
+  ui::TreeNode* b = Letter('B');
+  ASSERT_TRUE(Tree().Expand(b));
+  ASSERT_EQ(Captions(b), (QStringList{"?", "Bo"}));
+  ui::TreeNode* bo = b->Child(1);
+  ASSERT_TRUE(Tree().Expand(bo));
+  ASSERT_EQ(Captions(bo), (QStringList{"?", "@", "Review Study"}));
+
+  fixture.Search().ClearLog();
+  for (ui::TreeNode* expanded : {bo, b}) Tree().Collapse(expanded);
+  for (ui::TreeNode* expanded : {b, bo}) EXPECT_TRUE(Tree().Expand(expanded));
+  EXPECT_EQ(Captions(b), (QStringList{"?", "Bo"}));
+  EXPECT_EQ(Captions(bo), (QStringList{"?", "@", "Review Study"}));
+  EXPECT_TRUE(fixture.Search().Log().isEmpty());
+}
+
 TEST_F(NamesPageTest, WithoutNamesTreeTheLettersExpandToNothing) {
   Start(DesktopFixture::SearchForm::Recorder, false);
   EXPECT_FALSE(Tree().Expand(Letter('A')));

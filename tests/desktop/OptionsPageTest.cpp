@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -84,6 +85,69 @@ class OptionsPageTest : public ::testing::Test {
 
   DesktopFixture fixture;
 };
+
+TEST_F(OptionsPageTest, PageHoldsItsControlsWithTheirCaptionsAndStates) {
+  fixture.Run();
+  TIxoBibleMainForm& form = Form();
+  form.OptionsMenu->trigger();
+  ASSERT_EQ(form.Mode->ActivePage(), form.PageOptions);
+
+  struct LabelCase {
+    const char* name;
+    const char* caption;
+    QWidget* edit;
+  };
+  for (const LabelCase& c : {LabelCase{"LabelRegDirectory", "Dynamic Library", form.EditRegDllName},
+                             LabelCase{"LabelRegLibrary", "Primary Interface", form.EditRegEdition},
+                             LabelCase{"Label6", "Local HTML Files", form.EditRegHTML},
+                             LabelCase{"Label2", "Search-Word Span", form.EditRegSensitivity}}) {
+    SCOPED_TRACE(c.name);
+    const auto* label = form.PageOptions->findChild<QLabel*>(c.name);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), c.caption);
+    EXPECT_EQ(label->buddy(), c.edit);
+    EXPECT_TRUE(label->isVisible());
+  }
+  EXPECT_EQ(form.Label2->toolTip(), "The span between words for a search to match.");
+
+  // The folders are shown only; the edition edit is empty and read-only; the span can be typed.
+  EXPECT_FALSE(form.EditRegHTML->isEnabled());
+  EXPECT_FALSE(form.EditRegDllName->isEnabled());
+  EXPECT_FALSE(form.EditRegEdition->isEnabled());
+  EXPECT_TRUE(form.EditRegEdition->isReadOnly());
+  EXPECT_EQ(form.EditRegEdition->text(), "");
+  EXPECT_TRUE(form.EditRegSensitivity->isEnabled());
+
+  // The switches are hidden; the bold and colour ones follow the stored settings.
+  struct SwitchCase {
+    ui::CheckBox* box;
+    const char* caption;
+  };
+  for (const SwitchCase& c : {SwitchCase{form.LargePrint, "Large Print"},
+                              SwitchCase{form.CheckUseBold, "Use bold font in bible text"},
+                              SwitchCase{form.CheckUseColor, "Use colors in bible text"}}) {
+    SCOPED_TRACE(c.caption);
+    EXPECT_EQ(c.box->text(), c.caption);
+    EXPECT_FALSE(c.box->isVisible());
+  }
+  EXPECT_TRUE(form.LargePrint->isChecked());
+
+  struct ButtonCase {
+    QPushButton* button;
+    const char* name;
+    const char* caption;
+    bool visible;
+  };
+  for (const ButtonCase& c : {ButtonCase{form.ButtonRegSave, "ButtonRegSave", "Update", true},
+                              ButtonCase{form.ButtonRegCancel, "ButtonRegCancel", "Cancel", true},
+                              ButtonCase{form.ButtonReset, "ButtonReset", "Reset Html", false}}) {
+    SCOPED_TRACE(c.caption);
+    EXPECT_EQ(form.PanelOptionButtons->findChild<QPushButton*>(c.name), c.button);
+    EXPECT_EQ(c.button->text(), c.caption);
+    EXPECT_EQ(c.button->isVisible(), c.visible);
+  }
+  EXPECT_EQ(form.PanelOptionButtons->height(), 42);
+}
 
 TEST_F(OptionsPageTest, ControlsShowTheEngineSettingsAndTheSwitchesAreLeftAsStored) {
   WriteUserInteger("Sensitivity", 12);

@@ -214,6 +214,34 @@ TEST_F(ReviewPageTest, SelectingShowsTheBlankPageFoldersAndWordPages) {
   EXPECT_TRUE(Search().Log().filter("LoadStudy").isEmpty());
 }
 
+// The window's handlers that no control is bound to: each sets the pending
+// address and shows it in the active page's browser.
+TEST_F(ReviewPageTest, UnboundHandlersShowTheirAddressInTheActivePagesBrowser) {
+  PutStudiesAndHistory();
+  TIxoBibleMainForm& form = Form();
+  form.ReviewMenu->trigger();
+  ui::RecordingBrowser& browser = fixture.BrowserOfPage(3);
+  form.TreeHistory->Select(Node("faith"));
+  browser.Clear();
+
+  form.treeHistoryClick(nullptr);  // without a sender: the address only
+  EXPECT_EQ(form.FUrl, "faith");
+  EXPECT_TRUE(browser.Addresses().isEmpty());
+  form.FUrl.clear();
+  form.treeHistoryClick(form.TreeHistory);
+  EXPECT_EQ(browser.Addresses(), QStringList{"faith"});
+
+  const std::string page = "file://" + fixture.HtmlDir() + "Temp/love.html";
+  bool cancel = false;
+  form.HistoryTabBeforeNavigate(form.htmlHistory, page, cancel);
+  EXPECT_TRUE(cancel);
+  cancel = true;
+  form.HistoryTabNewWindow(form.htmlHistory, page, cancel);
+  EXPECT_FALSE(cancel);
+  EXPECT_EQ(browser.Addresses(), (QStringList{"faith", QString::fromStdString(page), QString::fromStdString(page)}));
+  EXPECT_EQ(form.FUrl, page);
+}
+
 TEST_F(ReviewPageTest, ReviewSearchReopensItsStudyInTheSearchPage) {
   PutStudiesAndHistory();
   TIxoBibleMainForm& form = Form();

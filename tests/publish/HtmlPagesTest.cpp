@@ -6,6 +6,7 @@
 
 #include "PublishFixture.h"
 #include "TestFiles.h"
+#include "core/IxoFormat.h"
 #include "engine/ixoObject.h"
 #include "platform/Dialogs.h"
 #include "support/TempFolder.h"
@@ -135,6 +136,17 @@ TEST_F(HtmlPagesTest, AFolderThatCannotBeMadeIsReported) {
   EXPECT_FALSE(publish::WriteChapterHtml(1, 1));
   ASSERT_EQ(dialogs->Shown().size(), 1u);
   EXPECT_EQ(dialogs->Shown()[0].text, "Could not open or write to: '" + text.HtmlDir() + "Bible/1'");
+}
+
+TEST(HtmlPageOfAnIllegalKey, AWordWithoutDisplayTextHasAnEmptySpan) {
+  // "Moses'" of verse 4 with a key that names no word.
+  const publish_test::LoadedText text(
+      [](const std::string& edition) { publish_test::GiveWordAnIllegalKey(edition, ixo::FlagPossessive); });
+  ASSERT_TRUE(publish::WriteChapterHtml(1, 1));
+  const std::string page = ReadFileBytes(text.HtmlDir() + "Bible/1/1.html");
+  EXPECT_NE(page.find("'s.) <span class=\"_H4872\"></span>'s <span class=\"god_H430\">God</span>?"),
+            std::string::npos)
+      << page;
 }
 
 }  // namespace

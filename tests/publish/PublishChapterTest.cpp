@@ -9,6 +9,7 @@
 
 #include "PublishFixture.h"
 #include "TestFiles.h"
+#include "core/IxoFormat.h"
 #include "platform/Dialogs.h"
 #include "publish/OutputFile.h"
 
@@ -192,6 +193,18 @@ TEST_F(PublishChapterTest, AFailedWriteEndsTheChapter) {
   EXPECT_TRUE(output.Failed());
   EXPECT_EQ(writer.calls.back(), "SetKeepTogether(0)");  // after verse 1: no verse 2, no EndChapter
   EXPECT_EQ(std::count(writer.calls.begin(), writer.calls.end(), "WriteVerseNumber(2)"), 0);
+}
+
+TEST(PublishChapterOfAnIllegalKey, AWordWithoutDisplayTextKeepsItsPunctuation) {
+  // "Moses'" of verse 4 with a key that names no word: nothing to end in s.
+  const publish_test::LoadedText text(
+      [](const std::string& edition) { publish_test::GiveWordAnIllegalKey(edition, ixo::FlagPossessive); });
+  RecordingWriter writer;
+  writer.PublishChapter(nullptr, 1, 1);
+  const auto servant = std::find(writer.calls.begin(), writer.calls.end(), "WriteText(\"servant's.) \",1,0)");
+  ASSERT_NE(servant, writer.calls.end());
+  EXPECT_EQ(*(servant + 1), "WriteText(\"'s \",1,0)");
+  EXPECT_EQ(*(servant + 2), "WriteText(\"God?\",0,0)");
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "core/IxoFormat.h"
 #include "data/TextBuilder.h"
+#include "support/TempFolder.h"
 
 namespace publish_test {
 namespace {
@@ -77,14 +78,31 @@ data::SourceText PublishText() {
   return text;
 }
 
-LoadedText::LoadedText() : installation_(IXOCORE_LIBRARY) {
+LoadedText::LoadedText(const std::function<void(const std::string& editionDir)>& patch)
+    : installation_(IXOCORE_LIBRARY) {
   const data::BuildResult built = data::BuildFixtureEdition(installation_.EditionDir(), PublishText());
   EXPECT_TRUE(built.ok) << built.error;
+  if (patch) patch(installation_.EditionDir());
   previous_ = engine::ReplaceEngine(std::make_unique<engine::TixoEngine>());
   EXPECT_TRUE(engine::Engine().Load()) << "the fixture text does not load";
 }
 
 LoadedText::~LoadedText() { engine::ReplaceEngine(std::move(previous_)); }
+
+void GiveWordAnIllegalKey(const std::string& editionDir, std::uint8_t flags) {
+  const std::string path = editionDir + ixo::TextFileName;
+  std::string text = testing_support::ReadFileBytes(path);
+  for (std::size_t at = 0; at + sizeof(ixo::IxoWritten) <= text.size(); at += sizeof(ixo::IxoWritten)) {
+    const bool separator = text[at] == 0 && text[at + 1] == 0;
+    if (separator || static_cast<std::uint8_t>(text[at + 2]) != flags) continue;
+    // Index 16,383 of the list: far beyond the few words of the fixture.
+    text[at] = static_cast<char>(0xFF);
+    text[at + 1] = static_cast<char>(0x3F);
+    ASSERT_TRUE(testing_support::WriteFileBytes(path, text));
+    return;
+  }
+  FAIL() << "no word with the flags " << int{flags};
+}
 
 std::string GoldenFile(const std::string& name) { return std::string(IXO_PUBLISH_GOLDEN) + name; }
 

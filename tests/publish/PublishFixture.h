@@ -14,6 +14,8 @@
 // of one verse, "God." (book 2 three hundred times), Hebrew 430 or Greek
 // 2316; book 66 has two chapters, "God. Amen." and "Amen." (Greek 281).
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -30,7 +32,8 @@ data::SourceText PublishText();
 // until the object ends.
 class LoadedText {
  public:
-  LoadedText();
+  // patch, when given, changes the built edition folder before it is loaded.
+  explicit LoadedText(const std::function<void(const std::string& editionDir)>& patch = {});
   ~LoadedText();
   LoadedText(const LoadedText&) = delete;
   LoadedText& operator=(const LoadedText&) = delete;
@@ -42,6 +45,11 @@ class LoadedText {
   testing_support::TestInstallation installation_;
   std::unique_ptr<engine::TixoEngine> previous_;
 };
+
+// Gives the first word of the edition's text whose flags byte is exactly
+// flags a key that names no word of the word list, so that its display word
+// is empty.
+void GiveWordAnIllegalKey(const std::string& editionDir, std::uint8_t flags);
 
 // A file of the hand-made expected pages and style sheets.
 std::string GoldenFile(const std::string& name);

@@ -10,6 +10,7 @@
 #include <optional>
 #include <utility>
 
+#include "Guarded.h"
 #include "IxoAbout.h"
 #include "IxoDocument.h"
 #include "ReferenceParser.h"
@@ -120,29 +121,37 @@ bool TFormInsert::eventFilter(QObject* watched, QEvent* event) {
 void TFormInsert::HelpClick() { aboutForm_.ShowModal(); }
 
 void TFormInsert::ButtonOKClick() {
+  // Nothing may unwind through the dialog's event loop: the dialog could not
+  // be freed afterwards. What an insertion raises is told, and the dialog closes.
+  bool declined = false;
+  Guarded([this, &declined] { declined = !InsertReference(); });
+  if (!declined) SetModalResult(ui::ModalResult::OK);
+}
+
+bool TFormInsert::InsertReference() {
   BeginWordInsert();
   const std::string reference = spec->currentText().trimmed().toStdString();
   const int book = engine_.FindBookByName(reference);
   if (book == 0) {
     WarnNoSuchBook(reference);
-  } else {
-    const ReferenceRequest request =
-        ParseReference(reference, IsSingleChapterBook(book), engine_.BookInfo[book].ChapterCount);
-    if (request.kind == ReferenceRequest::Kind::Passage) {
-      InsertPassage(book, request.chapter, request.fromVerse, request.toVerse);
-    } else {
-      if (!request.question.empty() &&
-          platform::MessageDlg(request.question, platform::DialogType::Confirmation,
-                               platform::DialogButtons::YesNo) != ui::ModalResult::Yes) {
-        return;  // the dialog stays open with the text
-      }
-      for (int chapter = request.firstChapter; chapter <= request.lastChapter; ++chapter) {
-        if (chapter > request.firstChapter) documentWriter_.InsertText("\n");
-        InsertChapter(reference, chapter);
-      }
-    }
+    return true;
   }
-  SetModalResult(ui::ModalResult::OK);
+  const ReferenceRequest request =
+      ParseReference(reference, IsSingleChapterBook(book), engine_.BookInfo[book].ChapterCount);
+  if (request.kind == ReferenceRequest::Kind::Passage) {
+    InsertPassage(book, request.chapter, request.fromVerse, request.toVerse);
+    return true;
+  }
+  if (!request.question.empty() &&
+      platform::MessageDlg(request.question, platform::DialogType::Confirmation, platform::DialogButtons::YesNo) !=
+          ui::ModalResult::Yes) {
+    return false;
+  }
+  for (int chapter = request.firstChapter; chapter <= request.lastChapter; ++chapter) {
+    if (chapter > request.firstChapter) documentWriter_.InsertText("\n");
+    InsertChapter(reference, chapter);
+  }
+  return true;
 }
 
 bool TFormInsert::InsertChapter(std::string_view bookName, int chapter) {

@@ -8,14 +8,13 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolButton>
-#include <exception>
 
+#include "Guarded.h"
 #include "IxoAbout.h"
 #include "QuickTree.h"
 #include "ixoInsertTextDialog.h"
 #include "kit/Application.h"
 #include "kit/KitTrayIcon.h"
-#include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "search/HistoryFileName.h"
 #include "search/SearchText.h"
@@ -139,16 +138,14 @@ void TInterfaceForm::ButtonFinishClick() {
   if (TreeViewSearch->IsEmpty()) return;
   {
     ui::BusyCursor busy;
-    try {
+    Guarded([this] {
       // The node to insert is chosen before the conditions' nodes head the tree.
       ui::TreeNode* node = TreeViewSearch->Selected();
       if (!node) node = TreeViewSearch->FirstNode();
       AddConditionNodes(TreeViewSearch);
       SaveHistoryStudy();
       InsertNode(*node);
-    } catch (const std::exception& error) {
-      platform::MessageDlg(error.what(), platform::DialogType::Error);
-    }
+    });
   }
   close();
 }

@@ -229,6 +229,22 @@ TEST_F(InsertForm, EnterInTheReferenceRunsOkOnce) {
   EXPECT_EQ(form->GetModalResult(), ui::ModalResult::OK);
 }
 
+TEST_F(InsertForm, WhatAnInsertionRaisesIsToldAndTheDialogClosesAndCanBeFreed) {
+  testing::RefusingDocument refusing;
+  auto dialog = std::make_unique<TFormInsert>(nullptr, engine, refusing, about);
+  testing::ModalWatcher watcher([](QWidget& window) {
+    auto& shown = static_cast<TFormInsert&>(window);
+    shown.spec->setEditText("Genesis 1:1");
+    shown.ButtonOK->click();
+  });
+  EXPECT_EQ(dialog->ShowModal(), ui::ModalResult::OK);
+  // Had the exception unwound through the dialog's event loop, freeing it would crash.
+  dialog.reset();
+  ASSERT_EQ(boxes->Shown().size(), 1u);
+  EXPECT_EQ(boxes->Shown()[0].text, "the document is locked");
+  EXPECT_EQ(boxes->Shown()[0].type, platform::DialogType::Error);
+}
+
 TEST_F(InsertForm, AboutShowsTheAboutForm) {
   testing::ModalWatcher watcher;
   form->Help->click();

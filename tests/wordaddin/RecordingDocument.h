@@ -4,6 +4,7 @@
 // together.
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,16 @@ class RecordingDocument final : public TIxoDocument {
 
  private:
   std::string text_;
+};
+
+// A document writer whose document refuses every text.
+class RefusingDocument final : public TIxoDocument {
+ public:
+  void SetItalic(bool) override {}
+  void SetBold(bool) override {}
+  void SetColor(std::uint32_t) override {}
+  void SetSuperscript(bool) override {}
+  void InsertText(std::string_view) override { throw std::runtime_error("the document is locked"); }
 };
 
 // The lines of a text, each without its line end.

@@ -170,6 +170,21 @@ TEST_F(AddinSearchForm, FinishInsertsTheSelectedPartOfTheResult) {
   EXPECT_EQ(History("current.ixolc"), kLoveWorldStudy);
 }
 
+TEST_F(AddinSearchForm, FinishClosesTheFormAlsoWhenTheInsertionRaises) {
+  testing::RefusingDocument refusing;
+  TFormInsert refusingInsert(nullptr, engine, refusing, about);
+  TInterfaceForm refusingForm(text, refusingInsert, about);
+  refusingForm.HistoryClock = [] { return kFinished; };
+  refusingForm.show();
+  refusingForm.Conditions.UseSummaryTexts({"love", "world"});
+  refusingForm.ButtonPreviewClick();
+  refusingForm.ButtonFinish->click();
+  EXPECT_FALSE(refusingForm.isVisible());
+  ASSERT_EQ(boxes->Shown().size(), 1u);
+  EXPECT_EQ(boxes->Shown()[0].text, "the document is locked");
+  EXPECT_EQ(boxes->Shown()[0].type, platform::DialogType::Error);
+}
+
 TEST_F(AddinSearchForm, FinishWithoutResultsKeepsTheFormOpen) {
   form->show();
   form->ButtonFinishClick();

@@ -1,8 +1,12 @@
 // Benchmarks of the search on the edition in IXO_EDITION (or the built one):
-// from the criteria as typed in the tool bar to the finished list of hits
-// (conditions rebuilt from their summary texts, words marked, the text
-// walked, the result grouped by book, chapter and verse).
+// from the criteria as typed in the tool bar to the finished list of hits.
+// The search logic alone rebuilds the conditions from their summary texts,
+// marks their words, walks the text and groups the hits by book, chapter and
+// verse; the search form does the same and builds its result tree's nodes
+// (with the status line and the preview of the first node) from them.
 #include <benchmark/benchmark.h>
+
+#include <QApplication>
 
 #include <string>
 
@@ -10,13 +14,31 @@
 #include "search/ConditionSet.h"
 #include "search/ProximitySearch.h"
 #include "search/ToolbarCriteria.h"
+#include "search/ixoSearch.h"
+#include "ui/NodeKind.h"
+#include "ui/TreeView.h"
 
 namespace {
 
-search::SearchResult SearchFor(search::ConditionSet& conditions, const std::string& criteria, int span) {
+constexpr int Span = 7;
+
+search::SearchResult SearchFor(search::ConditionSet& conditions, const std::string& criteria) {
   conditions.UseSummaryTexts(*search::ToolbarConditionTexts(criteria, true));
   conditions.ParseConditionText(0);
-  return search::RunSearch(conditions, 0, span);
+  return search::RunSearch(conditions, 0, Span);
+}
+
+// The form's part of the tool bar's search, without finishing it (which
+// writes the study and the style sheet): the verses found in the tree.
+int SearchInForm(search::TInterfaceForm& form, const std::string& criteria) {
+  form.Conditions.UseSummaryTexts(*search::ToolbarConditionTexts(criteria, true));
+  form.EnableResultsView(true);
+  form.ParseConditionText(0);
+  form.FillSearchTree();
+  int verses = 0;
+  for (const ui::TreeNode* node = form.TreeViewSearch->FirstNode(); node; node = node->GetNext())
+    if (node->ImageIndex() == ui::node::kVerse) ++verses;
+  return verses;
 }
 
 void Search(benchmark::State& state, const std::string& criteria) {
@@ -24,23 +46,51 @@ void Search(benchmark::State& state, const std::string& criteria) {
   search::ConditionSet conditions;
   // The engine builds its tables of words and numbers at the first marks of
   // the process, once; that is not part of a search.
-  SearchFor(conditions, criteria, 7);
+  SearchFor(conditions, criteria);
   int verses = 0;
   for (auto _ : state) {
-    const search::SearchResult result = SearchFor(conditions, criteria, 7);
+    const search::SearchResult result = SearchFor(conditions, criteria);
     verses = result.Verses;
     benchmark::DoNotOptimize(result);
   }
   state.counters["verses"] = verses;
 }
 
-void TwoConditions(benchmark::State& state) { Search(state, "love world"); }
+void SearchForm(benchmark::State& state, const std::string& criteria) {
+  if (!bench::LoadedEngine(state)) return;
+  search::TInterfaceForm form;
+  SearchInForm(form, criteria);
+  int verses = 0;
+  for (auto _ : state) verses = SearchInForm(form, criteria);
+  state.counters["verses"] = verses;
+}
+
+const std::string TwoWords = "love world";
+// English words and Hebrew numbers, five conditions (Genesis 1:1 meets them).
+const std::string FiveTerms = "God heaven earth H8064 H776";
+
+void TwoConditions(benchmark::State& state) { Search(state, TwoWords); }
 BENCHMARK(TwoConditions)->Unit(benchmark::kMillisecond);
 
-// English words and Hebrew numbers, five conditions (Genesis 1:1 meets them).
-void FiveConditionsWithStrongsNumbers(benchmark::State& state) { Search(state, "God heaven earth H8064 H776"); }
+void FiveConditionsWithStrongsNumbers(benchmark::State& state) { Search(state, FiveTerms); }
 BENCHMARK(FiveConditionsWithStrongsNumbers)->Unit(benchmark::kMillisecond);
+
+void TwoConditionsIntoTheResultTree(benchmark::State& state) { SearchForm(state, TwoWords); }
+BENCHMARK(TwoConditionsIntoTheResultTree)->Unit(benchmark::kMillisecond);
+
+void FiveConditionsIntoTheResultTree(benchmark::State& state) { SearchForm(state, FiveTerms); }
+BENCHMARK(FiveConditionsIntoTheResultTree)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+// The search form needs the application object; the benchmarks run on the
+// offscreen platform unless another is set.
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

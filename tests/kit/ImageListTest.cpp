@@ -152,6 +152,22 @@ TEST(ImageListItem, AddingImagesOfAnotherItem) {
   }
 }
 
+TEST(ImageListItem, AnyGrowthStepGrowsTheStripToWhatItNeeds) {
+  // AllocBy comes from the stream as it stands: a huge or negative step
+  // still grows the strip just enough, up to its 32768 pixels.
+  for (int allocBy : {0x7FFFFFFF, 0x10000000, -5, 0}) {
+    kit::TKitImageList list(nullptr);
+    TKitImageListItem& target = AddFrames(list, {Qt::red});
+    TKitImageListItem& source = AddFrames(list, {Qt::green, Qt::blue});
+    target.AllocBy = allocBy;
+    target.AddImages(source);
+    ASSERT_EQ(target.ImageCount(), 3) << allocBy;
+    EXPECT_GE(target.Strip().width(), 12) << allocBy;
+    EXPECT_LE(target.Strip().width(), TKitImageListItem::kLongestStrip) << allocBy;
+    EXPECT_EQ(target.Image(2).pixelColor(0, 0), QColor(Qt::blue)) << allocBy;
+  }
+}
+
 TEST(ImageListItem, StripsSurviveTheStreamInEveryForm) {
   for (bool compressed : {false, true}) {
     for (auto format : {kit::TKitSavePixelFormat::spfDefault, kit::TKitSavePixelFormat::spf4bit,

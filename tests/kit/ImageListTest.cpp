@@ -83,6 +83,24 @@ TEST(ImageList, ABitmapListHoldsOneImagePerItem) {
   EXPECT_THROW(list.GetImage(0, 1, &image), kit::EListError);
 }
 
+TEST(ImageList, PaintingOnTheCanvasChangesTheListsImages) {
+  kit::TKitImageList images(nullptr);
+  AddFrames(images, {Qt::red, Qt::green});
+  QPainter(&images.Canvas(0)).fillRect(QRect(4, 0, 4, 2), Qt::yellow);
+  QImage image;
+  images.GetImage(0, 1, &image);
+  EXPECT_EQ(image.pixelColor(2, 1), QColor(Qt::yellow));
+  EXPECT_EQ(images.TransparentColor(0, 0), QColor(Qt::red));
+
+  kit::TKitBitmapList bitmaps(nullptr);
+  static_cast<kit::TKitBitmapListItem&>(bitmaps.Add()).SetBitmap(Strip({Qt::red}));
+  QPainter(&bitmaps.Canvas(0)).fillRect(QRect(0, 0, 1, 1), Qt::blue);
+  EXPECT_EQ(bitmaps.PixelColor(0, 0, QPoint(0, 0)), QColor(Qt::blue));
+
+  EXPECT_THROW(images.Canvas(1), kit::EListError);
+  EXPECT_THROW(bitmaps.Canvas(1), kit::EListError);
+}
+
 TEST(ImageListItem, ANewSizeClearsTheImagesAndMaskingRebuildsThem) {
   kit::TKitImageList list(nullptr);
   TKitImageListItem& item = AddFrames(list, {Qt::red, Qt::green});

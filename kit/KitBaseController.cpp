@@ -1,5 +1,6 @@
 #include "KitBaseController.h"
 
+#include <QPointer>
 #include <algorithm>
 
 #include "KitChangeLink.h"
@@ -34,12 +35,16 @@ bool TKitBaseController::IsRegistered(const TKitChangeLink* link) const {
 
 void TKitBaseController::NotifyChange() {
   if (ChangesLocked() || IsLoading()) return;
+  // A handler may free this controller: then no link is told any more.
+  const QPointer<TKitBaseController> self(this);
   TKitCustomComponent::NotifyChange();
+  if (!self) return;
   // A handler may unregister or free links: walk a copy and call only the
   // links that are still registered.
   const auto links = links_;
   for (TKitChangeLink* link : links) {
     if (IsRegistered(link)) link->Change();
+    if (!self) return;
   }
 }
 

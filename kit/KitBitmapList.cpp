@@ -15,6 +15,8 @@ const QImage& TKitBitmapList::Picture(int list, int image) const {
   return item.Bitmap();
 }
 
+QImage& TKitBitmapList::Canvas(int list) { return BitmapItem(list).Canvas(); }
+
 QRect TKitBitmapList::ImageRect(int list, int image) const { return Picture(list, image).rect(); }
 
 int TKitBitmapList::ListDimension(int list, int which) const {

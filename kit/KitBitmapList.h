@@ -20,6 +20,7 @@ class TKitBitmapList : public TKitCustomImageList {
   // Raises EListError for a list number beyond the items.
   TKitBitmapListItem& BitmapItem(int list) const;
 
+  QImage& Canvas(int list) override;
   QRect ImageRect(int list, int image) const override;
   int ListDimension(int list, int which) const override;
   // 1 for a non-empty bitmap; 0 for an empty one and beyond the items.

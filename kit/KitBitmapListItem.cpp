@@ -20,6 +20,11 @@ const QImage& TKitBitmapListItem::Bitmap() {
   return bitmap_;
 }
 
+QImage& TKitBitmapListItem::Canvas() {
+  Bitmap();
+  return bitmap_;
+}
+
 void TKitBitmapListItem::SetBitmap(const QImage& bitmap) {
   bitmap_ = bitmap;
   NotifyChange();

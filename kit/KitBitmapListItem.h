@@ -23,6 +23,9 @@ class TKitBitmapListItem : public TKitListItem {
   // May fetch the bitmap (see above); a source that fails raises its error.
   const QImage& Bitmap();
   void SetBitmap(const QImage& bitmap);
+  // The bitmap (fetched as Bitmap does) to paint on; painting there
+  // notifies no one.
+  QImage& Canvas();
   TKitSavePixelFormat PixelFormat = TKitSavePixelFormat::spfDefault;
 
   void Clear() override;

@@ -10,7 +10,10 @@ TKitChangeLink::~TKitChangeLink() {
 }
 
 void TKitChangeLink::Change() {
-  if (OnChange) OnChange(controller_);
+  if (!OnChange) return;
+  // A copy: the handler may free this link, and its event with it.
+  const TNotifyEvent event = OnChange;
+  event(controller_);
 }
 
 }  // namespace kit

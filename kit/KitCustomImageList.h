@@ -20,6 +20,11 @@ class TKitCustomImageList : public TKitCustomContainer {
 
   TKitSavePixelFormat DefaultPixelFormat = TKitSavePixelFormat::spfDefault;
 
+  // The bitmap of the list to paint on: an image list's strip, a bitmap
+  // list's bitmap. Painting there notifies no one. A list that is not there
+  // raises EListError.
+  virtual QImage& Canvas(int list) = 0;
+
   // The image's rectangle in its item's strip.
   virtual QRect ImageRect(int list, int image) const = 0;
   // which: 0 width, 1 height.

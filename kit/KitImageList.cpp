@@ -8,6 +8,8 @@ TKitImageList::TKitImageList(QObject* owner) : TKitCustomImageList(owner, TKitLi
 
 TKitImageListItem& TKitImageList::ImageItem(int list) const { return static_cast<TKitImageListItem&>(Item(list)); }
 
+QImage& TKitImageList::Canvas(int list) { return ImageItem(list).Canvas(); }
+
 QRect TKitImageList::ImageRect(int list, int image) const { return ImageItem(list).ImageRect(image); }
 
 int TKitImageList::ListDimension(int list, int which) const {

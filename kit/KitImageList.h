@@ -14,6 +14,7 @@ class TKitImageList : public TKitCustomImageList {
   // Raises EListError for a list number beyond the items.
   TKitImageListItem& ImageItem(int list) const;
 
+  QImage& Canvas(int list) override;
   QRect ImageRect(int list, int image) const override;
   int ListDimension(int list, int which) const override;
   // -1 for a list number beyond the items.

@@ -105,8 +105,10 @@ void TKitImageListItem::LoadStrip(const QImage& strip, int count, const QImage& 
 
 void TKitImageListItem::Grow(QImage& strip, int width, QImage::Format format) const {
   if (!strip.isNull() && strip.width() >= width) return;
-  const int step = std::max(1, AllocBy) * width_;
-  const int grown = std::min(kLongestStrip, (width + step - 1) / step * step);
+  // AllocBy images at a time, whatever the stream said it is: counted wide
+  // enough that a large step cannot overflow.
+  const long long step = static_cast<long long>(std::max(1, AllocBy)) * width_;
+  const auto grown = static_cast<int>(std::min<long long>(kLongestStrip, (width + step - 1) / step * step));
   QImage larger = format == QImage::Format_Mono ? MonoStrip(grown, height_) : QImage(grown, height_, format);
   if (format != QImage::Format_Mono) larger.fill(Qt::black);
   if (!strip.isNull()) {

@@ -46,6 +46,8 @@ class TKitImageListItem : public TKitListItem {
   int ImageCount() const { return static_cast<int>(records_.size()); }
   const std::vector<ImageRecord>& Records() const { return records_; }
   const QImage& Strip() const { return strip_; }
+  // The strip to paint on; painting there notifies no one.
+  QImage& Canvas() { return strip_; }
   const QImage& MaskStrip() const { return mask_; }
   // An image that is not there raises EListError.
   QRect ImageRect(int image) const;

@@ -1,5 +1,6 @@
 #include "KitListItem.h"
 
+#include <QPointer>
 #include <algorithm>
 
 #include "KitCustomContainer.h"
@@ -51,8 +52,11 @@ void TKitListItem::RaiseOtherKind() { throw EConvertError("Cannot assign an item
 
 void TKitListItem::NotifyChange() {
   if (ChangesLocked()) return;
+  // A handler may free this item (with its container): then the container
+  // is not told.
+  const QPointer<TKitListItem> self(this);
   TKitCustomComponent::NotifyChange();
-  if (container_ != nullptr) container_->NotifyChange();
+  if (self && container_ != nullptr) container_->NotifyChange();
 }
 
 }  // namespace kit

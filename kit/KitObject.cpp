@@ -3,7 +3,10 @@
 namespace kit {
 
 void TKitObject::NotifyChange() {
-  if (!ChangeLocked && OnChange) OnChange(this);
+  if (ChangeLocked || !OnChange) return;
+  // A copy: the handler may free this object, and its event with it.
+  const TNotifyEvent event = OnChange;
+  event(this);
 }
 
 void TKitObject::Changed() { NotifyChange(); }

@@ -139,4 +139,29 @@ TEST(ChangeLink, AHandlerThatFreesALaterLinkStopsItsCall) {
   EXPECT_EQ(controller.Links().size(), 1u);
 }
 
+TEST(ChangeLink, AHandlerMayFreeTheController) {
+  // Its own change event frees it: no link is told about a controller that is gone.
+  auto controller = std::make_unique<TKitBaseController>(nullptr);
+  TKitChangeLink link;
+  int linkCalls = 0;
+  link.OnChange = [&](QObject*) { ++linkCalls; };
+  controller->RegisterChanges(&link);
+  controller->OnChange = [&](QObject*) { controller.reset(); };
+  controller->NotifyChange();
+  EXPECT_EQ(linkCalls, 0);
+  EXPECT_EQ(link.Controller(), nullptr);
+
+  // A link's handler frees it: the links after it are not told.
+  controller = std::make_unique<TKitBaseController>(nullptr);
+  TKitChangeLink first, second;
+  first.OnChange = [&](QObject*) { controller.reset(); };
+  int secondCalls = 0;
+  second.OnChange = [&](QObject*) { ++secondCalls; };
+  controller->RegisterChanges(&first);
+  controller->RegisterChanges(&second);
+  controller->NotifyChange();
+  EXPECT_EQ(secondCalls, 0);
+  EXPECT_EQ(second.Controller(), nullptr);
+}
+
 }  // namespace

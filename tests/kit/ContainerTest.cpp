@@ -102,4 +102,17 @@ TEST(Container, AtDesignTimeAChangeIsCopiedIntoTheGlobalContainer) {
   EXPECT_EQ(kit::GlobalContainer().StringList().Count(), 1);
 }
 
+TEST(Container, AnItemsHandlerMayFreeItsList) {
+  auto list = std::make_unique<kit::TKitStringList>(nullptr);
+  int listChanges = 0;
+  auto& item = static_cast<kit::TKitStringListItem&>(list->Add());
+  list->OnChange = [&](QObject*) { ++listChanges; };
+  item.OnChange = [&](QObject*) { list.reset(); };
+  platform::TStringList lines;
+  lines.Add("gone");
+  item.SetItems(lines);
+  EXPECT_EQ(list, nullptr);
+  EXPECT_EQ(listChanges, 0);
+}
+
 }  // namespace

@@ -83,6 +83,24 @@ TEST(ImageList, ABitmapListHoldsOneImagePerItem) {
   EXPECT_THROW(list.GetImage(0, 1, &image), kit::EListError);
 }
 
+TEST(ImageList, PaintingOnTheCanvasChangesTheListsImages) {
+  kit::TKitImageList images(nullptr);
+  AddFrames(images, {Qt::red, Qt::green});
+  QPainter(&images.Canvas(0)).fillRect(QRect(4, 0, 4, 2), Qt::yellow);
+  QImage image;
+  images.GetImage(0, 1, &image);
+  EXPECT_EQ(image.pixelColor(2, 1), QColor(Qt::yellow));
+  EXPECT_EQ(images.TransparentColor(0, 0), QColor(Qt::red));
+
+  kit::TKitBitmapList bitmaps(nullptr);
+  static_cast<kit::TKitBitmapListItem&>(bitmaps.Add()).SetBitmap(Strip({Qt::red}));
+  QPainter(&bitmaps.Canvas(0)).fillRect(QRect(0, 0, 1, 1), Qt::blue);
+  EXPECT_EQ(bitmaps.PixelColor(0, 0, QPoint(0, 0)), QColor(Qt::blue));
+
+  EXPECT_THROW(images.Canvas(1), kit::EListError);
+  EXPECT_THROW(bitmaps.Canvas(1), kit::EListError);
+}
+
 TEST(ImageListItem, ANewSizeClearsTheImagesAndMaskingRebuildsThem) {
   kit::TKitImageList list(nullptr);
   TKitImageListItem& item = AddFrames(list, {Qt::red, Qt::green});
@@ -149,6 +167,22 @@ TEST(ImageListItem, AddingImagesOfAnotherItem) {
     FAIL();
   } catch (const kit::EInvalidGraphicOperation& error) {
     EXPECT_STREQ(error.what(), "Too many images");
+  }
+}
+
+TEST(ImageListItem, AnyGrowthStepGrowsTheStripToWhatItNeeds) {
+  // AllocBy comes from the stream as it stands: a huge or negative step
+  // still grows the strip just enough, up to its 32768 pixels.
+  for (int allocBy : {0x7FFFFFFF, 0x10000000, -5, 0}) {
+    kit::TKitImageList list(nullptr);
+    TKitImageListItem& target = AddFrames(list, {Qt::red});
+    TKitImageListItem& source = AddFrames(list, {Qt::green, Qt::blue});
+    target.AllocBy = allocBy;
+    target.AddImages(source);
+    ASSERT_EQ(target.ImageCount(), 3) << allocBy;
+    EXPECT_GE(target.Strip().width(), 12) << allocBy;
+    EXPECT_LE(target.Strip().width(), TKitImageListItem::kLongestStrip) << allocBy;
+    EXPECT_EQ(target.Image(2).pixelColor(0, 0), QColor(Qt::blue)) << allocBy;
   }
 }
 

@@ -157,6 +157,26 @@ TEST_F(TimerPool, AHandlerMayFreeItsPool) {
   EXPECT_EQ(later, 0);
 }
 
+TEST_F(TimerPool, AHandlerOnTheWindowTimerMayStopItOrFreeThePool) {
+  // The last item removes itself: the window timer goes while it ticks.
+  int calls = 0;
+  pool.AddItem(1, 50, [&](QObject*) {
+    ++calls;
+    pool.RemoveItem(1);
+  });
+  ASSERT_TRUE(kit_testing::WaitUntil([&] { return calls == 1; }));
+  kit_testing::RunEventsFor(150);
+  EXPECT_EQ(calls, 1);
+  EXPECT_FALSE(pool.Active());
+
+  auto* own = new TKitTimerPool(nullptr, 50);
+  own->AddItem(1, 50, [&](QObject*) {
+    delete own;
+    own = nullptr;
+  });
+  EXPECT_TRUE(kit_testing::WaitUntil([&] { return own == nullptr; }));
+}
+
 TEST_F(TimerPool, AHandlerThatRaisesIsReportedAndStopsThePool) {
   int calls = 0;
   pool.AddItem(1, 50, [&](QObject*) {

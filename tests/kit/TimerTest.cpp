@@ -114,6 +114,19 @@ TEST_F(Timer, AnOwnTimerTicksAndStopsWhenItsHandlerRaises) {
   EXPECT_EQ(kit.dialogs->Shown()[0].text, "animation failed");
 }
 
+TEST_F(Timer, AHandlerMayFreeItsTimer) {
+  for (bool globalPool : {false, true}) {
+    TKitTimer* timer = nullptr;
+    timer = new TKitTimer(50, globalPool, true, [&](QObject*) {
+      delete timer;
+      timer = nullptr;
+    });
+    EXPECT_TRUE(kit_testing::WaitUntil([&] { return timer == nullptr; })) << globalPool;
+    delete timer;
+  }
+  EXPECT_EQ(Application().TimerPool().Count(), 0);
+}
+
 TEST_F(Timer, AnOwnTimerWithIntervalZeroDoesNotTick) {
   int calls = 0;
   TKitTimer timer(0, false, true, [&](QObject*) { ++calls; });

@@ -28,10 +28,6 @@ std::string WithExtension(const std::string& path, const std::string& extension)
   return path.substr(0, path.size() - (name.size() - dot)) + extension;
 }
 
-bool HasExtension(const std::string& path) {
-  return platform::ExtractFileName(path).find('.') != std::string::npos;
-}
-
 // Whether the kit was loaded as part of a library rather than the program.
 bool InLibrary() {
   Dl_info info{};
@@ -107,7 +103,7 @@ void TKitApplication::SetLogName(const std::string& name) {
   std::string log = name;
   if (IsBlankText(log)) {
     log = WithExtension(platform::ProgramFile(), ".LOG");
-  } else if (!HasExtension(log)) {
+  } else if (!platform::HasFileExtension(log)) {
     log += ".LOG";
   }
   if (LogPrefix == TKitPathPrefix::ppFixed) {

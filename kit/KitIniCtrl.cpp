@@ -2,19 +2,9 @@
 
 #include "KitSysIn.h"
 #include "KitTextUtils.h"
+#include "platform/Paths.h"
 
 namespace kit {
-
-namespace {
-
-// Whether the file part of the name has an extension.
-bool HasExtension(const std::string& name) {
-  const auto separator = name.find_last_of("/\\");
-  const auto dot = name.find_last_of('.');
-  return dot != std::string::npos && (separator == std::string::npos || dot > separator);
-}
-
-}  // namespace
 
 TKitIniCtrl::TKitIniCtrl(QObject* owner) : TKitCustomComponent(owner) {}
 
@@ -26,7 +16,7 @@ void TKitIniCtrl::SetAlphaCounter(bool value) {
 
 void TKitIniCtrl::SetIniFile(const std::string& name) {
   iniFile_ = name;
-  if (!name.empty() && !HasExtension(name)) iniFile_ += ".INI";
+  if (!name.empty() && !platform::HasFileExtension(name)) iniFile_ += ".INI";
 }
 
 void TKitIniCtrl::SetMaxEntries(std::uint8_t value) {

@@ -55,6 +55,10 @@ std::string ExtractFilePath(std::string_view path) {
   return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash + 1));
 }
 
+bool HasFileExtension(std::string_view path) {
+  return ExtractFileName(path).find('.') != std::string::npos;
+}
+
 bool FileExists(std::string_view path) {
   std::error_code error;
   return std::filesystem::is_regular_file(std::filesystem::path(path), error);

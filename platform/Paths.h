@@ -28,6 +28,8 @@ std::string FileUrl(std::string_view absolutePath);
 // The part after the last separator, and the part up to and including it.
 std::string ExtractFileName(std::string_view path);
 std::string ExtractFilePath(std::string_view path);
+// Whether the file name (the part after the last separator) holds a dot.
+bool HasFileExtension(std::string_view path);
 
 bool FileExists(std::string_view path);
 bool DirectoryExists(std::string_view path);

@@ -35,6 +35,9 @@ TEST(Paths, ExtractNameAndFolder) {
   EXPECT_EQ(ExtractFilePath("/a/b/c.txt"), "/a/b/");
   EXPECT_EQ(ExtractFileName("c.txt"), "c.txt");
   EXPECT_EQ(ExtractFilePath("c.txt"), "");
+  EXPECT_TRUE(HasFileExtension("/a/b/c.ini"));
+  EXPECT_FALSE(HasFileExtension("/a.d/settings"));
+  EXPECT_FALSE(HasFileExtension(""));
 }
 
 TEST(Paths, ForceDirectoriesCreatesParents) {

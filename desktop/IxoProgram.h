@@ -4,7 +4,8 @@
 //   1 IxoBibleMainForm (its creation makes and loads the engine, which the
 //     later forms read), 2 InterfaceForm, the search and study form, then the
 //     publishing forms.
-// The search form opens exactly over the main window.
+// The search form opens exactly over the main window. Closing the main window
+// ends the run, whatever other window is open.
 
 #include <memory>
 

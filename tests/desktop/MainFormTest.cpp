@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTimer>
 #include <filesystem>
 #include <functional>
 
@@ -352,6 +353,17 @@ TEST_F(MainFormTest, HandOverShowsTheWindowAgain) {
   form.hide();
   fixture.Program().Activate();
   EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(MainFormTest, ClosingTheMainWindowEndsTheRunAlsoWhileTheSearchFormIsOpen) {
+  Search().Window().show();
+  QTimer::singleShot(0, &Form(), [this] { Form().close(); });
+  QTimer giveUp;
+  giveUp.setSingleShot(true);
+  QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(1); });
+  giveUp.start(10000);
+  EXPECT_EQ(QCoreApplication::exec(), 0);
+  Search().Window().hide();
 }
 
 TEST_F(MainFormTest, NamesTreeStartsWithTheLettersOnlyWhereNamesCanFollow) {

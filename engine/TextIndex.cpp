@@ -5,102 +5,132 @@
 namespace engine {
 namespace {
 
-constexpr std::size_t KeyEntries = ixo::KeyNumberMask + 1;
-constexpr std::size_t StrongsEntries = ixo::MaxStrongsNumber + 1;
-
-// Turns per-entry counts into start offsets (one more entry for the end).
-std::vector<std::uint32_t> OffsetsFromCounts(const std::vector<std::uint32_t>& counts) {
-  std::vector<std::uint32_t> offsets(counts.size() + 1, 0);
-  for (std::size_t i = 0; i < counts.size(); ++i) offsets[i + 1] = offsets[i] + counts[i];
-  return offsets;
+// The first slot that holds number before the first empty slot; -1 when none does.
+int SlotOf(const ixo::TLemmaRec& lemma, std::uint16_t number) {
+  for (int slot = 0; slot < ixo::LemmaSlotCount; ++slot) {
+    const std::uint16_t held = ixo::LemmaNumber(lemma.slots[slot]);
+    if (held == number) return slot;
+    if (held == 0) return -1;
+  }
+  return -1;
 }
 
-// Calls visit(slot, number) for each number of the lemma record, up to the first empty slot.
-template <typename Visit>
-void ForEachNumber(const ixo::TLemmaRec& lemma, Visit visit) {
-  for (int slot = 0; slot < ixo::LemmaSlotCount; ++slot) {
-    const std::uint16_t number = ixo::LemmaNumber(lemma.slots[slot]);
-    if (number == 0) return;
-    visit(slot, number);
-  }
+// Whether any slot holds number, empty slots or not: a test without branches
+// that rules out almost every record before SlotOf looks closer.
+bool AnySlotHolds(const ixo::TLemmaRec& lemma, std::uint16_t number) {
+  return (ixo::LemmaNumber(lemma.slots[0]) == number) | (ixo::LemmaNumber(lemma.slots[1]) == number) |
+         (ixo::LemmaNumber(lemma.slots[2]) == number) | (ixo::LemmaNumber(lemma.slots[3]) == number);
+}
+
+// A lemma record's slots up to the first empty one in one number, the first
+// slot highest, so that the numbers sort as the slots do.
+std::uint64_t PackSlots(const ixo::TLemmaRec& lemma) {
+  std::uint64_t packed = 0;
+  for (int slot = 0; slot < ixo::LemmaSlotCount && ixo::LemmaNumber(lemma.slots[slot]) != 0; ++slot)
+    packed |= std::uint64_t{lemma.slots[slot]} << (16 * (ixo::LemmaSlotCount - 1 - slot));
+  return packed;
+}
+
+LemmaVariant UnpackSlots(bool greekBook, std::uint64_t packed) {
+  LemmaVariant variant{greekBook, {}};
+  for (int slot = 0; slot < ixo::LemmaSlotCount; ++slot)
+    variant.slots[slot] = static_cast<std::uint16_t>(packed >> (16 * (ixo::LemmaSlotCount - 1 - slot)));
+  return variant;
 }
 
 }  // namespace
 
-void TextIndex::BuildKeys() {
-  std::vector<std::uint32_t> counts(KeyEntries, 0);
-  for (int b = 1; b <= ixo::BookCount; ++b)
-    for (std::uint32_t i = 0; i < books_[b].count; ++i) ++counts[ixo::KeyNumber(books_[b].words[i].key)];
-
-  keys_.offsets = OffsetsFromCounts(counts);
-  keys_.items.resize(keys_.offsets.back());
-  std::vector<std::uint32_t> next(keys_.offsets.begin(), keys_.offsets.end() - 1);
-  for (int b = 1; b <= ixo::BookCount; ++b)
-    for (std::uint32_t i = 0; i < books_[b].count; ++i)
-      keys_.items[next[ixo::KeyNumber(books_[b].words[i].key)]++] = books_[b].firstWordNumber + i;
-}
-
-void TextIndex::BuildStrongs() {
-  std::array<std::vector<std::uint32_t>, 2> counts{std::vector<std::uint32_t>(StrongsEntries, 0),
-                                                   std::vector<std::uint32_t>(StrongsEntries, 0)};
+std::vector<std::uint32_t> TextIndex::FindKey(std::uint16_t keyNumber) const {
+  std::size_t matches = 0;
+  std::size_t words = 0;
   for (int b = 1; b <= ixo::BookCount; ++b) {
-    if (!books_[b].lemmas) continue;
-    auto& bookCounts = counts[books_[b].greek];
+    words += books_[b].count;
     for (std::uint32_t i = 0; i < books_[b].count; ++i)
-      ForEachNumber(books_[b].lemmas[i], [&](int, std::uint16_t number) { ++bookCounts[number]; });
+      matches += ixo::KeyNumber(books_[b].words[i].key) == keyNumber;
   }
 
-  std::array<std::vector<std::uint32_t>, 2> next;
-  for (int language = 0; language < 2; ++language) {
-    strongs_[language].offsets = OffsetsFromCounts(counts[language]);
-    strongs_[language].items.resize(strongs_[language].offsets.back());
-    next[language].assign(strongs_[language].offsets.begin(), strongs_[language].offsets.end() - 1);
-  }
-  for (int b = 1; b <= ixo::BookCount; ++b) {
-    if (!books_[b].lemmas) continue;
-    const int language = books_[b].greek;
-    for (std::uint32_t i = 0; i < books_[b].count; ++i) {
-      ForEachNumber(books_[b].lemmas[i], [&](int slot, std::uint16_t number) {
-        strongs_[language].items[next[language][number]++] =
-            StrongsPosting{books_[b].firstWordNumber + i, static_cast<std::uint8_t>(slot)};
-      });
+  // A frequent word ("the" is one word in twelve) matches too irregularly for
+  // a branch per word to be predicted, so its words are written without one;
+  // a rarer word is cheaper with the branch.
+  const bool frequent = matches * 64 > words;
+  std::vector<std::uint32_t> found(matches + 1);  // the last entry may be written over, never kept
+  std::size_t n = 0;
+  for (int b = 1; b <= ixo::BookCount && n < matches; ++b) {
+    const BookWords& book = books_[b];
+    for (std::uint32_t i = 0; i < book.count; ++i) {
+      const bool match = ixo::KeyNumber(book.words[i].key) == keyNumber;
+      if (frequent) {
+        found[n] = book.firstWordNumber + i;
+        n += match;
+      } else if (match) {
+        found[n++] = book.firstWordNumber + i;
+      }
     }
   }
+  found.pop_back();
+  return found;
+}
+
+std::vector<StrongsPosting> TextIndex::FindStrongs(bool greek, std::uint16_t number) const {
+  std::vector<StrongsPosting> found;
+  for (int b = 1; b <= ixo::BookCount; ++b) {
+    const BookWords& book = books_[b];
+    if (book.greek != greek || !book.lemmas) continue;
+    for (std::uint32_t i = 0; i < book.count; ++i) {
+      if (!AnySlotHolds(book.lemmas[i], number)) continue;
+      const int slot = SlotOf(book.lemmas[i], number);
+      if (slot >= 0) found.push_back(StrongsPosting{book.firstWordNumber + i, static_cast<std::uint8_t>(slot)});
+    }
+  }
+  return found;
+}
+
+std::vector<LemmaVariant> TextIndex::FindVariants(std::span<const std::uint32_t> words) const {
+  // A frequent word has tens of thousands of occurrences but a few hundred
+  // variants at most. Per language, the variants are kept packed and sorted
+  // as they are found, and the variant of the word before is checked first.
+  std::array<std::vector<std::uint64_t>, 2> found;
+  std::array<std::uint64_t, 2> last{};
+  int book = 1;
+  for (const std::uint32_t wordNumber : words) {
+    while (book < ixo::BookCount && wordNumber >= books_[book].firstWordNumber + books_[book].count) ++book;
+    const ixo::TLemmaRec* lemma = Lemma(book, wordNumber);
+    const std::uint64_t packed = lemma ? PackSlots(*lemma) : 0;
+    const bool greek = books_[book].greek;
+    std::vector<std::uint64_t>& variants = found[greek];
+    if (!variants.empty() && last[greek] == packed) continue;
+    last[greek] = packed;
+    const auto at = std::ranges::lower_bound(variants, packed);
+    if (at == variants.end() || *at != packed) variants.insert(at, packed);
+  }
+
+  std::vector<LemmaVariant> variants;
+  for (const bool greek : {false, true}) {
+    for (const std::uint64_t packed : found[greek]) variants.push_back(UnpackSlots(greek, packed));
+  }
+  return variants;
 }
 
 std::span<const std::uint32_t> TextIndex::WordsWithKey(std::uint16_t keyNumber) {
-  if (keyNumber >= KeyEntries) return {};
-  if (keys_.offsets.empty()) BuildKeys();
-  return keys_.Of(keyNumber);
+  if (keyNumber == 0 || keyNumber > ixo::KeyNumberMask) return {};
+  auto found = keys_.find(keyNumber);
+  if (found == keys_.end()) found = keys_.emplace(keyNumber, FindKey(keyNumber)).first;
+  return found->second;
 }
 
 std::span<const StrongsPosting> TextIndex::WordsWithStrongs(bool greek, std::uint16_t number) {
-  if (number == 0 || number >= StrongsEntries) return {};
-  if (strongs_[0].offsets.empty()) BuildStrongs();
-  return strongs_[greek].Of(number);
+  if (number == 0 || number > ixo::MaxStrongsNumber) return {};
+  auto& known = strongs_[greek];
+  auto found = known.find(number);
+  if (found == known.end()) found = known.emplace(number, FindStrongs(greek, number)).first;
+  return found->second;
 }
 
 std::span<const LemmaVariant> TextIndex::LemmaVariantsOfKey(std::uint16_t keyNumber) {
-  if (keyNumber >= KeyEntries) return {};
-  if (variants_.empty()) {
-    variants_.resize(KeyEntries);
-    variantsKnown_.assign(KeyEntries, false);
-  }
-  std::vector<LemmaVariant>& variants = variants_[keyNumber];
-  if (!variantsKnown_[keyNumber]) {
-    for (std::uint32_t wordNumber : WordsWithKey(keyNumber)) {
-      const int book = BookOfWord(wordNumber);
-      LemmaVariant variant{books_[book].greek, {}};
-      if (const ixo::TLemmaRec* lemma = Lemma(book, wordNumber))
-        ForEachNumber(*lemma, [&](int slot, std::uint16_t) { variant.slots[slot] = lemma->slots[slot]; });
-      variants.push_back(variant);
-    }
-    std::sort(variants.begin(), variants.end());
-    variants.erase(std::unique(variants.begin(), variants.end()), variants.end());
-    variants.shrink_to_fit();
-    variantsKnown_[keyNumber] = true;
-  }
-  return variants;
+  if (keyNumber == 0 || keyNumber > ixo::KeyNumberMask) return {};
+  auto found = variants_.find(keyNumber);
+  if (found == variants_.end()) found = variants_.emplace(keyNumber, FindVariants(WordsWithKey(keyNumber))).first;
+  return found->second;
 }
 
 int TextIndex::BookOfWord(std::uint32_t wordNumber) const {

@@ -5,6 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "BenchEngine.h"
 #include "engine/ixoObject.h"
@@ -55,6 +57,28 @@ void FirstLemmaTagsForFrequentWordAfterLoad(benchmark::State& state) {
   FirstCallAfterLoad(state, [](engine::TixoEngine&) { benchmark::DoNotOptimize(engine::LemmaTagsForWord("the")); });
 }
 BENCHMARK(FirstLemmaTagsForFrequentWordAfterLoad)->Unit(benchmark::kMillisecond);
+
+// Look-ups of many terms at once, as a word's related words (the words of all
+// its numbers) or the Strong's numbers of a long word list ask for them.
+void FirstWordsOfEveryNumberOfAFrequentWordAfterLoad(benchmark::State& state) {
+  if (!bench::LoadedEngine(state)) return;
+  const platform::TStringList numbers = engine::StrongsNumbersForWord("the");
+  state.counters["numbers"] = static_cast<double>(numbers.Count());
+  FirstCallAfterLoad(state, [&numbers](engine::TixoEngine&) {
+    for (const std::string& number : numbers) benchmark::DoNotOptimize(engine::WordsForStrongsNumber(number));
+  });
+}
+BENCHMARK(FirstWordsOfEveryNumberOfAFrequentWordAfterLoad)->Unit(benchmark::kMillisecond);
+
+void FirstNumbersOfManyWordsAfterLoad(benchmark::State& state) {
+  if (!bench::LoadedEngine(state)) return;
+  std::vector<std::string> words;
+  for (std::uint16_t key = 1000; key < 1200; ++key) words.push_back(engine::KeyToEnglishWord(key));
+  FirstCallAfterLoad(state, [&words](engine::TixoEngine&) {
+    for (const std::string& word : words) benchmark::DoNotOptimize(engine::StrongsNumbersForWord(word));
+  });
+}
+BENCHMARK(FirstNumbersOfManyWordsAfterLoad)->Unit(benchmark::kMillisecond);
 
 void MarkEnglishWord(benchmark::State& state) {
   engine::TixoEngine* engine = bench::LoadedEngine(state);

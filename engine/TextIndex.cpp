@@ -15,8 +15,8 @@ int SlotOf(const ixo::TLemmaRec& lemma, std::uint16_t number) {
   return -1;
 }
 
-// Whether any slot holds number, empty slots or not: a test without branches
-// that rules out almost every record before SlotOf looks closer.
+// Whether any slot holds number, empty slots or not: a test without branches,
+// so that a block of records is tested at once before SlotOf looks closer.
 bool AnySlotHolds(const ixo::TLemmaRec& lemma, std::uint16_t number) {
   return (ixo::LemmaNumber(lemma.slots[0]) == number) | (ixo::LemmaNumber(lemma.slots[1]) == number) |
          (ixo::LemmaNumber(lemma.slots[2]) == number) | (ixo::LemmaNumber(lemma.slots[3]) == number);
@@ -38,51 +38,91 @@ LemmaVariant UnpackSlots(bool greekBook, std::uint64_t packed) {
   return variant;
 }
 
+constexpr std::size_t KeyEntries = ixo::KeyNumberMask + 1;
+constexpr std::size_t StrongsEntries = ixo::MaxStrongsNumber + 1;
+
+// The walks for one term test a block of records at a time, every record of
+// it at once (which the compiler does on many records in one instruction),
+// and look closer only at the blocks that hold the term: few, for most terms.
+constexpr std::uint32_t WalkBlock = 32;
+
 }  // namespace
 
 std::vector<std::uint32_t> TextIndex::FindKey(std::uint16_t keyNumber) const {
-  std::size_t matches = 0;
-  std::size_t words = 0;
+  std::vector<std::uint32_t> found;
   for (int b = 1; b <= ixo::BookCount; ++b) {
-    words += books_[b].count;
-    for (std::uint32_t i = 0; i < books_[b].count; ++i)
-      matches += ixo::KeyNumber(books_[b].words[i].key) == keyNumber;
-  }
-
-  // A frequent word ("the" is one word in twelve) matches too irregularly for
-  // a branch per word to be predicted, so its words are written without one;
-  // a rarer word is cheaper with the branch.
-  const bool frequent = matches * 64 > words;
-  std::vector<std::uint32_t> found(matches + 1);  // the last entry may be written over, never kept
-  std::size_t n = 0;
-  for (int b = 1; b <= ixo::BookCount && n < matches; ++b) {
-    const BookWords& book = books_[b];
-    for (std::uint32_t i = 0; i < book.count; ++i) {
-      const bool match = ixo::KeyNumber(book.words[i].key) == keyNumber;
-      if (frequent) {
-        found[n] = book.firstWordNumber + i;
-        n += match;
-      } else if (match) {
-        found[n++] = book.firstWordNumber + i;
+    const ixo::IxoWritten* const words = books_[b].words;
+    const std::uint32_t first = books_[b].firstWordNumber;
+    const std::uint32_t count = books_[b].count;
+    for (std::uint32_t start = 0; start < count; start += WalkBlock) {
+      const std::uint32_t end = std::min(count, start + WalkBlock);
+      std::uint32_t matches = 0;
+      for (std::uint32_t i = start; i < end; ++i) matches += ixo::KeyNumber(words[i].key) == keyNumber;
+      if (matches == 0) continue;
+      // Every word of the block is written, only a match moves on: a
+      // frequent word ("the" is one word in twelve) matches too irregularly
+      // for a branch to be predicted. One spare entry takes the last writes.
+      std::size_t n = found.size();
+      found.resize(n + matches + 1);
+      for (std::uint32_t i = start; i < end; ++i) {
+        found[n] = first + i;
+        n += ixo::KeyNumber(words[i].key) == keyNumber;
       }
+      found.pop_back();
     }
   }
-  found.pop_back();
   return found;
 }
 
 std::vector<StrongsPosting> TextIndex::FindStrongs(bool greek, std::uint16_t number) const {
   std::vector<StrongsPosting> found;
   for (int b = 1; b <= ixo::BookCount; ++b) {
-    const BookWords& book = books_[b];
-    if (book.greek != greek || !book.lemmas) continue;
-    for (std::uint32_t i = 0; i < book.count; ++i) {
-      if (!AnySlotHolds(book.lemmas[i], number)) continue;
-      const int slot = SlotOf(book.lemmas[i], number);
-      if (slot >= 0) found.push_back(StrongsPosting{book.firstWordNumber + i, static_cast<std::uint8_t>(slot)});
+    if (books_[b].greek != greek || !books_[b].lemmas) continue;
+    const ixo::TLemmaRec* const lemmas = books_[b].lemmas;
+    const std::uint32_t first = books_[b].firstWordNumber;
+    const std::uint32_t count = books_[b].count;
+    for (std::uint32_t start = 0; start < count; start += WalkBlock) {
+      const std::uint32_t end = std::min(count, start + WalkBlock);
+      std::uint32_t holding = 0;
+      for (std::uint32_t i = start; i < end; ++i) holding += AnySlotHolds(lemmas[i], number);
+      if (holding == 0) continue;
+      for (std::uint32_t i = start; i < end; ++i) {
+        const int slot = SlotOf(lemmas[i], number);
+        if (slot >= 0) found.push_back(StrongsPosting{first + i, static_cast<std::uint8_t>(slot)});
+      }
     }
   }
   return found;
+}
+
+// The visits copy what they read of a book into locals: add writes counts and
+// items of the same types, which the compiler would otherwise read back from
+// the book on every word.
+template <typename Add>
+void TextIndex::VisitKeys(Add add) const {
+  for (int b = 1; b <= ixo::BookCount; ++b) {
+    const ixo::IxoWritten* const words = books_[b].words;
+    const std::uint32_t first = books_[b].firstWordNumber;
+    const std::uint32_t count = books_[b].count;
+    for (std::uint32_t i = 0; i < count; ++i) add(ixo::KeyNumber(words[i].key), first + i);
+  }
+}
+
+template <typename Add>
+void TextIndex::VisitStrongs(bool greek, Add add) const {
+  for (int b = 1; b <= ixo::BookCount; ++b) {
+    if (books_[b].greek != greek || !books_[b].lemmas) continue;
+    const ixo::TLemmaRec* const lemmas = books_[b].lemmas;
+    const std::uint32_t first = books_[b].firstWordNumber;
+    const std::uint32_t count = books_[b].count;
+    for (std::uint32_t i = 0; i < count; ++i) {
+      for (int slot = 0; slot < ixo::LemmaSlotCount; ++slot) {
+        const std::uint16_t number = ixo::LemmaNumber(lemmas[i].slots[slot]);
+        if (number == 0) break;
+        if (SlotOf(lemmas[i], number) == slot) add(number, StrongsPosting{first + i, static_cast<std::uint8_t>(slot)});
+      }
+    }
+  }
 }
 
 std::vector<LemmaVariant> TextIndex::FindVariants(std::span<const std::uint32_t> words) const {
@@ -112,22 +152,21 @@ std::vector<LemmaVariant> TextIndex::FindVariants(std::span<const std::uint32_t>
 }
 
 std::span<const std::uint32_t> TextIndex::WordsWithKey(std::uint16_t keyNumber) {
-  if (keyNumber == 0 || keyNumber > ixo::KeyNumberMask) return {};
-  auto found = keys_.find(keyNumber);
-  if (found == keys_.end()) found = keys_.emplace(keyNumber, FindKey(keyNumber)).first;
-  return found->second;
+  if (keyNumber == 0 || keyNumber >= KeyEntries) return {};
+  return keys_.Of(
+      keyNumber, KeyEntries, [this](std::uint16_t key) { return FindKey(key); },
+      [this](auto add) { VisitKeys(add); });
 }
 
 std::span<const StrongsPosting> TextIndex::WordsWithStrongs(bool greek, std::uint16_t number) {
-  if (number == 0 || number > ixo::MaxStrongsNumber) return {};
-  auto& known = strongs_[greek];
-  auto found = known.find(number);
-  if (found == known.end()) found = known.emplace(number, FindStrongs(greek, number)).first;
-  return found->second;
+  if (number == 0 || number >= StrongsEntries) return {};
+  return strongs_[greek].Of(
+      number, StrongsEntries, [this, greek](std::uint16_t n) { return FindStrongs(greek, n); },
+      [this, greek](auto add) { VisitStrongs(greek, add); });
 }
 
 std::span<const LemmaVariant> TextIndex::LemmaVariantsOfKey(std::uint16_t keyNumber) {
-  if (keyNumber == 0 || keyNumber > ixo::KeyNumberMask) return {};
+  if (keyNumber == 0 || keyNumber >= KeyEntries) return {};
   auto found = variants_.find(keyNumber);
   if (found == variants_.end()) found = variants_.emplace(keyNumber, FindVariants(WordsWithKey(keyNumber))).first;
   return found->second;

@@ -1,9 +1,8 @@
 #pragma once
-// Where word keys and Strong's numbers occur in the text. The occurrences of
-// one key or one number are found by one walk over the words the first time
-// they are asked for, and kept for the life of the index; so a look-up or a
-// search mark costs one walk the first time and touches only the words it
-// concerns afterwards, and nothing is built for terms that are never asked for.
+// Where word keys and Strong's numbers occur in the text, found when first
+// asked for and kept (TermOccurrences.h), so that the look-ups and the search
+// marks touch only the words they concern instead of walking the whole text
+// per call.
 
 #include <array>
 #include <compare>
@@ -12,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "TermOccurrences.h"
 #include "core/IxoFormat.h"
 
 namespace engine {
@@ -26,7 +26,7 @@ struct BookWords {
 };
 
 // A word that carries a Strong's number, and the first lemma slot (0 to 3)
-// that holds it.
+// that holds it (a number held twice by one word counts once).
 struct StrongsPosting {
   std::uint32_t wordNumber = 0;
   std::uint8_t slot = 0;
@@ -61,14 +61,20 @@ class TextIndex {
   const ixo::TLemmaRec* Lemma(int book, std::uint32_t wordNumber) const;
 
  private:
+  // One term's occurrences, found by a walk of the words of its own.
   std::vector<std::uint32_t> FindKey(std::uint16_t keyNumber) const;
   std::vector<StrongsPosting> FindStrongs(bool greek, std::uint16_t number) const;
+  // Every term's occurrences in text order, for the tables: add(term, item).
+  template <typename Add>
+  void VisitKeys(Add add) const;
+  template <typename Add>
+  void VisitStrongs(bool greek, Add add) const;
+
   std::vector<LemmaVariant> FindVariants(std::span<const std::uint32_t> words) const;
 
   std::span<const BookWords, ixo::BookCount + 1> books_;
-  // Found so far, by key number and by Strong's number (Hebrew, Greek).
-  std::unordered_map<std::uint16_t, std::vector<std::uint32_t>> keys_;
-  std::array<std::unordered_map<std::uint16_t, std::vector<StrongsPosting>>, 2> strongs_;
+  TermOccurrences<std::uint32_t> keys_;
+  std::array<TermOccurrences<StrongsPosting>, 2> strongs_;  // Hebrew, Greek
   std::unordered_map<std::uint16_t, std::vector<LemmaVariant>> variants_;
 };
 

@@ -1,5 +1,7 @@
 // The look-ups of word keys and Strong's numbers over a text built here in
-// memory: one Hebrew book of 400 words and one Greek book of four.
+// memory: one Hebrew book of 400 words and one Greek book of four. Each test
+// runs twice: with the terms found by walks of their own, and from the tables
+// of every term that many look-ups build.
 
 #include <gtest/gtest.h>
 
@@ -15,7 +17,7 @@ constexpr std::uint16_t Common = 5;  // nearly every word: the look-up without a
 constexpr std::uint16_t Rare = 7;    // four words: the look-up with one
 constexpr std::uint16_t Greek = 0x8000;
 
-class TextIndexTest : public ::testing::Test {
+class TextIndexTest : public ::testing::TestWithParam<bool> {
  protected:
   TextIndexTest() {
     hebrew_.assign(400, ixo::IxoWritten{Common, 0, 1});
@@ -40,6 +42,18 @@ class TextIndexTest : public ::testing::Test {
       if (b == 40) books_[b] = {greek_.data(), greekLemmas_.data(), next, 4, true};
       next += books_[b].count;
     }
+    Prepare(index_);
+  }
+
+  // With the tables: asks for terms that do not occur, enough of them for the
+  // tables to be built.
+  static void Prepare(TextIndex& index) {
+    if (!GetParam()) return;
+    for (std::uint16_t term = 100; term <= 100 + TermOccurrences<int>::WalksBeforeTable; ++term) {
+      EXPECT_TRUE(index.WordsWithKey(term).empty());
+      EXPECT_TRUE(index.WordsWithStrongs(false, term).empty());
+      EXPECT_TRUE(index.WordsWithStrongs(true, term).empty());
+    }
   }
 
   std::vector<std::uint32_t> Keys(std::uint16_t key) {
@@ -58,7 +72,7 @@ class TextIndexTest : public ::testing::Test {
   TextIndex index_{books_};
 };
 
-TEST_F(TextIndexTest, WordsWithKeyInEveryCase) {
+TEST_P(TextIndexTest, WordsWithKeyInEveryCase) {
   EXPECT_EQ(Keys(Rare), (std::vector<std::uint32_t>{11, 151, 401, 404}));
   EXPECT_EQ(Keys(Rare), (std::vector<std::uint32_t>{11, 151, 401, 404}));  // kept
   const std::vector<std::uint32_t> common = Keys(Common);
@@ -71,7 +85,7 @@ TEST_F(TextIndexTest, WordsWithKeyInEveryCase) {
   EXPECT_TRUE(Keys(Rare | ixo::KeyFirstCapital).empty());  // a key number has no case bits
 }
 
-TEST_F(TextIndexTest, WordsWithStrongsNumber) {
+TEST_P(TextIndexTest, WordsWithStrongsNumber) {
   using Found = std::vector<std::pair<std::uint32_t, int>>;
   EXPECT_EQ(Strongs(false, 430), (Found{{11, 0}, {21, 3}, {41, 0}, {151, 1}}));
   EXPECT_EQ(Strongs(true, 430), (Found{{401, 0}, {404, 0}}));
@@ -81,15 +95,17 @@ TEST_F(TextIndexTest, WordsWithStrongsNumber) {
   EXPECT_TRUE(Strongs(false, 430 + 32768).empty());
 }
 
-TEST_F(TextIndexTest, BooksWithoutLemmasCarryNoNumbers) {
+TEST_P(TextIndexTest, BooksWithoutLemmasCarryNoNumbers) {
   books_[40].lemmas = nullptr;
-  EXPECT_TRUE(Strongs(true, 430).empty());
-  const auto variants = index_.LemmaVariantsOfKey(Rare);
+  TextIndex index(books_);
+  Prepare(index);
+  EXPECT_TRUE(index.WordsWithStrongs(true, 430).empty());
+  const auto variants = index.LemmaVariantsOfKey(Rare);
   ASSERT_EQ(variants.size(), 3u);
   EXPECT_EQ(variants[2], (LemmaVariant{true, {0, 0, 0, 0}}));
 }
 
-TEST_F(TextIndexTest, LemmaVariantsAreDistinctAndSortedHebrewFirst) {
+TEST_P(TextIndexTest, LemmaVariantsAreDistinctAndSortedHebrewFirst) {
   const auto rare = index_.LemmaVariantsOfKey(Rare);
   const std::vector<LemmaVariant> expected{
       {false, {430, 0, 0, 0}}, {false, {3068, 430, 0, 0}}, {true, {Greek | 430, 0, 0, 0}}};
@@ -103,7 +119,7 @@ TEST_F(TextIndexTest, LemmaVariantsAreDistinctAndSortedHebrewFirst) {
   EXPECT_TRUE(index_.LemmaVariantsOfKey(6).empty());
 }
 
-TEST_F(TextIndexTest, BookOfWord) {
+TEST_P(TextIndexTest, BookOfWord) {
   for (const auto& [word, book] : std::vector<std::pair<std::uint32_t, int>>{
            {0, 0}, {1, 1}, {400, 1}, {401, 40}, {404, 40}, {405, 0}}) {
     EXPECT_EQ(index_.BookOfWord(word), book) << word;
@@ -111,6 +127,9 @@ TEST_F(TextIndexTest, BookOfWord) {
   EXPECT_EQ(index_.Record(40, 404).key, Rare | ixo::KeyAllCapitals);
   EXPECT_EQ(index_.Lemma(1, 151)->slots[0], 3068);
 }
+
+INSTANTIATE_TEST_SUITE_P(WalksAndTables, TextIndexTest, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "FromTables" : "FromWalks"; });
 
 }  // namespace
 }  // namespace engine

@@ -1,7 +1,8 @@
 // Benchmarks of the engine on the edition in IXO_EDITION (or the built one):
 // loading with the book index, the first mark of an English word and of a
 // Strong's number and the first lemma tags of a frequent word after loading,
-// the same calls once their look-ups are kept, and clearing the marks.
+// look-ups of many terms after loading, the same calls once their look-ups are
+// kept, and clearing the marks.
 #include <benchmark/benchmark.h>
 
 #include <memory>

@@ -1,8 +1,13 @@
 // Benchmarks of the engine on the edition in IXO_EDITION (or the built one):
-// loading with the book index, the first marks after loading, marking an
-// English word and a Strong's number, the lemma tags of a frequent word, and
-// clearing the marks.
+// loading with the book index, the first mark of an English word and of a
+// Strong's number and the first lemma tags of a frequent word after loading,
+// look-ups of many terms after loading, the same calls once their look-ups are
+// kept, and clearing the marks.
 #include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
 
 #include "BenchEngine.h"
 #include "engine/ixoObject.h"
@@ -20,19 +25,61 @@ void LoadWithBuildIndex(benchmark::State& state) {
 }
 BENCHMARK(LoadWithBuildIndex)->Unit(benchmark::kMillisecond);
 
-// The tables of word keys and Strong's numbers are built by the first marks
-// after loading and kept; this is what the first search pays once.
-void FirstMarksAfterLoad(benchmark::State& state) {
+// The first call after loading builds the look-ups it needs and keeps them;
+// this is what the first search or style sheet pays once. Loading is not timed.
+template <typename Call>
+void FirstCallAfterLoad(benchmark::State& state, Call call) {
   if (!bench::LoadedEngine(state)) return;
-  const std::uint16_t key = engine::EnglishWordToKey("love");
   for (auto _ : state) {
-    engine::TixoEngine engine;
-    engine.Load();
-    engine.MarkWord(1, key, 'E');
-    engine.MarkWord(2, 430, 'H');
+    state.PauseTiming();
+    auto engine = std::make_unique<engine::TixoEngine>();
+    engine->Load();
+    auto previous = engine::ReplaceEngine(std::move(engine));
+    state.ResumeTiming();
+    call(engine::Engine());
+    state.PauseTiming();
+    engine::ReplaceEngine(std::move(previous));
+    state.ResumeTiming();
   }
 }
-BENCHMARK(FirstMarksAfterLoad)->Unit(benchmark::kMillisecond);
+
+void FirstMarkEnglishWordAfterLoad(benchmark::State& state) {
+  const std::uint16_t key = bench::LoadedEngine(state) ? engine::EnglishWordToKey("love") : 0;
+  FirstCallAfterLoad(state, [key](engine::TixoEngine& engine) { engine.MarkWord(1, key, 'E'); });
+}
+BENCHMARK(FirstMarkEnglishWordAfterLoad)->Unit(benchmark::kMillisecond);
+
+void FirstMarkStrongsNumberAfterLoad(benchmark::State& state) {
+  FirstCallAfterLoad(state, [](engine::TixoEngine& engine) { engine.MarkWord(2, 430, 'H'); });
+}
+BENCHMARK(FirstMarkStrongsNumberAfterLoad)->Unit(benchmark::kMillisecond);
+
+void FirstLemmaTagsForFrequentWordAfterLoad(benchmark::State& state) {
+  FirstCallAfterLoad(state, [](engine::TixoEngine&) { benchmark::DoNotOptimize(engine::LemmaTagsForWord("the")); });
+}
+BENCHMARK(FirstLemmaTagsForFrequentWordAfterLoad)->Unit(benchmark::kMillisecond);
+
+// Look-ups of many terms at once, as a word's related words (the words of all
+// its numbers) or the Strong's numbers of a long word list ask for them.
+void FirstWordsOfEveryNumberOfAFrequentWordAfterLoad(benchmark::State& state) {
+  if (!bench::LoadedEngine(state)) return;
+  const platform::TStringList numbers = engine::StrongsNumbersForWord("the");
+  state.counters["numbers"] = static_cast<double>(numbers.Count());
+  FirstCallAfterLoad(state, [&numbers](engine::TixoEngine&) {
+    for (const std::string& number : numbers) benchmark::DoNotOptimize(engine::WordsForStrongsNumber(number));
+  });
+}
+BENCHMARK(FirstWordsOfEveryNumberOfAFrequentWordAfterLoad)->Unit(benchmark::kMillisecond);
+
+void FirstNumbersOfManyWordsAfterLoad(benchmark::State& state) {
+  if (!bench::LoadedEngine(state)) return;
+  std::vector<std::string> words;
+  for (std::uint16_t key = 1000; key < 1200; ++key) words.push_back(engine::KeyToEnglishWord(key));
+  FirstCallAfterLoad(state, [&words](engine::TixoEngine&) {
+    for (const std::string& word : words) benchmark::DoNotOptimize(engine::StrongsNumbersForWord(word));
+  });
+}
+BENCHMARK(FirstNumbersOfManyWordsAfterLoad)->Unit(benchmark::kMillisecond);
 
 void MarkEnglishWord(benchmark::State& state) {
   engine::TixoEngine* engine = bench::LoadedEngine(state);

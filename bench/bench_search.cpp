@@ -44,8 +44,8 @@ int SearchInForm(search::TInterfaceForm& form, const std::string& criteria) {
 void Search(benchmark::State& state, const std::string& criteria) {
   if (!bench::LoadedEngine(state)) return;
   search::ConditionSet conditions;
-  // The engine builds its tables of words and numbers at the first marks of
-  // the process, once; that is not part of a search.
+  // The engine finds the words of each term at its first mark and keeps
+  // them; that is not part of a search.
   SearchFor(conditions, criteria);
   int verses = 0;
   for (auto _ : state) {

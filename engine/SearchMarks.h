@@ -30,8 +30,10 @@ class SearchMarks {
   // and every book mask 0.
   void Size(std::uint32_t lastWordNumber);
 
-  // ORs mask into the word's mask and into its book's (1 to 66).
+  // ORs mask into the word's mask and into its book's (1 to 66); a word or a
+  // book beyond the masks is not marked.
   void Mark(int book, std::uint32_t wordNumber, std::uint16_t mask) {
+    if (book < 1 || book > ixo::BookCount || wordNumber == 0 || wordNumber >= WordMarks.size()) return;
     WordMarks[wordNumber] |= mask;
     BookMarks[book] |= mask;
   }

@@ -5,102 +5,171 @@
 namespace engine {
 namespace {
 
+// The first slot that holds number before the first empty slot; -1 when none does.
+int SlotOf(const ixo::TLemmaRec& lemma, std::uint16_t number) {
+  for (int slot = 0; slot < ixo::LemmaSlotCount; ++slot) {
+    const std::uint16_t held = ixo::LemmaNumber(lemma.slots[slot]);
+    if (held == number) return slot;
+    if (held == 0) return -1;
+  }
+  return -1;
+}
+
+// Whether any slot holds number, empty slots or not: a test without branches,
+// so that a block of records is tested at once before SlotOf looks closer.
+bool AnySlotHolds(const ixo::TLemmaRec& lemma, std::uint16_t number) {
+  return (ixo::LemmaNumber(lemma.slots[0]) == number) | (ixo::LemmaNumber(lemma.slots[1]) == number) |
+         (ixo::LemmaNumber(lemma.slots[2]) == number) | (ixo::LemmaNumber(lemma.slots[3]) == number);
+}
+
+// A lemma record's slots up to the first empty one in one number, the first
+// slot highest, so that the numbers sort as the slots do.
+std::uint64_t PackSlots(const ixo::TLemmaRec& lemma) {
+  std::uint64_t packed = 0;
+  for (int slot = 0; slot < ixo::LemmaSlotCount && ixo::LemmaNumber(lemma.slots[slot]) != 0; ++slot)
+    packed |= std::uint64_t{lemma.slots[slot]} << (16 * (ixo::LemmaSlotCount - 1 - slot));
+  return packed;
+}
+
+LemmaVariant UnpackSlots(bool greekBook, std::uint64_t packed) {
+  LemmaVariant variant{greekBook, {}};
+  for (int slot = 0; slot < ixo::LemmaSlotCount; ++slot)
+    variant.slots[slot] = static_cast<std::uint16_t>(packed >> (16 * (ixo::LemmaSlotCount - 1 - slot)));
+  return variant;
+}
+
 constexpr std::size_t KeyEntries = ixo::KeyNumberMask + 1;
 constexpr std::size_t StrongsEntries = ixo::MaxStrongsNumber + 1;
 
-// Turns per-entry counts into start offsets (one more entry for the end).
-std::vector<std::uint32_t> OffsetsFromCounts(const std::vector<std::uint32_t>& counts) {
-  std::vector<std::uint32_t> offsets(counts.size() + 1, 0);
-  for (std::size_t i = 0; i < counts.size(); ++i) offsets[i + 1] = offsets[i] + counts[i];
-  return offsets;
-}
-
-// Calls visit(slot, number) for each number of the lemma record, up to the first empty slot.
-template <typename Visit>
-void ForEachNumber(const ixo::TLemmaRec& lemma, Visit visit) {
-  for (int slot = 0; slot < ixo::LemmaSlotCount; ++slot) {
-    const std::uint16_t number = ixo::LemmaNumber(lemma.slots[slot]);
-    if (number == 0) return;
-    visit(slot, number);
-  }
-}
+// The walks for one term test a block of records at a time, every record of
+// it at once (which the compiler does on many records in one instruction),
+// and look closer only at the blocks that hold the term: few, for most terms.
+constexpr std::uint32_t WalkBlock = 32;
 
 }  // namespace
 
-void TextIndex::BuildKeys() {
-  std::vector<std::uint32_t> counts(KeyEntries, 0);
-  for (int b = 1; b <= ixo::BookCount; ++b)
-    for (std::uint32_t i = 0; i < books_[b].count; ++i) ++counts[ixo::KeyNumber(books_[b].words[i].key)];
-
-  keys_.offsets = OffsetsFromCounts(counts);
-  keys_.items.resize(keys_.offsets.back());
-  std::vector<std::uint32_t> next(keys_.offsets.begin(), keys_.offsets.end() - 1);
-  for (int b = 1; b <= ixo::BookCount; ++b)
-    for (std::uint32_t i = 0; i < books_[b].count; ++i)
-      keys_.items[next[ixo::KeyNumber(books_[b].words[i].key)]++] = books_[b].firstWordNumber + i;
+std::vector<std::uint32_t> TextIndex::FindKey(std::uint16_t keyNumber) const {
+  std::vector<std::uint32_t> found;
+  for (int b = 1; b <= ixo::BookCount; ++b) {
+    const ixo::IxoWritten* const words = books_[b].words;
+    const std::uint32_t first = books_[b].firstWordNumber;
+    const std::uint32_t count = books_[b].count;
+    for (std::uint32_t start = 0; start < count; start += WalkBlock) {
+      const std::uint32_t end = std::min(count, start + WalkBlock);
+      std::uint32_t matches = 0;
+      for (std::uint32_t i = start; i < end; ++i) matches += ixo::KeyNumber(words[i].key) == keyNumber;
+      if (matches == 0) continue;
+      // Every word of the block is written, only a match moves on: a
+      // frequent word ("the" is one word in twelve) matches too irregularly
+      // for a branch to be predicted. One spare entry takes the last writes.
+      std::size_t n = found.size();
+      found.resize(n + matches + 1);
+      for (std::uint32_t i = start; i < end; ++i) {
+        found[n] = first + i;
+        n += ixo::KeyNumber(words[i].key) == keyNumber;
+      }
+      found.pop_back();
+    }
+  }
+  return found;
 }
 
-void TextIndex::BuildStrongs() {
-  std::array<std::vector<std::uint32_t>, 2> counts{std::vector<std::uint32_t>(StrongsEntries, 0),
-                                                   std::vector<std::uint32_t>(StrongsEntries, 0)};
+std::vector<StrongsPosting> TextIndex::FindStrongs(bool greek, std::uint16_t number) const {
+  std::vector<StrongsPosting> found;
   for (int b = 1; b <= ixo::BookCount; ++b) {
-    if (!books_[b].lemmas) continue;
-    auto& bookCounts = counts[books_[b].greek];
-    for (std::uint32_t i = 0; i < books_[b].count; ++i)
-      ForEachNumber(books_[b].lemmas[i], [&](int, std::uint16_t number) { ++bookCounts[number]; });
+    if (books_[b].greek != greek || !books_[b].lemmas) continue;
+    const ixo::TLemmaRec* const lemmas = books_[b].lemmas;
+    const std::uint32_t first = books_[b].firstWordNumber;
+    const std::uint32_t count = books_[b].count;
+    for (std::uint32_t start = 0; start < count; start += WalkBlock) {
+      const std::uint32_t end = std::min(count, start + WalkBlock);
+      std::uint32_t holding = 0;
+      for (std::uint32_t i = start; i < end; ++i) holding += AnySlotHolds(lemmas[i], number);
+      if (holding == 0) continue;
+      for (std::uint32_t i = start; i < end; ++i) {
+        const int slot = SlotOf(lemmas[i], number);
+        if (slot >= 0) found.push_back(StrongsPosting{first + i, static_cast<std::uint8_t>(slot)});
+      }
+    }
   }
+  return found;
+}
 
-  std::array<std::vector<std::uint32_t>, 2> next;
-  for (int language = 0; language < 2; ++language) {
-    strongs_[language].offsets = OffsetsFromCounts(counts[language]);
-    strongs_[language].items.resize(strongs_[language].offsets.back());
-    next[language].assign(strongs_[language].offsets.begin(), strongs_[language].offsets.end() - 1);
-  }
+// The visits copy what they read of a book into locals: add writes counts and
+// items of the same types, which the compiler would otherwise read back from
+// the book on every word.
+template <typename Add>
+void TextIndex::VisitKeys(Add add) const {
   for (int b = 1; b <= ixo::BookCount; ++b) {
-    if (!books_[b].lemmas) continue;
-    const int language = books_[b].greek;
-    for (std::uint32_t i = 0; i < books_[b].count; ++i) {
-      ForEachNumber(books_[b].lemmas[i], [&](int slot, std::uint16_t number) {
-        strongs_[language].items[next[language][number]++] =
-            StrongsPosting{books_[b].firstWordNumber + i, static_cast<std::uint8_t>(slot)};
-      });
+    const ixo::IxoWritten* const words = books_[b].words;
+    const std::uint32_t first = books_[b].firstWordNumber;
+    const std::uint32_t count = books_[b].count;
+    for (std::uint32_t i = 0; i < count; ++i) add(ixo::KeyNumber(words[i].key), first + i);
+  }
+}
+
+template <typename Add>
+void TextIndex::VisitStrongs(bool greek, Add add) const {
+  for (int b = 1; b <= ixo::BookCount; ++b) {
+    if (books_[b].greek != greek || !books_[b].lemmas) continue;
+    const ixo::TLemmaRec* const lemmas = books_[b].lemmas;
+    const std::uint32_t first = books_[b].firstWordNumber;
+    const std::uint32_t count = books_[b].count;
+    for (std::uint32_t i = 0; i < count; ++i) {
+      for (int slot = 0; slot < ixo::LemmaSlotCount; ++slot) {
+        const std::uint16_t number = ixo::LemmaNumber(lemmas[i].slots[slot]);
+        if (number == 0) break;
+        if (SlotOf(lemmas[i], number) == slot) add(number, StrongsPosting{first + i, static_cast<std::uint8_t>(slot)});
+      }
     }
   }
 }
 
+std::vector<LemmaVariant> TextIndex::FindVariants(std::span<const std::uint32_t> words) const {
+  // A frequent word has tens of thousands of occurrences but a few hundred
+  // variants at most. Per language, the variants are kept packed and sorted
+  // as they are found, and the variant of the word before is checked first.
+  std::array<std::vector<std::uint64_t>, 2> found;
+  std::array<std::uint64_t, 2> last{};
+  int book = 1;
+  for (const std::uint32_t wordNumber : words) {
+    while (book < ixo::BookCount && wordNumber >= books_[book].firstWordNumber + books_[book].count) ++book;
+    const ixo::TLemmaRec* lemma = Lemma(book, wordNumber);
+    const std::uint64_t packed = lemma ? PackSlots(*lemma) : 0;
+    const bool greek = books_[book].greek;
+    std::vector<std::uint64_t>& variants = found[greek];
+    if (!variants.empty() && last[greek] == packed) continue;
+    last[greek] = packed;
+    const auto at = std::ranges::lower_bound(variants, packed);
+    if (at == variants.end() || *at != packed) variants.insert(at, packed);
+  }
+
+  std::vector<LemmaVariant> variants;
+  for (const bool greek : {false, true}) {
+    for (const std::uint64_t packed : found[greek]) variants.push_back(UnpackSlots(greek, packed));
+  }
+  return variants;
+}
+
 std::span<const std::uint32_t> TextIndex::WordsWithKey(std::uint16_t keyNumber) {
-  if (keyNumber >= KeyEntries) return {};
-  if (keys_.offsets.empty()) BuildKeys();
-  return keys_.Of(keyNumber);
+  if (keyNumber == 0 || keyNumber >= KeyEntries) return {};
+  return keys_.Of(
+      keyNumber, KeyEntries, [this](std::uint16_t key) { return FindKey(key); },
+      [this](auto add) { VisitKeys(add); });
 }
 
 std::span<const StrongsPosting> TextIndex::WordsWithStrongs(bool greek, std::uint16_t number) {
   if (number == 0 || number >= StrongsEntries) return {};
-  if (strongs_[0].offsets.empty()) BuildStrongs();
-  return strongs_[greek].Of(number);
+  return strongs_[greek].Of(
+      number, StrongsEntries, [this, greek](std::uint16_t n) { return FindStrongs(greek, n); },
+      [this, greek](auto add) { VisitStrongs(greek, add); });
 }
 
 std::span<const LemmaVariant> TextIndex::LemmaVariantsOfKey(std::uint16_t keyNumber) {
-  if (keyNumber >= KeyEntries) return {};
-  if (variants_.empty()) {
-    variants_.resize(KeyEntries);
-    variantsKnown_.assign(KeyEntries, false);
-  }
-  std::vector<LemmaVariant>& variants = variants_[keyNumber];
-  if (!variantsKnown_[keyNumber]) {
-    for (std::uint32_t wordNumber : WordsWithKey(keyNumber)) {
-      const int book = BookOfWord(wordNumber);
-      LemmaVariant variant{books_[book].greek, {}};
-      if (const ixo::TLemmaRec* lemma = Lemma(book, wordNumber))
-        ForEachNumber(*lemma, [&](int slot, std::uint16_t) { variant.slots[slot] = lemma->slots[slot]; });
-      variants.push_back(variant);
-    }
-    std::sort(variants.begin(), variants.end());
-    variants.erase(std::unique(variants.begin(), variants.end()), variants.end());
-    variants.shrink_to_fit();
-    variantsKnown_[keyNumber] = true;
-  }
-  return variants;
+  if (keyNumber == 0 || keyNumber >= KeyEntries) return {};
+  auto found = variants_.find(keyNumber);
+  if (found == variants_.end()) found = variants_.emplace(keyNumber, FindVariants(WordsWithKey(keyNumber))).first;
+  return found->second;
 }
 
 int TextIndex::BookOfWord(std::uint32_t wordNumber) const {

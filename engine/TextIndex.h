@@ -1,15 +1,17 @@
 #pragma once
-// Where every word key and every Strong's number occurs in the text. Each table
-// is built on first use from one walk over the words and kept for the life of
-// the index, so that the look-ups and the search marks touch only the words
-// they concern instead of walking the whole text per call.
+// Where word keys and Strong's numbers occur in the text, found when first
+// asked for and kept (TermOccurrences.h), so that the look-ups and the search
+// marks touch only the words they concern instead of walking the whole text
+// per call.
 
 #include <array>
 #include <compare>
 #include <cstdint>
 #include <span>
+#include <unordered_map>
 #include <vector>
 
+#include "TermOccurrences.h"
 #include "core/IxoFormat.h"
 
 namespace engine {
@@ -23,7 +25,8 @@ struct BookWords {
   bool greek = false;                      // its Strong's numbers are Greek
 };
 
-// One occurrence of a Strong's number: the word and the lemma slot (0 to 3).
+// A word that carries a Strong's number, and the first lemma slot (0 to 3)
+// that holds it (a number held twice by one word counts once).
 struct StrongsPosting {
   std::uint32_t wordNumber = 0;
   std::uint8_t slot = 0;
@@ -44,8 +47,9 @@ class TextIndex {
 
   // Word numbers, ascending, of the words whose key has this number (its low 14 bits).
   std::span<const std::uint32_t> WordsWithKey(std::uint16_t keyNumber);
-  // Occurrences, by ascending word number, of a Strong's number (1 to 32,767)
-  // in the books of one language; empty for any other number.
+  // The words, by ascending word number, that carry a Strong's number (1 to
+  // 32,767) in a lemma slot up to the first empty one, in the books of one
+  // language; empty for any other number.
   std::span<const StrongsPosting> WordsWithStrongs(bool greek, std::uint16_t number);
   // The distinct lemma variants of the words whose key has this number, sorted.
   std::span<const LemmaVariant> LemmaVariantsOfKey(std::uint16_t keyNumber);
@@ -57,23 +61,21 @@ class TextIndex {
   const ixo::TLemmaRec* Lemma(int book, std::uint32_t wordNumber) const;
 
  private:
-  template <typename Item>
-  struct Postings {
-    std::vector<std::uint32_t> offsets;  // items of entry n: [offsets[n], offsets[n + 1])
-    std::vector<Item> items;
-    std::span<const Item> Of(std::size_t entry) const {
-      return std::span<const Item>(items).subspan(offsets[entry], offsets[entry + 1] - offsets[entry]);
-    }
-  };
+  // One term's occurrences, found by a walk of the words of its own.
+  std::vector<std::uint32_t> FindKey(std::uint16_t keyNumber) const;
+  std::vector<StrongsPosting> FindStrongs(bool greek, std::uint16_t number) const;
+  // Every term's occurrences in text order, for the tables: add(term, item).
+  template <typename Add>
+  void VisitKeys(Add add) const;
+  template <typename Add>
+  void VisitStrongs(bool greek, Add add) const;
 
-  void BuildKeys();
-  void BuildStrongs();
+  std::vector<LemmaVariant> FindVariants(std::span<const std::uint32_t> words) const;
 
   std::span<const BookWords, ixo::BookCount + 1> books_;
-  Postings<std::uint32_t> keys_;
-  std::array<Postings<StrongsPosting>, 2> strongs_;  // Hebrew, Greek
-  std::vector<std::vector<LemmaVariant>> variants_;
-  std::vector<bool> variantsKnown_;
+  TermOccurrences<std::uint32_t> keys_;
+  std::array<TermOccurrences<StrongsPosting>, 2> strongs_;  // Hebrew, Greek
+  std::unordered_map<std::uint16_t, std::vector<LemmaVariant>> variants_;
 };
 
 }  // namespace engine

@@ -67,6 +67,11 @@ TEST(SearchMarks, MarkClearAndResize) {
   EXPECT_EQ(marks.BookMarks[2], 0x11);
   EXPECT_EQ(marks.BookMarks[40], 0x01);
 
+  for (const auto& [book, word] : std::vector<std::pair<int, std::uint32_t>>{{2, 0}, {2, 6}, {2, 99}, {0, 3}, {67, 3}})
+    marks.Mark(book, word, ConditionMask(14));  // beyond the masks: nothing
+  EXPECT_EQ(marks.WordMarks, (Masks{0, 0, 0, 0x01, 0x10, 0x01}));
+  EXPECT_EQ(marks.BookMarks[2], 0x11);
+
   marks.ClearCondition(0);
   marks.ClearCondition(15);
   EXPECT_EQ(marks.WordMarks, (Masks{0, 0, 0, 0x01, 0x10, 0x01}));

@@ -1,0 +1,135 @@
+// The look-ups of word keys and Strong's numbers over a text built here in
+// memory: one Hebrew book of 400 words and one Greek book of four. Each test
+// runs twice: with the terms found by walks of their own, and from the tables
+// of every term that many look-ups build.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+#include "engine/TextIndex.h"
+
+namespace engine {
+namespace {
+
+constexpr std::uint16_t Common = 5;  // nearly every word: the look-up without a branch per word
+constexpr std::uint16_t Rare = 7;    // four words: the look-up with one
+constexpr std::uint16_t Greek = 0x8000;
+
+class TextIndexTest : public ::testing::TestWithParam<bool> {
+ protected:
+  TextIndexTest() {
+    hebrew_.assign(400, ixo::IxoWritten{Common, 0, 1});
+    hebrewLemmas_.assign(400, ixo::TLemmaRec{{0, 0, 0, 0}});
+    hebrew_[10].key = Rare | ixo::KeyFirstCapital;
+    hebrewLemmas_[10] = {{430, 0, 0, 0}};
+    hebrew_[150].key = Rare;
+    hebrewLemmas_[150] = {{3068, 430, 0, 0}};
+    hebrewLemmas_[20] = {{1, 2, 3, 430}};   // 430 in the fourth slot
+    hebrewLemmas_[30] = {{9, 0, 430, 0}};   // after an empty slot: not read
+    hebrewLemmas_[40] = {{430, 430, 0, 0}}; // twice in one word
+
+    greek_ = {{Rare, 0, 1}, {Common, 0, 1}, {Common, 0, 1}, {Rare | ixo::KeyAllCapitals, 0, 2}};
+    greekLemmas_ = {{{Greek | 430, 0, 0, 0}}, {{Greek | 26, Greek | 3000, 0, 0}}, {{0, 0, 0, 0}},
+                    {{Greek | 430, 0, 0, 0}}};
+
+    std::uint32_t next = 1;
+    for (int b = 1; b <= ixo::BookCount; ++b) {
+      books_[b].firstWordNumber = next;
+      books_[b].greek = b >= ixo::FirstGreekBook;
+      if (b == 1) books_[b] = {hebrew_.data(), hebrewLemmas_.data(), next, 400, false};
+      if (b == 40) books_[b] = {greek_.data(), greekLemmas_.data(), next, 4, true};
+      next += books_[b].count;
+    }
+    Prepare(index_);
+  }
+
+  // With the tables: asks for terms that do not occur, enough of them for the
+  // tables to be built.
+  static void Prepare(TextIndex& index) {
+    if (!GetParam()) return;
+    for (std::uint16_t term = 100; term <= 100 + TermOccurrences<int>::WalksBeforeTable; ++term) {
+      EXPECT_TRUE(index.WordsWithKey(term).empty());
+      EXPECT_TRUE(index.WordsWithStrongs(false, term).empty());
+      EXPECT_TRUE(index.WordsWithStrongs(true, term).empty());
+    }
+  }
+
+  std::vector<std::uint32_t> Keys(std::uint16_t key) {
+    const auto words = index_.WordsWithKey(key);
+    return {words.begin(), words.end()};
+  }
+  std::vector<std::pair<std::uint32_t, int>> Strongs(bool greek, std::uint16_t number) {
+    std::vector<std::pair<std::uint32_t, int>> found;
+    for (const StrongsPosting& p : index_.WordsWithStrongs(greek, number)) found.emplace_back(p.wordNumber, p.slot);
+    return found;
+  }
+
+  std::vector<ixo::IxoWritten> hebrew_, greek_;
+  std::vector<ixo::TLemmaRec> hebrewLemmas_, greekLemmas_;
+  std::array<BookWords, ixo::BookCount + 1> books_{};
+  TextIndex index_{books_};
+};
+
+TEST_P(TextIndexTest, WordsWithKeyInEveryCase) {
+  EXPECT_EQ(Keys(Rare), (std::vector<std::uint32_t>{11, 151, 401, 404}));
+  EXPECT_EQ(Keys(Rare), (std::vector<std::uint32_t>{11, 151, 401, 404}));  // kept
+  const std::vector<std::uint32_t> common = Keys(Common);
+  ASSERT_EQ(common.size(), 400u);
+  EXPECT_EQ(common.front(), 1u);
+  EXPECT_EQ(common[10], 12u);  // word 11 is the rare one
+  EXPECT_EQ(common.back(), 403u);
+  EXPECT_TRUE(Keys(6).empty());
+  EXPECT_TRUE(Keys(0).empty());
+  EXPECT_TRUE(Keys(Rare | ixo::KeyFirstCapital).empty());  // a key number has no case bits
+}
+
+TEST_P(TextIndexTest, WordsWithStrongsNumber) {
+  using Found = std::vector<std::pair<std::uint32_t, int>>;
+  EXPECT_EQ(Strongs(false, 430), (Found{{11, 0}, {21, 3}, {41, 0}, {151, 1}}));
+  EXPECT_EQ(Strongs(true, 430), (Found{{401, 0}, {404, 0}}));
+  EXPECT_EQ(Strongs(true, 3000), (Found{{402, 1}}));
+  EXPECT_TRUE(Strongs(false, 26).empty());
+  EXPECT_TRUE(Strongs(false, 0).empty());
+  EXPECT_TRUE(Strongs(false, 430 + 32768).empty());
+}
+
+TEST_P(TextIndexTest, BooksWithoutLemmasCarryNoNumbers) {
+  books_[40].lemmas = nullptr;
+  TextIndex index(books_);
+  Prepare(index);
+  EXPECT_TRUE(index.WordsWithStrongs(true, 430).empty());
+  const auto variants = index.LemmaVariantsOfKey(Rare);
+  ASSERT_EQ(variants.size(), 3u);
+  EXPECT_EQ(variants[2], (LemmaVariant{true, {0, 0, 0, 0}}));
+}
+
+TEST_P(TextIndexTest, LemmaVariantsAreDistinctAndSortedHebrewFirst) {
+  const auto rare = index_.LemmaVariantsOfKey(Rare);
+  const std::vector<LemmaVariant> expected{
+      {false, {430, 0, 0, 0}}, {false, {3068, 430, 0, 0}}, {true, {Greek | 430, 0, 0, 0}}};
+  EXPECT_EQ(std::vector<LemmaVariant>(rare.begin(), rare.end()), expected);
+
+  const auto common = index_.LemmaVariantsOfKey(Common);
+  const std::vector<LemmaVariant> commonExpected{
+      {false, {0, 0, 0, 0}},        {false, {1, 2, 3, 430}},   {false, {9, 0, 0, 0}},
+      {false, {430, 430, 0, 0}},    {true, {0, 0, 0, 0}},      {true, {Greek | 26, Greek | 3000, 0, 0}}};
+  EXPECT_EQ(std::vector<LemmaVariant>(common.begin(), common.end()), commonExpected);
+  EXPECT_TRUE(index_.LemmaVariantsOfKey(6).empty());
+}
+
+TEST_P(TextIndexTest, BookOfWord) {
+  for (const auto& [word, book] : std::vector<std::pair<std::uint32_t, int>>{
+           {0, 0}, {1, 1}, {400, 1}, {401, 40}, {404, 40}, {405, 0}}) {
+    EXPECT_EQ(index_.BookOfWord(word), book) << word;
+  }
+  EXPECT_EQ(index_.Record(40, 404).key, Rare | ixo::KeyAllCapitals);
+  EXPECT_EQ(index_.Lemma(1, 151)->slots[0], 3068);
+}
+
+INSTANTIATE_TEST_SUITE_P(WalksAndTables, TextIndexTest, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "FromTables" : "FromWalks"; });
+
+}  // namespace
+}  // namespace engine

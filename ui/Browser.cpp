@@ -32,7 +32,8 @@ QUrl NavigationUrl(const QString& address) {
 
 QString AddressOfUrl(const QUrl& url) {
   if (!url.isLocalFile()) return url.toString();
-  const std::string fragment = url.hasFragment() ? "#" + url.fragment().toStdString() : std::string();
+  std::string fragment;
+  if (url.hasFragment()) fragment = '#' + url.fragment().toStdString();
   return QString::fromStdString(platform::FileAddress(url.toLocalFile().toStdString(), fragment));
 }
 

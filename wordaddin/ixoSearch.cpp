@@ -156,10 +156,13 @@ void TInterfaceForm::ButtonSelectClick() {
   const ui::TreeNode* node = TreeViewSearch->Selected();
   if (!node) node = TreeViewSearch->FirstNode();
   if (!node) return;
-  if (InsertVerseNode(insertForm_, *node))
-    close();
-  else
+  // What the insertion raises is told and closes the form, as Finish does.
+  bool notAVerse = false;
+  Guarded([&] { notAVerse = !InsertVerseNode(insertForm_, *node); });
+  if (notAVerse)
     ButtonSelect->setEnabled(false);
+  else
+    close();
 }
 
 void TInterfaceForm::InsertVerseFromSearchClick() {

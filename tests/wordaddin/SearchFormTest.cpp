@@ -170,19 +170,28 @@ TEST_F(AddinSearchForm, FinishInsertsTheSelectedPartOfTheResult) {
   EXPECT_EQ(History("current.ixolc"), kLoveWorldStudy);
 }
 
-TEST_F(AddinSearchForm, FinishClosesTheFormAlsoWhenTheInsertionRaises) {
+TEST_F(AddinSearchForm, FinishAndSelectCloseTheFormAlsoWhenTheInsertionRaises) {
   testing::RefusingDocument refusing;
   TFormInsert refusingInsert(nullptr, engine, refusing, about);
-  TInterfaceForm refusingForm(text, refusingInsert, about);
-  refusingForm.HistoryClock = [] { return kFinished; };
-  refusingForm.show();
-  refusingForm.Conditions.UseSummaryTexts({"love", "world"});
-  refusingForm.ButtonPreviewClick();
-  refusingForm.ButtonFinish->click();
-  EXPECT_FALSE(refusingForm.isVisible());
-  ASSERT_EQ(boxes->Shown().size(), 1u);
-  EXPECT_EQ(boxes->Shown()[0].text, "the document is locked");
-  EXPECT_EQ(boxes->Shown()[0].type, platform::DialogType::Error);
+  for (const bool select : {false, true}) {
+    SCOPED_TRACE(select ? "Select" : "Finish");
+    const std::size_t boxesBefore = boxes->Shown().size();
+    TInterfaceForm refusingForm(text, refusingInsert, about);
+    refusingForm.HistoryClock = [] { return kFinished; };
+    refusingForm.show();
+    refusingForm.Conditions.UseSummaryTexts({"love", "world"});
+    refusingForm.ButtonPreviewClick();
+    if (select) {
+      refusingForm.TreeViewSearch->Select(refusingForm.TreeViewSearch->FindByCaption("19"));
+      refusingForm.ButtonSelect->click();
+    } else {
+      refusingForm.ButtonFinish->click();
+    }
+    EXPECT_FALSE(refusingForm.isVisible());
+    ASSERT_EQ(boxes->Shown().size(), boxesBefore + 1);
+    EXPECT_EQ(boxes->Shown().back().text, "the document is locked");
+    EXPECT_EQ(boxes->Shown().back().type, platform::DialogType::Error);
+  }
 }
 
 TEST_F(AddinSearchForm, FinishWithoutResultsKeepsTheFormOpen) {

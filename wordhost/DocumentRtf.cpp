@@ -19,16 +19,27 @@ std::string ColorTable() {
   return table + "}";
 }
 
-// Decodes one UTF-8 sequence at text[i], advancing i; a malformed byte stands for itself.
+// Decodes one UTF-8 sequence at text[i], advancing i; a malformed byte stands
+// for itself, and the bytes after it are read afresh.
 char32_t NextCodePoint(const std::string& text, std::size_t& i) {
+  const std::size_t start = i;
   const auto lead = static_cast<unsigned char>(text[i++]);
   const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
   char32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
   for (int k = 0; k < extra; ++k) {
-    if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) return lead;
+    if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+      i = start + 1;
+      return lead;
+    }
     code = (code << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
   }
   return code;
+}
+
+// One UTF-16 unit as RTF's \u: signed 16-bit, with "?" for readers that do
+// not know \u.
+std::string UnicodeUnit(char16_t unit) {
+  return "\\u" + std::to_string(static_cast<std::int16_t>(unit)) + "?";
 }
 
 std::string EscapedText(const std::string& text) {
@@ -43,8 +54,12 @@ std::string EscapedText(const std::string& text) {
     } else if (code >= 0x20 && code < 0x80) {
       out += static_cast<char>(code);
     } else if (code >= 0x80 && code <= 0xFFFF) {
-      // Signed 16-bit, with "?" for readers that do not know \u.
-      out += "\\u" + std::to_string(static_cast<std::int16_t>(code)) + "?";
+      out += UnicodeUnit(static_cast<char16_t>(code));
+    } else if (code > 0xFFFF && code <= 0x10FFFF) {
+      // Beyond the 16 bits of \u: the two units of its UTF-16 surrogate pair.
+      const char32_t offset = code - 0x10000;
+      out += UnicodeUnit(static_cast<char16_t>(0xD800 + (offset >> 10)));
+      out += UnicodeUnit(static_cast<char16_t>(0xDC00 + (offset & 0x3FF)));
     } else {
       out += '?';
     }

@@ -93,5 +93,29 @@ TEST(HostDocument, SavesAsRtf) {
             "}\n");
 }
 
+// Every character of the text reaches the RTF file: a reader gives back what
+// was inserted.
+TEST(HostDocument, SavesEveryCharacterAsRtfText) {
+  const struct {
+    std::string inserted;
+    std::string written;
+  } cases[] = {
+      {"{a}\\b\tc", "\\{a\\}\\\\b\\tab c"},
+      {"caf\xC3\xA9 \xE2\x82\xAC", "caf\\u233? \\u8364?"},
+      {"\xEF\xBF\xBD", "\\u-3?"},                                      // U+FFFD: signed 16-bit
+      {"a\xF0\x9F\x98\x80z", "a\\u-10179?\\u-8704?z"},                 // U+1F600: a surrogate pair
+      {"\xF4\x8F\xBF\xBF", "\\u-9217?\\u-8193?"},                      // U+10FFFF, the last
+      {"\xE2\x82" "A", "\\u226?\\u130?A"},                             // cut short: each byte for itself
+      {"\xC3", "\\u195?"},
+  };
+  for (const auto& c : cases) {
+    HostDocument document;
+    document.InsertText(c.inserted);
+    const std::string rtf = DocumentRtf(document);
+    const std::string paragraph = "\\pard\\plain\\f0\\fs24 " + c.written + "\n}\n";
+    EXPECT_TRUE(rtf.ends_with(paragraph)) << c.inserted << "\n" << rtf;
+  }
+}
+
 }  // namespace
 }  // namespace wordhost

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
@@ -49,6 +50,15 @@ TEST(StartUp, SearchFormOpensOverTheMainWindowAsCreated) {
   DesktopFixture fixture;
   fixture.Create();
   EXPECT_EQ(fixture.Search().Window().geometry(), fixture.Form().geometry());
+  // Both take the main window's default place, centred on the screen as far as
+  // it fits, so that the title bar of either is on the screen.
+  const QRect screen = fixture.Form().screen()->availableGeometry();
+  const QRect place = fixture.Search().Window().frameGeometry();
+  EXPECT_EQ(fixture.Form().frameGeometry(), place);
+  EXPECT_EQ(place.center().y(), screen.center().y());
+  EXPECT_GT(place.top(), screen.top());
+  EXPECT_GE(place.left(), screen.left());
+  EXPECT_TRUE(place.width() > screen.width() || place.center().x() == screen.center().x());
   EXPECT_EQ(fixture.Search().Log(), QStringList{"SetMainSearchTree"});
   EXPECT_EQ(fixture.Search().MainSearchTree(), fixture.Form().TreeSearch);
 }

@@ -309,11 +309,17 @@ TEST_F(MainFormTest, SearchMenuIsEnabledByAResultAndDoesNotReloadTheStudy) {
   ASSERT_TRUE(form.SearchMenu->isEnabled());
   EXPECT_TRUE(form.TreeSearch->FirstNode()->Expanded());
 
+  form.TreeSearch->Select(form.TreeSearch->FirstNode());
   form.BibleMenu->trigger();
+  ASSERT_EQ(form.windowTitle(), " Ixo Bible - Version 2011");
+  Search().OnSearch = nullptr;  // the search finds what it found before
   Search().ClearLog();
   form.SearchMenu->trigger();
   EXPECT_EQ(form.Mode->ActivePage(), form.pageSearch);
   EXPECT_EQ(Search().Log(), QStringList{"ToolbarSearch  (all words)"});
+  // The caption and the label name the page shown, not the Bible page left.
+  EXPECT_EQ(form.windowTitle(), " Ixo Bible - Search Results");
+  EXPECT_EQ(form.LabelBook->text(), "Romans");
 }
 
 // Records each message; closing it activates the main window again, as a

@@ -41,6 +41,8 @@ class IxoProgram {
   SearchFormLink* InterfaceForm() { return interfaceForm_.get(); }
 
  private:
+  void PlaceMainFormByDefault();
+
   std::unique_ptr<TIxoBibleMainForm> mainForm_;
   std::unique_ptr<SearchFormLink> interfaceForm_;
   // printHtml, printText, PrintRtf and PrintWp, the main window's dialogs.

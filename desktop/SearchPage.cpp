@@ -33,6 +33,9 @@ void TIxoBibleMainForm::ShowSearchForm(const std::string& fileName, bool pump) {
   if (pump) ui::EventPump::ProcessPending();
   if (InterfaceForm) InterfaceForm->SetResultTree(TreeSearch);
   if (Mode->ActivePage() != pageSearch) Mode->SetActivePage(pageSearch);
+  // Switched by code, so that the search is not run again; the caption names
+  // the page all the same.
+  UpdateTitle();
   if (pump) {
     ui::EventPump::ProcessPending();
     std::this_thread::sleep_for(kPagePause);

@@ -305,10 +305,9 @@ void TIxoBibleMainForm::SearchMenuClick(QObject* sender) {
   const bool allWords = !RadioButtonAny->isChecked();
   if (InterfaceForm && !InterfaceForm->ToolbarSearch(EditSearchCriteria->text().toStdString(), allWords)) return;
   Mode->SetActivePage(pageSearch);
-  if (sender != SearchMenu) {
-    OpenStudyInSearchPage(engine::Engine().UserDataDir + "History/current.ixolc");
-    UpdateTitle();
-  }
+  if (sender != SearchMenu) OpenStudyInSearchPage(engine::Engine().UserDataDir + "History/current.ixolc");
+  // The page was switched by code: the caption names it all the same.
+  UpdateTitle();
   const bool found = TreeSearch->NodeCount() > 1;
   SearchMenu->setEnabled(found);
   if (found) TreeSearch->Expand(TreeSearch->FirstNode());

@@ -703,7 +703,12 @@ void TInterfaceForm::FillSearchTree() {
     }
   }
 
-  if (ui::TreeNode* top = TreeViewSearch->TopNode()) TreeViewSearch->Select(top);
+  // The selected node fills the preview and its status line; with no condition
+  // active there is none, and no status line is left from an earlier search.
+  if (ui::TreeNode* top = TreeViewSearch->TopNode())
+    TreeViewSearch->Select(top);
+  else
+    PreviewHeader->clear();
   UpdateControls();
   ShowConditions();
   update();

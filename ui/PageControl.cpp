@@ -25,6 +25,7 @@ void PageControl::SetActivePageIndex(int index) {
   switchingByCode_ = true;
   setCurrentIndex(index);
   switchingByCode_ = outer;
+  ShowActivePage();
 }
 
 void PageControl::SetPageTabVisible(int index, bool visible) {
@@ -32,6 +33,13 @@ void PageControl::SetPageTabVisible(int index, bool visible) {
   switchingByCode_ = true;
   setTabVisible(index, visible);
   switchingByCode_ = outer;
+  ShowActivePage();
+}
+
+void PageControl::ShowActivePage() {
+  // QTabWidget hides the page of a hidden tab and, when no other tab is
+  // visible, keeps it as the current page all the same: it would stay blank.
+  if (QWidget* page = currentWidget(); page && page->isHidden()) page->show();
 }
 
 void PageControl::SetTabsVisible(bool visible) { tabBar()->setVisible(visible); }

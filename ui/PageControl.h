@@ -31,11 +31,14 @@ class PageControl : public QTabWidget {
   void SetActivePageIndex(int index);
 
   // Shows or hides the tab of a page; hiding the active page's tab moves to
-  // another page as a switch by code.
+  // another page with a visible tab as a switch by code, and when there is
+  // none the active page stays and is shown without its tab.
   void SetPageTabVisible(int index, bool visible);
   void SetTabsVisible(bool visible);
 
  private:
+  void ShowActivePage();
+
   bool switchingByCode_ = false;
   int shownIndex_ = -1;  // the active page as the handlers last saw it
 };

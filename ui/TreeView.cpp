@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QStandardItemModel>
 #include <utility>
+#include <vector>
 
 namespace ui {
 namespace {
@@ -178,11 +179,29 @@ TreeNode* TreeView::FindByCaption(const QString& caption, Qt::CaseSensitivity se
 
 bool TreeView::Select(TreeNode* node) {
   if (node && !Owns(node)) return false;
-  if (node)
-    setCurrentIndex(node->index());
-  else
+  if (!node) {
     selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
-  return Selected() == node;
+    return !Selected();
+  }
+  const QPersistentModelIndex wanted(node->index());
+  setCurrentIndex(wanted);
+  // A node selected under collapsed ancestors is brought into view, unless the
+  // change handler has moved the selection on.
+  if (Selected() == node) Reveal(node);
+  return wanted.isValid() && Selected() == node;
+}
+
+void TreeView::Reveal(TreeNode* node) {
+  std::vector<QPersistentModelIndex> closed;
+  for (TreeNode* ancestor = node->Parent(); ancestor; ancestor = ancestor->Parent())
+    if (!ancestor->Expanded()) closed.emplace_back(ancestor->index());
+  // From the top down; an expansion handler may replace the children of the
+  // node it opens, the selected node included.
+  const QPersistentModelIndex wanted(node->index());
+  for (auto ancestor = closed.rbegin(); ancestor != closed.rend(); ++ancestor)
+    if (ancestor->isValid()) Expand(NodeOf(*ancestor));
+  // As the view does for the current node: scrolled to while it is shown.
+  if (wanted.isValid() && isVisible()) scrollTo(wanted);
 }
 
 bool TreeView::Expand(TreeNode* node) {

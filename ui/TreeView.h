@@ -59,7 +59,9 @@ class TreeView : public QTreeView {
 
   TreeNode* Selected() const { return NodeOf(currentIndex()); }
   // Selects node (none clears the selection) as a click would: OnChanging may
-  // refuse, OnChange runs. Returns whether node is now the selected node.
+  // refuse, OnChange runs. A node under collapsed ancestors is then brought
+  // into view: they expand (OnExpanding runs for each). Returns whether node
+  // is now the selected node.
   bool Select(TreeNode* node);
 
   // Expands node after OnExpanding allowed it. False when the handler refused,
@@ -106,6 +108,7 @@ class TreeView : public QTreeView {
   void CurrentChanged(const QModelIndex& current);
   void RunChange(TreeNode* node);
   void ToggleExpansion(TreeNode* node);
+  void Reveal(TreeNode* node);
 
   QStandardItemModel* model_;
   ImageList images_;

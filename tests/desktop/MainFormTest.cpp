@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
@@ -49,6 +50,15 @@ TEST(StartUp, SearchFormOpensOverTheMainWindowAsCreated) {
   DesktopFixture fixture;
   fixture.Create();
   EXPECT_EQ(fixture.Search().Window().geometry(), fixture.Form().geometry());
+  // Both take the main window's default place, centred on the screen as far as
+  // it fits, so that the title bar of either is on the screen.
+  const QRect screen = fixture.Form().screen()->availableGeometry();
+  const QRect place = fixture.Search().Window().frameGeometry();
+  EXPECT_EQ(fixture.Form().frameGeometry(), place);
+  EXPECT_EQ(place.center().y(), screen.center().y());
+  EXPECT_GT(place.top(), screen.top());
+  EXPECT_GE(place.left(), screen.left());
+  EXPECT_TRUE(place.width() > screen.width() || place.center().x() == screen.center().x());
   EXPECT_EQ(fixture.Search().Log(), QStringList{"SetMainSearchTree"});
   EXPECT_EQ(fixture.Search().MainSearchTree(), fixture.Form().TreeSearch);
 }
@@ -299,11 +309,17 @@ TEST_F(MainFormTest, SearchMenuIsEnabledByAResultAndDoesNotReloadTheStudy) {
   ASSERT_TRUE(form.SearchMenu->isEnabled());
   EXPECT_TRUE(form.TreeSearch->FirstNode()->Expanded());
 
+  form.TreeSearch->Select(form.TreeSearch->FirstNode());
   form.BibleMenu->trigger();
+  ASSERT_EQ(form.windowTitle(), " Ixo Bible - Version 2011");
+  Search().OnSearch = nullptr;  // the search finds what it found before
   Search().ClearLog();
   form.SearchMenu->trigger();
   EXPECT_EQ(form.Mode->ActivePage(), form.pageSearch);
   EXPECT_EQ(Search().Log(), QStringList{"ToolbarSearch  (all words)"});
+  // The caption and the label name the page shown, not the Bible page left.
+  EXPECT_EQ(form.windowTitle(), " Ixo Bible - Search Results");
+  EXPECT_EQ(form.LabelBook->text(), "Romans");
 }
 
 // Records each message; closing it activates the main window again, as a

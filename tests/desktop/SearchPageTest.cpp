@@ -71,6 +71,7 @@ TEST_F(SearchPageTest, ShowingTheFormSwitchesThePageWithoutSearchingAgain) {
     // No page handler ran: the tool-bar search would have been logged first.
     EXPECT_EQ(Search().Log(), c.log);
     EXPECT_EQ(form.Mode->ActivePage(), form.pageSearch);
+    EXPECT_EQ(form.windowTitle(), " Ixo Bible - Search Results");
   }
 
   Search().ClearLog();

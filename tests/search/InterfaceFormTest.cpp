@@ -134,10 +134,16 @@ TEST_F(InterfaceFormTest, SearchBuildsTheTreeWithItsStatus) {
   SearchFor({"love", "Samuel", "only"});
   EXPECT_EQ(Shape(*form_.TreeViewSearch), "Found no matching verses./0");
 
-  // No active condition: no tree at all.
+  // No active condition: no tree at all, and no status line left from the
+  // searches that "None" ran on its way (with condition 1 alone unticked, the
+  // others still found verses).
+  SearchFor({"love", "world"});
+  ASSERT_EQ(form_.PreviewHeader->text().toStdString(), "Found 4 matches in 2 books");
   form_.ButtonClearAllClick();
   EXPECT_TRUE(form_.TreeViewSearch->IsEmpty());
   EXPECT_FALSE(form_.ButtonFinish->isEnabled());
+  EXPECT_TRUE(form_.PreviewHeader->text().isEmpty());
+  EXPECT_EQ(form_.PreviewListView->count(), 0);
 }
 
 TEST_F(InterfaceFormTest, MirrorHoldsTheSameNodesWithTheirData) {

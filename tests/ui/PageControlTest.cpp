@@ -49,6 +49,29 @@ TEST(PageControl, SwitchByCodeRunsNoHandlerAndSwitchByTheUserDoes) {
   EXPECT_EQ(mode.Page(2), help);
 }
 
+// Pages whose tabs are all hidden are switched by code alone: the active page
+// is shown whether its tab was hidden before or after it became active.
+TEST(PageControl, TheActivePageIsShownWithItsTabHidden) {
+  PageControl pages;
+  for (const char* caption : {"Summary", "1", "2"}) pages.AddPage(new QWidget, caption);
+  pages.resize(400, 300);
+  pages.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&pages));
+
+  for (int page = 0; page < pages.PageCount(); ++page) pages.SetPageTabVisible(page, false);
+  EXPECT_TRUE(pages.ActivePage()->isVisible());
+  pages.SetActivePageIndex(0);
+  EXPECT_EQ(pages.ActivePageIndex(), 0);
+  EXPECT_TRUE(pages.Page(0)->isVisible());
+
+  pages.SetActivePageIndex(2);
+  EXPECT_TRUE(pages.Page(2)->isVisible());
+  EXPECT_FALSE(pages.Page(0)->isVisible());
+  pages.SetActivePageIndex(0);
+  EXPECT_TRUE(pages.Page(0)->isVisible());
+  EXPECT_FALSE(pages.Page(2)->isVisible());
+}
+
 TEST(PageControl, ChangingNamesThePageTheUserLeft) {
   PageControl pages;
   for (const char* caption : {"Summary", "1", "2"}) pages.AddPage(new QWidget, caption);

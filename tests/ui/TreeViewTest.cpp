@@ -251,6 +251,53 @@ TEST(TreeViewSelection, AutoExpansionOpensTheNodeSelectedAfterTheChangeHandler) 
                                                   "expanded Genesis", "change Chapter 3"}));
 }
 
+// As a click can only reach a node in view, a node selected by code is brought
+// into view: its collapsed ancestors expand, each through its handler.
+TEST(TreeViewSelection, SelectionByCodeOpensTheCollapsedAncestors) {
+  TreeView tree;
+  TreeNode* root = tree.Add(nullptr, "References", node::kResultRoot);
+  TreeNode* book = tree.Add(root, "John", node::kBook);
+  TreeNode* chapter = tree.Add(book, "Chapter 3", node::kChapter);
+  TreeNode* verse = tree.Add(chapter, "16", node::kVerse);
+  std::vector<QString> events;
+  tree.OnExpanding = [&](TreeNode* n) {
+    events.push_back("expanding " + n->Text());
+    return n != chapter;  // the chapter refuses: the verse stays selected all the same
+  };
+  tree.OnChange = [&](TreeNode* n) { events.push_back("change " + n->Text()); };
+
+  EXPECT_TRUE(tree.Select(verse));
+  EXPECT_EQ(tree.Selected(), verse);
+  EXPECT_TRUE(root->Expanded());
+  EXPECT_TRUE(book->Expanded());
+  EXPECT_FALSE(chapter->Expanded());
+  EXPECT_EQ(events, (std::vector<QString>{"change 16", "expanding References", "expanding John",
+                                          "expanding Chapter 3"}));
+}
+
+// An expansion handler that replaces the placeholder child of the node it
+// opens: selecting the placeholder by code opens the node, and the selection
+// goes to the node that held it.
+TEST(TreeViewSelection, SelectingAPlaceholderThatItsParentReplacesSelectsTheParent) {
+  TreeView tree;
+  TreeNode* letter = tree.Add(nullptr, "A", node::kFolder);
+  TreeNode* placeholder = tree.Add(letter, "@");
+  tree.OnExpanding = [&](TreeNode* n) {
+    tree.DeleteChildren(n);
+    tree.Add(n, "Aaron", node::kName);
+    return true;
+  };
+  std::vector<QString> changes;
+  tree.OnChange = [&](TreeNode* n) { changes.push_back(n ? n->Text() : "none"); };
+
+  EXPECT_FALSE(tree.Select(placeholder));
+  EXPECT_EQ(tree.Selected(), letter);
+  EXPECT_TRUE(letter->Expanded());
+  ASSERT_EQ(letter->Count(), 1);
+  EXPECT_EQ(letter->FirstChild()->Text(), "Aaron");
+  EXPECT_EQ(changes, (std::vector<QString>{"@", "A"}));
+}
+
 TEST(TreeViewSelection, DeletingTheSelectedNodeReportsTheNewSelectionAfterwards) {
   // first, second (with child), third; one of them selected, then something deleted.
   struct Case {

@@ -4,6 +4,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTextEdit>
+#include <QTimer>
 
 #include "DocumentView.h"
 #include "HostSession.h"
@@ -35,12 +36,25 @@ void HostWindow::CommandDone(std::int32_t commandId) {
     case wordaddin::command::AddMenu:
     case wordaddin::command::AddMenuItem: RebuildMenus(); break;
     case wordaddin::command::FormMode: menuBar()->setEnabled(!session_.Commands().FormMode()); break;
-    default: RefreshDocument();
+    default: RefreshDocumentLater();
   }
 }
 
+void HostWindow::RefreshDocumentLater() {
+  if (refreshPending_) return;
+  refreshPending_ = true;
+  QTimer::singleShot(0, this, [this] {
+    refreshPending_ = false;
+    RefreshDocument();
+  });
+}
+
 void HostWindow::RefreshDocument() {
-  if (session_.Commands().ScreenRefresh()) RenderDocument(session_.Document(), *view_->document());
+  if (!session_.Commands().ScreenRefresh()) return;
+  RenderDocument(session_.Document(), *view_->document());
+  // Text goes in at the end of the document: the insertion point stays in view.
+  view_->moveCursor(QTextCursor::End);
+  view_->ensureCursorVisible();
 }
 
 void HostWindow::RebuildMenus() {

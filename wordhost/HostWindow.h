@@ -21,7 +21,8 @@ class HostWindow : public QMainWindow {
 
   // Follows a command the host carried out: the menus, the menu bar's state or the document.
   void CommandDone(std::int32_t commandId);
-  // Shows the document again, unless the add-in has stopped screen refresh.
+  // Shows the document again, unless the add-in has stopped screen refresh,
+  // with the insertion point at its end in view.
   void RefreshDocument();
   // Builds the menu bar again from the host's menus.
   void RebuildMenus();
@@ -31,9 +32,13 @@ class HostWindow : public QMainWindow {
  private:
   void RunMenuCommand(const std::string& command);
   void SaveAs();
+  // An insertion sends several commands a word: the document is shown again
+  // once, when the burst is over and the event loop runs, not after each.
+  void RefreshDocumentLater();
 
   HostSession& session_;
   QTextEdit* view_;
+  bool refreshPending_ = false;
 };
 
 }  // namespace wordhost

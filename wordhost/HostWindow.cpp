@@ -5,6 +5,8 @@
 #include <QMessageBox>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWindow>
+#include <utility>
 
 #include "DocumentView.h"
 #include "HostSession.h"
@@ -77,6 +79,27 @@ void HostWindow::OpenMenu(std::string_view name) {
       return;
     }
   }
+}
+
+void HostWindow::WhenOnScreen(std::function<void()> work) {
+  if (!windowHandle()) create();
+  QWindow* shown = windowHandle();
+  if (shown && shown->isExposed()) {
+    QTimer::singleShot(0, this, std::move(work));
+    return;
+  }
+  onScreen_ = std::move(work);
+  shown->installEventFilter(this);
+}
+
+bool HostWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The window is exposed once the window manager has placed it; before, its
+  // place is not yet the one it will have.
+  if (watched == windowHandle() && event->type() == QEvent::Expose && windowHandle()->isExposed() && onScreen_) {
+    windowHandle()->removeEventFilter(this);
+    QTimer::singleShot(0, this, std::exchange(onScreen_, nullptr));
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void HostWindow::RunMenuCommand(const std::string& command) {

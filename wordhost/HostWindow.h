@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <functional>
 #include <string_view>
 
 class QTextEdit;
@@ -28,6 +29,12 @@ class HostWindow : public QMainWindow {
   void RebuildMenus();
   // Pops up the menu of that name, as a click on its title would.
   void OpenMenu(std::string_view name);
+  // Runs the work once, when the window is first on the screen, at the place
+  // the window manager gave it.
+  void WhenOnScreen(std::function<void()> work);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void RunMenuCommand(const std::string& command);
@@ -39,6 +46,7 @@ class HostWindow : public QMainWindow {
   HostSession& session_;
   QTextEdit* view_;
   bool refreshPending_ = false;
+  std::function<void()> onScreen_;
 };
 
 }  // namespace wordhost

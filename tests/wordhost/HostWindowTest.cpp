@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -95,6 +96,13 @@ TEST(DialogRobot, UnscriptedWindowsAreClosedOnlyWhenAsked) {
             "form QDialog \"Ixo - Insert Bible Text\"\n");
 }
 
+// Runs the event loop for a moment.
+void LetEventsRun() {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < 100) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
 class Window : public ::testing::Test {
  protected:
   HostSession session;
@@ -169,6 +177,22 @@ TEST_F(Window, KeepsTheInsertionPointInView) {
   EXPECT_TRUE(View().textCursor().atEnd());
   EXPECT_GT(View().verticalScrollBar()->value(), 0);
   EXPECT_TRUE(View().viewport()->rect().contains(View().cursorRect()));
+}
+
+TEST_F(Window, RunsTheAddinsStartOnceTheWindowIsOnTheScreen) {
+  // The add-in's splash is placed over the window: not before the window has
+  // the place it will keep.
+  int runs = 0;
+  window.WhenOnScreen([&runs] { ++runs; });
+  LetEventsRun();
+  EXPECT_EQ(runs, 0);
+  window.show();
+  LetEventsRun();
+  EXPECT_EQ(runs, 1);
+  window.hide();
+  window.show();
+  LetEventsRun();
+  EXPECT_EQ(runs, 1);
 }
 
 TEST_F(Window, FollowsFormModeAndScreenRefresh) {

@@ -114,8 +114,13 @@ void HostWindow::RunMenuCommand(const std::string& command) {
 }
 
 void HostWindow::SaveAs() {
-  const QString path = QFileDialog::getSaveFileName(this, "Save As", "Document1.rtf", "Rich Text Format (*.rtf)");
-  if (path.isEmpty()) return;
+  QFileDialog dialog(this, "Save As", "Document1.rtf", "Rich Text Format (*.rtf)");
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  // A name typed without an extension is that of an RTF file, also when the
+  // dialog asks whether to replace a file of that name.
+  dialog.setDefaultSuffix("rtf");
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  const QString path = dialog.selectedFiles().constFirst();
   if (!session_.SaveRtf(path.toStdString())) {
     QMessageBox::warning(this, "Save As", QString("Could not write %1.").arg(path));
   }

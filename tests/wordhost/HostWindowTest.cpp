@@ -6,10 +6,13 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -193,6 +196,20 @@ TEST_F(Window, RunsTheAddinsStartOnceTheWindowIsOnTheScreen) {
   window.show();
   LetEventsRun();
   EXPECT_EQ(runs, 1);
+}
+
+TEST_F(Window, SaveAsGivesANameTypedWithoutExtensionTheRtfOne) {
+  QTemporaryDir folder;
+  wordaddin::InsertWordText("In the beginning");
+  QTimer::singleShot(0, [&folder] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->selectFile(folder.filePath("Genesis"));
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  MenuNamed("File")->actions().first()->trigger();
+  EXPECT_TRUE(QFile::exists(folder.filePath("Genesis.rtf")));
+  EXPECT_FALSE(QFile::exists(folder.filePath("Genesis")));
 }
 
 TEST_F(Window, FollowsFormModeAndScreenRefresh) {

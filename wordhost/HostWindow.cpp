@@ -53,6 +53,9 @@ void HostWindow::RefreshDocumentLater() {
 
 void HostWindow::RefreshDocument() {
   if (!session_.Commands().ScreenRefresh()) return;
+  const std::uint64_t insertions = session_.Document().Insertions();
+  if (shownInsertions_ == insertions) return;  // the view shows the document as it is
+  shownInsertions_ = insertions;
   RenderDocument(session_.Document(), *view_->document());
   // Text goes in at the end of the document: the insertion point stays in view.
   view_->moveCursor(QTextCursor::End);
@@ -110,7 +113,7 @@ void HostWindow::RunMenuCommand(const std::string& command) {
   } else if (!session_.RunCommand(command)) {
     QMessageBox::warning(this, windowTitle(), QString("There is no command %1.").arg(QString::fromStdString(command)));
   }
-  RefreshDocument();
+  RefreshDocumentLater();
 }
 
 void HostWindow::SaveAs() {

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 class QTextEdit;
@@ -22,8 +23,9 @@ class HostWindow : public QMainWindow {
 
   // Follows a command the host carried out: the menus, the menu bar's state or the document.
   void CommandDone(std::int32_t commandId);
-  // Shows the document again, unless the add-in has stopped screen refresh,
-  // with the insertion point at its end in view.
+  // Shows the document again when text went in since it was last shown,
+  // unless the add-in has stopped screen refresh, with the insertion point at
+  // its end in view.
   void RefreshDocument();
   // Builds the menu bar again from the host's menus.
   void RebuildMenus();
@@ -46,6 +48,7 @@ class HostWindow : public QMainWindow {
   HostSession& session_;
   QTextEdit* view_;
   bool refreshPending_ = false;
+  std::optional<std::uint64_t> shownInsertions_;  // none before the first showing
   std::function<void()> onScreen_;
 };
 

@@ -172,6 +172,22 @@ TEST_F(Window, RendersABurstOfCommandsOnceTheyAreDone) {
   EXPECT_EQ(Shown().toPlainText().toStdString(), text);
 }
 
+TEST_F(Window, ShowsTheDocumentAgainOnlyWhenItChanged) {
+  // Rebuilding the view of a long document takes a while: a form of the
+  // add-in that opens and closes without inserting leaves it as it is.
+  wordaddin::InsertWordText("In the beginning");
+  Shown();
+  int changes = 0;
+  QObject::connect(View().document(), &QTextDocument::contentsChange, [&changes] { ++changes; });
+  wordaddin::RunWordCommand(command::FormMode, 1);
+  wordaddin::RunWordCommand(command::FormMode, 0);
+  wordaddin::RunWordCommand(command::ScreenRefresh, 1);
+  Shown();
+  EXPECT_EQ(changes, 0);
+  wordaddin::InsertWordText(" God");
+  EXPECT_EQ(Shown().toPlainText(), "In the beginning God");
+}
+
 TEST_F(Window, KeepsTheInsertionPointInView) {
   window.resize(400, 300);
   window.show();

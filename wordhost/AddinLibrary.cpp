@@ -10,7 +10,10 @@ using CommandEntry = void();
 }  // namespace
 
 std::optional<AddinLibrary> AddinLibrary::Load(const std::string& path, std::string& error) {
-  platform::SharedLibrary library = platform::SharedLibrary::Load(path);
+  // The loader looks a name without a folder up on the system's library path;
+  // the host loads the file of that name in the working folder.
+  const bool hasFolder = path.find('/') != std::string::npos;
+  platform::SharedLibrary library = platform::SharedLibrary::Load(hasFolder || path.empty() ? path : "./" + path);
   if (!library.IsLoaded()) {
     error = "cannot load the add-in " + path + ": " + platform::SharedLibrary::LastError();
     return std::nullopt;

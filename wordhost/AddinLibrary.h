@@ -14,7 +14,8 @@ namespace wordhost {
 class AddinLibrary {
  public:
   // The loaded add-in, or none with the reason in error (a library that cannot
-  // be loaded, or one without the auto-open entry point).
+  // be loaded, or one without the auto-open entry point). A path without a
+  // folder names a file of the working folder.
   static std::optional<AddinLibrary> Load(const std::string& path, std::string& error);
 
   std::int32_t AutoOpen(std::int32_t docRef) const;

@@ -5,6 +5,7 @@ namespace wordhost {
 HostDocument::HostDocument() : paragraphs_(1) {}
 
 void HostDocument::InsertText(std::string_view text) {
+  ++insertions_;
   while (!text.empty()) {
     const std::size_t end = text.find_first_of("\r\n");
     Append(text.substr(0, end));

@@ -3,6 +3,7 @@
 // format. Text goes in at the insertion point, the end of the document, in the
 // format the insertion point has.
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,11 +42,16 @@ class HostDocument {
   // At least one paragraph; the last one holds the insertion point.
   const std::vector<Paragraph>& Paragraphs() const { return paragraphs_; }
 
+  // Counts the insertions: a view that has shown the document at one count
+  // shows it as it is as long as the count stays.
+  std::uint64_t Insertions() const { return insertions_; }
+
  private:
   void Append(std::string_view text);
 
   std::vector<Paragraph> paragraphs_;
   CharacterFormat format_;
+  std::uint64_t insertions_ = 0;
 };
 
 }  // namespace wordhost

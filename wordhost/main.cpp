@@ -5,7 +5,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
 #include <algorithm>
 #include <iostream>
 #include <optional>
@@ -54,8 +53,9 @@ int RunWindow(QApplication& application, HostSession& session, const HostOptions
   std::optional<wordhost::DialogRobot> robot;
   if (!options.answers.empty()) robot.emplace(options.answers, session.Log(), /*closeUnscripted=*/false);
   window.show();
-  // The add-in is loaded once the window is up, as the host's own start would.
-  QTimer::singleShot(0, &window, [&] {
+  // The add-in is loaded once the window is up, as the host's own start would,
+  // so that its splash is placed over the window where it stands.
+  window.WhenOnScreen([&] {
     std::string error;
     if (!session.OpenAddin(addinPath, error)) {
       QMessageBox::critical(&window, "wordhost", QString::fromStdString(error));

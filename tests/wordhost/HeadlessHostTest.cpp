@@ -41,8 +41,15 @@ class HeadlessHost : public ::testing::Test {
   // with settings in the registry folder (by default an empty one, and then the
   // add-in finds the data built beside the host).
   HostRun Host(const std::vector<std::string>& arguments, const std::string& registry = {}) {
-    std::string line = "IXO_REGISTRY=" + ShellQuoted(registry.empty() ? folder.Path() : registry) + " " +
-                       ShellQuoted(BuildBin() + "wordhost") + " --headless";
+    return HostIn({}, arguments, registry);
+  }
+
+  // The same, run from the working folder (empty: the test's own).
+  HostRun HostIn(const std::string& workingFolder, const std::vector<std::string>& arguments,
+                 const std::string& registry = {}) {
+    std::string line = workingFolder.empty() ? "" : "cd " + ShellQuoted(workingFolder) + " && ";
+    line += "IXO_REGISTRY=" + ShellQuoted(registry.empty() ? folder.Path() : registry) + " " +
+            ShellQuoted(BuildBin() + "wordhost") + " --headless";
     for (const std::string& argument : arguments) line += " " + ShellQuoted(argument);
     line += " 2>" + ShellQuoted(folder.File("errors.txt"));
     HostRun run;
@@ -87,6 +94,15 @@ const std::string kEmptyDocument = "document\nparagraph 1\n";
 
 TEST_F(HeadlessHost, AutoOpenShowsTheSplashThenAddsTheMenuAndCommands) {
   const HostRun run = Host({});
+  EXPECT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(run.output, kSplash + kMenuAndCommands + kItems + kEmptyDocument);
+}
+
+TEST_F(HeadlessHost, LoadsAnAddinNamedByItsFileNameFromTheWorkingFolder) {
+  // A bare file name is a file of the working folder, not a library to look
+  // for on the system's library path.
+  if (BuildBin().empty()) GTEST_SKIP() << "IXO_BUILD_BIN is not set";
+  const HostRun run = HostIn(BuildBin(), {"ixoResource.wll"});
   EXPECT_EQ(run.status, 0) << run.errors;
   EXPECT_EQ(run.output, kSplash + kMenuAndCommands + kItems + kEmptyDocument);
 }

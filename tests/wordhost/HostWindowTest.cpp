@@ -5,9 +5,14 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -94,6 +99,13 @@ TEST(DialogRobot, UnscriptedWindowsAreClosedOnlyWhenAsked) {
             "form QDialog \"Ixo - Insert Bible Text\"\n");
 }
 
+// Runs the event loop for a moment.
+void LetEventsRun() {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < 100) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
 class Window : public ::testing::Test {
  protected:
   HostSession session;
@@ -105,7 +117,12 @@ class Window : public ::testing::Test {
     }
     return nullptr;
   }
-  QTextDocument& Shown() { return *window.findChild<QTextEdit*>("Document")->document(); }
+  QTextEdit& View() { return *window.findChild<QTextEdit*>("Document"); }
+  // The document as the window shows it once it has caught up with the commands.
+  QTextDocument& Shown() {
+    QCoreApplication::processEvents();
+    return *View().document();
+  }
 };
 
 TEST_F(Window, ShowsTheMenusTheAddinMade) {
@@ -138,6 +155,77 @@ TEST_F(Window, ShowsTheDocumentsFormats) {
   const QTextCharFormat number = Shown().findBlockByNumber(1).begin().fragment().charFormat();
   EXPECT_EQ(number.verticalAlignment(), QTextCharFormat::AlignSuperScript);
   EXPECT_EQ(number.foreground().color(), QColor(0, 0, 255));
+}
+
+TEST_F(Window, RendersABurstOfCommandsOnceTheyAreDone) {
+  // An insertion sends several commands a word; rebuilding the view after each
+  // of them made a search's "Finish" of a few hundred verses take minutes.
+  std::string text;
+  for (int verse = 1; verse <= 300; ++verse) {
+    wordaddin::RunWordCommand(command::Bold, 1);
+    wordaddin::InsertWordText(std::to_string(verse));
+    wordaddin::RunWordCommand(command::Bold, 0);
+    wordaddin::InsertWordText(" In the beginning\n");
+    text += std::to_string(verse) + " In the beginning\n";
+  }
+  EXPECT_TRUE(View().document()->isEmpty()) << "rebuilt while the commands came in";
+  EXPECT_EQ(Shown().toPlainText().toStdString(), text);
+}
+
+TEST_F(Window, ShowsTheDocumentAgainOnlyWhenItChanged) {
+  // Rebuilding the view of a long document takes a while: a form of the
+  // add-in that opens and closes without inserting leaves it as it is.
+  wordaddin::InsertWordText("In the beginning");
+  Shown();
+  int changes = 0;
+  QObject::connect(View().document(), &QTextDocument::contentsChange, [&changes] { ++changes; });
+  wordaddin::RunWordCommand(command::FormMode, 1);
+  wordaddin::RunWordCommand(command::FormMode, 0);
+  wordaddin::RunWordCommand(command::ScreenRefresh, 1);
+  Shown();
+  EXPECT_EQ(changes, 0);
+  wordaddin::InsertWordText(" God");
+  EXPECT_EQ(Shown().toPlainText(), "In the beginning God");
+}
+
+TEST_F(Window, KeepsTheInsertionPointInView) {
+  window.resize(400, 300);
+  window.show();
+  for (int line = 0; line < 200; ++line) wordaddin::InsertWordText("In the beginning\n");
+  Shown();
+  EXPECT_TRUE(View().textCursor().atEnd());
+  EXPECT_GT(View().verticalScrollBar()->value(), 0);
+  EXPECT_TRUE(View().viewport()->rect().contains(View().cursorRect()));
+}
+
+TEST_F(Window, RunsTheAddinsStartOnceTheWindowIsOnTheScreen) {
+  // The add-in's splash is placed over the window: not before the window has
+  // the place it will keep.
+  int runs = 0;
+  window.WhenOnScreen([&runs] { ++runs; });
+  LetEventsRun();
+  EXPECT_EQ(runs, 0);
+  window.show();
+  LetEventsRun();
+  EXPECT_EQ(runs, 1);
+  window.hide();
+  window.show();
+  LetEventsRun();
+  EXPECT_EQ(runs, 1);
+}
+
+TEST_F(Window, SaveAsGivesANameTypedWithoutExtensionTheRtfOne) {
+  QTemporaryDir folder;
+  wordaddin::InsertWordText("In the beginning");
+  QTimer::singleShot(0, [&folder] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    dialog->selectFile(folder.filePath("Genesis"));
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  MenuNamed("File")->actions().first()->trigger();
+  EXPECT_TRUE(QFile::exists(folder.filePath("Genesis.rtf")));
+  EXPECT_FALSE(QFile::exists(folder.filePath("Genesis")));
 }
 
 TEST_F(Window, FollowsFormModeAndScreenRefresh) {

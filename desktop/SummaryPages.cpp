@@ -26,11 +26,9 @@ bool TIxoBibleMainForm::WriteTempHtmlPage(const std::string& name, ui::Browser* 
                                           const std::string& content) {
   const std::string& htmlDir = engine::Engine().HtmlDir;
   if (htmlDir.empty() || !IsPlainFileName(name)) return false;
-  const std::string folder = htmlDir + kTempFolder;
-  if (!platform::ForceDirectories(folder)) return false;
   // Written whole or not at all: a failed write leaves no part of a page.
-  const std::string file = platform::JoinPath(folder, name + kPageExtension);
-  if (!platform::ReplaceFileAtomically(file, content)) return false;
+  const std::string file = platform::JoinPath(htmlDir + kTempFolder, name + kPageExtension);
+  if (!platform::ReplaceFileCreatingFolder(file, content)) return false;
   if (browser) browser->Navigate(QString::fromStdString(file));
   return true;
 }

@@ -55,7 +55,7 @@ bool ModifyHive(RootKey root, Change change) {
   LoadedHive loaded = LoadHive(root);
   if (!loaded.writable) return false;
   if (!change(loaded.hive)) return true;
-  return ForceDirectories(RegistryFolder()) && ReplaceFileAtomically(HiveFile(root), loaded.hive.Serialize());
+  return ReplaceFileCreatingFolder(HiveFile(root), loaded.hive.Serialize());
 }
 
 bool StorableText(std::string_view text) {

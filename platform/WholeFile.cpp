@@ -129,4 +129,9 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
   return true;
 }
 
+bool ReplaceFileCreatingFolder(const std::string& path, std::string_view bytes) {
+  const std::string folder = ExtractFilePath(path);
+  return (folder.empty() || ForceDirectories(folder)) && ReplaceFileAtomically(path, bytes);
+}
+
 }  // namespace platform

@@ -38,5 +38,7 @@ WholeFile ReadWholeFile(const std::string& path);
 // existing file keeps its permissions; a new one gets the usual ones.
 // False, with the old file untouched, when anything fails.
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);
+// The same, creating the file's folder and every missing parent first.
+bool ReplaceFileCreatingFolder(const std::string& path, std::string_view bytes);
 
 }  // namespace platform

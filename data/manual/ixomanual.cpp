@@ -8,7 +8,6 @@
 // (QT_QPA_PLATFORM=offscreen).
 
 #include <QGuiApplication>
-#include <filesystem>
 #include <iostream>
 #include <string_view>
 
@@ -35,7 +34,7 @@ int main(int argc, char** argv) {
   }
   QGuiApplication application(argc, argv);
   const std::string helpFolder = platform::IncludeTrailingSeparator(argv[argc - 2]);
-  const std::filesystem::path file = argv[argc - 1];
+  const std::string file = argv[argc - 1];
 
   std::vector<data::manual::ManualSection> sections;
   for (data::manual::ManualTopic& topic : data::manual::ReadManualTopics(helpFolder)) {
@@ -47,11 +46,9 @@ int main(int argc, char** argv) {
   if (sections.empty()) return Fail("no topics in " + helpFolder + "help.tree");
 
   const data::manual::ManualPdf manual = data::manual::WriteManualPdf(sections);
-  std::error_code error;
-  if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);
-  if (manual.bytes.isEmpty() || error ||
-      !platform::ReplaceFileAtomically(file.string(), std::string_view(manual.bytes.constData(), manual.bytes.size())))
-    return Fail("cannot write " + file.string());
+  if (manual.bytes.isEmpty() ||
+      !platform::ReplaceFileCreatingFolder(file, std::string_view(manual.bytes.constData(), manual.bytes.size())))
+    return Fail("cannot write " + file);
 
   if (contents)
     for (std::size_t i = 0; i < sections.size(); ++i)

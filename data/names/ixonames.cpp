@@ -4,7 +4,6 @@
 // Names page reads. Says what is wrong and exits with 1 when a module cannot
 // be read or the file cannot be written.
 
-#include <filesystem>
 #include <iostream>
 
 #include "data/kjv/KjvModule.h"
@@ -18,7 +17,7 @@ int main(int argc, char** argv) {
     std::cerr << "usage: ixonames NAMES-TREE-FILE\n";
     return 2;
   }
-  const std::filesystem::path file = argv[1];
+  const std::string file = argv[1];
   std::vector<data::names::ProperName> names;
   try {
     const data::SourceText text = data::kjv::ReadKjvModule();
@@ -33,12 +32,10 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  std::error_code error;
-  if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);
-  if (error || !platform::ReplaceFileAtomically(file.string(), data::names::NamesTreeText(names))) {
-    std::cerr << "ixonames: cannot write " << file.string() << "\n";
+  if (!platform::ReplaceFileCreatingFolder(file, data::names::NamesTreeText(names))) {
+    std::cerr << "ixonames: cannot write " << file << "\n";
     return 1;
   }
-  std::cout << "ixonames: " << names.size() << " names in " << file.string() << "\n";
+  std::cout << "ixonames: " << names.size() << " names in " << file << "\n";
   return 0;
 }

@@ -5,7 +5,6 @@
 // the writer of our own. Runs without a display (QT_QPA_PLATFORM=offscreen).
 
 #include <QGuiApplication>
-#include <filesystem>
 #include <iostream>
 
 #include "data/picture/GifWriter.h"
@@ -20,16 +19,14 @@ int main(int argc, char** argv) {
     return 2;
   }
   QGuiApplication application(argc, argv);
-  const std::filesystem::path file = argv[1];
+  const std::string file = argv[1];
 
   constexpr int kSize = 32;
   const QImage magnifier = ui::NodeImages(kSize).Pixmap(ui::node::kResultRoot).toImage();
   const std::string bytes = data::picture::GifBytes(data::picture::IndexedImage(magnifier));
 
-  std::error_code error;
-  if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), error);
-  if (bytes.empty() || error || !platform::ReplaceFileAtomically(file.string(), bytes)) {
-    std::cerr << "ixopicture: cannot write " << file.string() << "\n";
+  if (bytes.empty() || !platform::ReplaceFileCreatingFolder(file, bytes)) {
+    std::cerr << "ixopicture: cannot write " << file << "\n";
     return 1;
   }
   return 0;

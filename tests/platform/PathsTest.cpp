@@ -4,6 +4,7 @@
 
 #include "platform/Paths.h"
 #include "platform/ShellFolders.h"
+#include "platform/WholeFile.h"
 #include "TempFolder.h"
 
 namespace platform {
@@ -47,6 +48,16 @@ TEST(Paths, ForceDirectoriesCreatesParents) {
   EXPECT_TRUE(ForceDirectories(deep));
   EXPECT_TRUE(DirectoryExists(deep));
   EXPECT_FALSE(FileExists(deep));
+}
+
+TEST(Paths, ReplaceFileCreatingFolderMakesTheFolderOrFails) {
+  testing_support::TempFolder temp;
+  const std::string file = temp.Path() + "a/b/page.html";
+  ASSERT_TRUE(ReplaceFileCreatingFolder(file, "text"));
+  EXPECT_EQ(ReadWholeFile(file).bytes, "text");
+  // A file where a folder should be: nothing is written.
+  EXPECT_FALSE(ReplaceFileCreatingFolder(file + "/inner.html", "text"));
+  EXPECT_EQ(ReadWholeFile(file).bytes, "text");
 }
 
 TEST(ShellFolders, FollowTheEnvironment) {

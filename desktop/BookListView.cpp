@@ -135,12 +135,8 @@ void TIxoBibleMainForm::ListViewBibleChange(QObject*, QListWidgetItem* item) {
     ui::TreeNode* node = BookNodeCaptioned(*tree, item->text().trimmed());
     if (node && node->FirstChild()) node = node->FirstChild();
     if (node && tree != TreeIxo && node->FirstChild()) node = node->FirstChild();
-    if (node) {
-      // Like a selection the user makes, the node is brought into view.
-      for (ui::TreeNode* parent = node->Parent(); parent; parent = parent->Parent()) tree->Expand(parent);
-      tree->Select(node);
-      tree->scrollTo(node->index());
-    }
+    // Like a selection the user makes, the node is brought into view (Select reveals it).
+    if (node) tree->Select(node);
   }
   ListViewFound->hide();
   ListViewIxo->hide();

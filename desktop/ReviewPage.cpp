@@ -182,33 +182,21 @@ void TIxoBibleMainForm::FormatHistoryCaption(ui::TreeNode* entry) {
 
 std::string TIxoBibleMainForm::NodePath(const ui::TreeNode* entry) const {
   if (!entry) return {};
-  const bool historyEntry = entry->ImageIndex() == node::kHistoryStudy;
-  std::string path = historyEntry ? HistoryFileNameOf(StdText(entry->Text())) : StdText(entry->Text());
-  for (const ui::TreeNode* ancestor = entry->Parent(); ancestor; ancestor = ancestor->Parent()) {
-    const std::string caption = StdText(ancestor->Text());
-    if (const std::optional<std::string> digits = MonthDigits(ancestor->Data()))
-      path = *digits + " (" + caption + ")/" + path;
-    else if (historyEntry)
-      path = caption + "/" + path;
-    else
-      path = caption;
-  }
+  // Any other node stands for its root.
+  if (entry->ImageIndex() != node::kHistoryStudy) return StdText(RootOf(entry)->Text());
+  std::string path = DiskName(entry);
+  for (const ui::TreeNode* ancestor = entry->Parent(); ancestor; ancestor = ancestor->Parent())
+    path = DiskName(ancestor) + "/" + path;
   return path;
 }
 
 bool TIxoBibleMainForm::TreeHistoryExpanding(ui::TreeNode* entry) {
   // Only while the entry holds its "Review Search" alone: the words come once.
   if (!entry || entry->Count() != 1) return true;
-  std::string fileName;
-  if (entry->ImageIndex() == node::kHistoryStudy)
-    fileName = search::HistoryFolder() + NodePath(entry) + search::StudyExtension;
-  else if (entry->ImageIndex() == node::kStudy)
-    fileName = StudyFileOf(entry);
-  else
-    return true;
+  if (entry->ImageIndex() != node::kHistoryStudy && entry->ImageIndex() != node::kStudy) return true;
 
   // A study that is missing or cannot be read has no active condition.
-  const search::Study study = search::ReadStudy(fileName);
+  const search::Study study = search::ReadStudy(StudyFileOf(entry));
   ui::TreeView::UpdateGuard batch(*TreeHistory);
   for (int n = 1; n <= search::ConditionCount; ++n) {
     if (!study.Active[n]) continue;
@@ -228,10 +216,7 @@ void TIxoBibleMainForm::TreeHistoryChange(QObject* sender, ui::TreeNode* selecte
     FUrl = FBlankPage;
     GoToURL(sender, 0);
   } else if (kind == node::kName) {
-    ShowSearchForm(parent->ImageIndex() == node::kStudy
-                       ? StudyFileOf(parent)
-                       : search::HistoryFolder() + NodePath(parent) + search::StudyExtension,
-                   true);
+    ShowSearchForm(StudyFileOf(parent), true);
   } else if (kind == node::kWordList) {
     ShowWordSummaryPage(*selected, WordSummaryVariant::Review);
   } else if (kind <= node::kVerse || selected->Text().startsWith("Review ")) {

@@ -134,8 +134,7 @@ void TIxoBibleMainForm::ConfigStateChange() {
   CheckUseColor->setChecked(true);
   CheckUseBold->setChecked(true);
   text.Settings &= ~kSettingsUnused;
-  if (CheckUseColor->isChecked()) text.Settings |= kSettingsColors;
-  if (CheckUseBold->isChecked()) text.Settings |= kSettingsBold;
+  text.Settings |= kSettingsColors | kSettingsBold;
   // As the options are not ready, the show handler sends the tree pages back
   // to their first page and writes the chapter pages if they are missing.
   FormShow();

@@ -20,6 +20,8 @@
 #include "platform/IniFile.h"
 #include "publish/HtmlPages.h"
 #include "publish/StyleSheet.h"
+#include "search/FinishSearch.h"
+#include "search/StudyFile.h"
 #include "ui/BusyCursor.h"
 #include "ui/CheckBox.h"
 #include "ui/EventPump.h"
@@ -305,7 +307,7 @@ void TIxoBibleMainForm::SearchMenuClick(QObject* sender) {
   const bool allWords = !RadioButtonAny->isChecked();
   if (InterfaceForm && !InterfaceForm->ToolbarSearch(EditSearchCriteria->text().toStdString(), allWords)) return;
   Mode->SetActivePage(pageSearch);
-  if (sender != SearchMenu) OpenStudyInSearchPage(engine::Engine().UserDataDir + "History/current.ixolc");
+  if (sender != SearchMenu) OpenStudyInSearchPage(search::HistoryFolder() + search::CurrentStudyName);
   // The page was switched by code: the caption names it all the same.
   UpdateTitle();
   const bool found = TreeSearch->NodeCount() > 1;

@@ -12,10 +12,6 @@ namespace {
 constexpr std::string_view Signature = "REGEDIT4";
 constexpr std::string_view DWordPrefix = "dword:";
 
-bool StartsWithText(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && SameText(text.substr(0, prefix.size()), prefix);
-}
-
 // Whether path is the key below or a key under it (paths normalized).
 bool InSubtree(std::string_view path, std::string_view below) {
   if (below.empty()) return true;

@@ -17,6 +17,8 @@ std::string LowerCase(std::string_view text);
 // ordering of words).
 int CompareText(std::string_view a, std::string_view b);
 bool SameText(std::string_view a, std::string_view b);
+// Whether text begins with prefix, compared as SameText does.
+bool StartsWithText(std::string_view text, std::string_view prefix);
 
 // The lines of a text: split at line feeds, a carriage return before one
 // dropped; a line feed at the very end ends the last line (no empty line after it).

@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <utility>
 
+#include "platform/TextUtils.h"
+
 namespace wordaddin {
 namespace {
 
@@ -13,13 +15,6 @@ namespace {
 constexpr long kNumberLimit = 1'000'000;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string_view TrimBlanks(std::string_view text) {
-  const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
-  while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 struct Scan {
   int value = 0;
@@ -115,7 +110,7 @@ bool IsSingleChapterBook(int book) {
 }
 
 ReferenceRequest ParseReference(std::string_view text, bool singleChapterBook, int chapterCount) {
-  const std::string_view s = TrimBlanks(text);
+  const std::string_view s = platform::TrimBlanks(text);
   // In a book of one chapter the verses follow the last blank, also after a
   // name with a blank in it ("2 John 4").
   std::size_t separator = s.find(':');

@@ -7,6 +7,7 @@
 #include "platform/Paths.h"
 #include "platform/Registry.h"
 #include "platform/ShellFolders.h"
+#include "platform/TextUtils.h"
 #include "platform/WholeFile.h"
 
 namespace wordaddin {
@@ -25,12 +26,6 @@ std::string ComparedLetters(std::string_view word) {
   for (const char c : word)
     if (c != '-') letters += FoldAscii(c);
   return letters;
-}
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
-  return text.size() >= start.size() &&
-         std::equal(start.begin(), start.end(), text.begin(),
-                    [](char a, char b) { return FoldAscii(a) == FoldAscii(b); });
 }
 
 // A whole file, or empty bytes when it is missing, empty or unreadable.
@@ -79,9 +74,9 @@ bool TixoEngine::ReadSettings() {
 
   platform::TRegistry user(platform::RootKey::CurrentUser);
   if (user.OpenKey(AddinKey, false)) {
-    HttpServer = platform::IncludeTrailingSeparator(ReadText(user, "HTTP Server"));
+    HttpServer = ReadFolder(user, "HTTP Server");
     DocumentDir = ReadFolder(user, "Document");
-    if (!(Settings & 0x8000)) Settings = user.ReadInteger("Settings").value_or(0);
+    Settings = user.ReadInteger("Settings").value_or(0);
     Colors.SetCommaText(ReadText(user, "Colors"));
     Sensitivity = user.ReadInteger("Sensitivity").value_or(0);
     LargePrint = user.ReadInteger("Large Print").value_or(0) != 0;
@@ -97,7 +92,7 @@ bool TixoEngine::ReadSettings() {
 
   if (!(Settings & 0x8000)) Settings = DefaultAddinSettings;
   const std::string personal = platform::PersonalDocumentsFolder();
-  if (!personal.empty() && StartsWithIgnoringCase(DocumentDir, personal)) Settings |= DocumentsUnderPersonalFolder;
+  if (!personal.empty() && platform::StartsWithText(DocumentDir, personal)) Settings |= DocumentsUnderPersonalFolder;
   if (Sensitivity < 1) Sensitivity = DefaultAddinSensitivity;
   return !LibraryPath.empty();
 }

@@ -9,11 +9,6 @@ TKitChangeLink::~TKitChangeLink() {
   while (controller_ != nullptr) controller_->UnregisterChanges(this);
 }
 
-void TKitChangeLink::Change() {
-  if (!OnChange) return;
-  // A copy: the handler may free this link, and its event with it.
-  const TNotifyEvent event = OnChange;
-  event(controller_);
-}
+void TKitChangeLink::Change() { FireEvent(OnChange, controller_); }
 
 }  // namespace kit

@@ -12,10 +12,7 @@ void TKitCustomComponent::UnlockChanges(bool notify) {
 void TKitCustomComponent::ThemeChanged() {}
 
 void TKitCustomComponent::NotifyChange() {
-  if (changesLocked_ || !OnChange) return;
-  // A copy: the handler may free this component, and its event with it.
-  const TNotifyEvent event = OnChange;
-  event(this);
+  if (!changesLocked_) FireEvent(OnChange, this);
 }
 
 void TKitCustomComponent::LinkChanged(QObject*) { NotifyChange(); }

@@ -11,6 +11,15 @@ namespace kit {
 
 using TNotifyEvent = std::function<void(QObject* sender)>;
 
+// Runs a copy of the event, so that its handler may free the object that
+// holds it (and the event with it). Nothing when the event is empty.
+template <typename Event, typename... Args>
+void FireEvent(const Event& event, Args... args) {
+  if (!event) return;
+  const Event copy = event;
+  copy(args...);
+}
+
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 
 // The shift state of a mouse event, as a set of flags.

@@ -96,9 +96,9 @@ void TKitImageListItem::LoadStrip(const QImage& strip, int count, const QImage& 
   if (count > 0 && (strip.width() < count * width_ || strip.height() < height_))
     throw EInvalidGraphicOperation("Invalid image size");
   ClearImages();
-  used_ = count * width_;
-  strip_ = count > 0 ? strip.copy(0, 0, used_, height_).convertToFormat(QImage::Format_RGB32) : QImage();
-  if (masked_) mask_ = ToMask(mask, used_, height_);
+  const int used = count * width_;
+  strip_ = count > 0 ? strip.copy(0, 0, used, height_).convertToFormat(QImage::Format_RGB32) : QImage();
+  if (masked_) mask_ = ToMask(mask, used, height_);
   for (int i = 0; i < count; ++i) records_.push_back({i * width_, masked_});
   NotifyChange();
 }
@@ -128,22 +128,23 @@ void TKitImageListItem::AddImages(const TKitImageListItem& source) {
   }
   if (source.width_ != width_ || source.height_ != height_) throw EInvalidGraphicOperation("Invalid image size");
   if (source.IsEmpty()) return;
-  if (used_ + source.used_ > kLongestStrip) throw EInvalidGraphicOperation("Too many images");
+  const int used = UsedWidth();
+  const int adding = source.UsedWidth();
+  if (used + adding > kLongestStrip) throw EInvalidGraphicOperation("Too many images");
   const ChangesLock lock(*this, true);
-  Grow(strip_, used_ + source.used_, QImage::Format_RGB32);
+  Grow(strip_, used + adding, QImage::Format_RGB32);
   {
     QPainter painter(&strip_);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.drawImage(used_, 0, source.strip_, 0, 0, source.used_, height_);
+    painter.drawImage(used, 0, source.strip_, 0, 0, adding, height_);
   }
   if (masked_ && source.masked_) {
-    Grow(mask_, used_ + source.used_, QImage::Format_Mono);
-    const QImage added = ToMask(source.mask_, source.used_, height_);
+    Grow(mask_, used + adding, QImage::Format_Mono);
+    const QImage added = ToMask(source.mask_, adding, height_);
     for (int y = 0; y < height_; ++y)
-      for (int x = 0; x < source.used_; ++x) mask_.setPixel(used_ + x, y, added.pixelIndex(x, y));
+      for (int x = 0; x < adding; ++x) mask_.setPixel(used + x, y, added.pixelIndex(x, y));
   }
   for (const ImageRecord& record : source.records_) records_.push_back({ImageCount() * width_, record.masked});
-  used_ += source.used_;
 }
 
 void TKitImageListItem::Draw(QPainter& canvas, int image, QPoint at, bool enabled) const {
@@ -166,7 +167,6 @@ void TKitImageListItem::Draw(QPainter& canvas, int image, QPoint at, bool enable
 void TKitImageListItem::ClearImages() {
   strip_ = QImage();
   mask_ = QImage();
-  used_ = 0;
   records_.clear();
 }
 
@@ -190,7 +190,6 @@ void TKitImageListItem::AssignItem(const TKitListItem& source) {
   ShadeColor = images.ShadeColor;
   strip_ = images.strip_;
   mask_ = images.mask_;
-  used_ = images.used_;
   records_ = images.records_;
 }
 
@@ -224,7 +223,7 @@ void TKitImageListItem::WriteBody(QIODevice& out) const {
   WriteByte(out, masked_ ? 1 : 0);
   WriteUInt32(out, static_cast<std::uint32_t>(ImageCount()));
   if (IsEmpty()) return;
-  const int across = ImageCount() * width_;
+  const int across = UsedWidth();
   WriteBitmapData(out, strip_.copy(0, 0, across, height_), PixelFormatCode(PixelFormat), Compressed);
   if (masked_) {
     const QImage mask = mask_.isNull() ? MonoStrip(across, height_) : mask_.copy(0, 0, across, height_);

@@ -73,6 +73,8 @@ class TKitImageListItem : public TKitListItem {
   void WriteBody(QIODevice& out) const override;
 
  private:
+  // The pixels across the strip that its images take.
+  int UsedWidth() const { return ImageCount() * width_; }
   void ClearImages();
   void Grow(QImage& strip, int width, QImage::Format format) const;
 
@@ -81,7 +83,6 @@ class TKitImageListItem : public TKitListItem {
   int width_ = 16;
   QImage strip_;
   QImage mask_;
-  int used_ = 0;  // pixels across in use
   std::vector<ImageRecord> records_;
 };
 

@@ -3,10 +3,7 @@
 namespace kit {
 
 void TKitObject::NotifyChange() {
-  if (ChangeLocked || !OnChange) return;
-  // A copy: the handler may free this object, and its event with it.
-  const TNotifyEvent event = OnChange;
-  event(this);
+  if (!ChangeLocked) FireEvent(OnChange, this);
 }
 
 void TKitObject::Changed() { NotifyChange(); }

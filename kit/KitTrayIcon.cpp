@@ -32,14 +32,6 @@ QIcon FrameIcon(const QImage& frame) {
   return QIcon(QPixmap::fromImage(icon));
 }
 
-// Runs a copy of the event, so that its handler may free the icon that holds it.
-template <typename Event, typename... Args>
-void Fire(const Event& event, Args... args) {
-  if (!event) return;
-  const Event copy = event;
-  copy(args...);
-}
-
 class IconHandle {
  public:
   explicit IconHandle(const QIcon& icon) : handle_(CreateIconHandle(icon)) {}
@@ -240,18 +232,18 @@ void TKitTrayIcon::HandleTrayMessage(TMessage& message) {
   const TShiftState shift = 0;
   // A handler may free the icon: the events after it are then not fired.
   const QPointer<TKitTrayIcon> self(this);
-  auto down = [&](TMouseButton button, TShiftState state) { Fire(OnMouseDown, this, button, state, x, y); };
+  auto down = [&](TMouseButton button, TShiftState state) { FireEvent(OnMouseDown, this, button, state, x, y); };
   auto click = [&](TMouseButton button) {
-    Fire(OnClick, this);
-    if (self) Fire(OnMouseUp, this, button, shift, x, y);
+    FireEvent(OnClick, this);
+    if (self) FireEvent(OnMouseUp, this, button, shift, x, y);
   };
   auto doubleClick = [&](TMouseButton button) {
-    Fire(OnDblClick, this);
+    FireEvent(OnDblClick, this);
     if (self) down(button, shift | ssDouble);
   };
   switch (message.LParam) {
     case WM_MOUSEMOVE:
-      Fire(OnMouseMove, this, shift, x, y);
+      FireEvent(OnMouseMove, this, shift, x, y);
       break;
     case WM_LBUTTONDOWN:
       down(TMouseButton::mbLeft, shift);
@@ -289,7 +281,7 @@ void TKitTrayIcon::HandleTrayMessage(TMessage& message) {
 void TKitTrayIcon::PopUp() {
   if (popupMenu_ == nullptr) return;
   const QPointer<TKitTrayIcon> self(this);
-  Fire(OnPopUp, this);
+  FireEvent(OnPopUp, this);
   // The handler may have freed the icon or taken the menu away.
   if (self && popupMenu_ != nullptr) popupMenu_->popup(QPoint(cursorX_, cursorY_));
 }
@@ -331,7 +323,7 @@ void TKitTrayIcon::OwnerMessage(TMessage& message) {
     Application().ShowWindow(SW_HIDE);
     QWidget* form = OwnerForm();
     if (form != nullptr) form->hide();
-    Fire(OnNoClose, form);
+    FireEvent(OnNoClose, form);
     return;
   }
   TKitWndProcComponent::OwnerMessage(message);

@@ -62,8 +62,7 @@ bool WavePlayer::Start(const QByteArray& wave) {
                                                       : QAudioFormat::Int32);
   const QAudioDevice device = QMediaDevices::defaultAudioOutput();
   if (device.isNull() || !device.isFormatSupported(audio)) return false;
-  samples_ = wave.mid(format->dataOffset, format->dataSize);
-  buffer_.setData(samples_);
+  buffer_.setData(wave.mid(format->dataOffset, format->dataSize));
   buffer_.open(QIODevice::ReadOnly);
   sink_ = std::make_unique<QAudioSink>(device, audio);
   sink_->start(&buffer_);

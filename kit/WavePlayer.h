@@ -43,7 +43,6 @@ class WavePlayer {
   void Halt();
 
   std::unique_ptr<QAudioSink> sink_;
-  QByteArray samples_;
   QBuffer buffer_;
 };
 

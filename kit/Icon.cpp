@@ -41,7 +41,7 @@ TIcon::~TIcon() { ReleaseHandle(); }
 void TIcon::SetPicture(const QIcon& icon) {
   ReleaseHandle();
   icon_ = icon;
-  if (OnChange) OnChange(this);
+  FireEvent(OnChange, this);
 }
 
 HICON TIcon::Handle() const {

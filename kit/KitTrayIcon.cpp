@@ -32,18 +32,6 @@ QIcon FrameIcon(const QImage& frame) {
   return QIcon(QPixmap::fromImage(icon));
 }
 
-class IconHandle {
- public:
-  explicit IconHandle(const QIcon& icon) : handle_(CreateIconHandle(icon)) {}
-  ~IconHandle() { DestroyIconHandle(handle_); }
-  IconHandle(const IconHandle&) = delete;
-  IconHandle& operator=(const IconHandle&) = delete;
-  HICON Get() const { return handle_; }
-
- private:
-  HICON handle_;
-};
-
 }  // namespace
 
 TKitTrayIcon::TKitTrayIcon(QObject* owner)
@@ -217,8 +205,9 @@ void TKitTrayIcon::NextFrame() {
     QPainter canvas(&bitmap);
     imageList_->Draw(canvas, ListIndex, frame_, QPoint(0, 0));
   }
-  const IconHandle icon(FrameIcon(bitmap));
-  if (TrayShell* shell = CurrentTrayShell()) shell->NotifyIcon(NIM_MODIFY, ShellRecord(icon.Get()));
+  TIcon icon;  // its handle lives as long as the shell is told of it
+  icon.SetPicture(FrameIcon(bitmap));
+  if (TrayShell* shell = CurrentTrayShell()) shell->NotifyIcon(NIM_MODIFY, ShellRecord(icon.Handle()));
   ++frame_;
   if (imageList_->ImageCount(ListIndex) <= frame_) frame_ = 0;
 }

@@ -16,8 +16,7 @@ void WriteCompressedBlocks(QIODevice& out, const QByteArray& data) {
     const auto input = std::span(reinterpret_cast<const std::uint8_t*>(data.constData()) + at,
                                  static_cast<std::size_t>(length));
     const std::vector<std::uint8_t> block = CompressBlock(input);
-    const auto size = static_cast<std::uint32_t>(block.size());
-    for (int i = 0; i < 4; ++i) frames.append(static_cast<char>((size >> (8 * i)) & 0xFF));
+    AppendUInt32(frames, static_cast<std::uint32_t>(block.size()));
     frames.append(reinterpret_cast<const char*>(block.data()), static_cast<qsizetype>(block.size()));
   }
   WriteUInt32(out, static_cast<std::uint32_t>(frames.size()));

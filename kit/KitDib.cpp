@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "KitErrors.h"
+#include "KitStreams.h"
 
 namespace kit {
 
@@ -58,10 +59,6 @@ void Put16(QByteArray& out, std::uint32_t value) {
   out.append(static_cast<char>((value >> 8) & 0xFF));
 }
 
-void Put32(QByteArray& out, std::uint32_t value) {
-  Put16(out, value & 0xFFFF);
-  Put16(out, value >> 16);
-}
 
 }  // namespace
 
@@ -109,20 +106,20 @@ QByteArray WriteBitmapFile(const QImage& image, int bitsPerPixel) {
 
   QByteArray out;
   out.append("BM");
-  Put32(out, bitsOffset + imageSize);
-  Put32(out, 0);
-  Put32(out, bitsOffset);
-  Put32(out, 40);
-  Put32(out, static_cast<std::uint32_t>(width));
-  Put32(out, static_cast<std::uint32_t>(height));
+  AppendUInt32(out, bitsOffset + imageSize);
+  AppendUInt32(out, 0);
+  AppendUInt32(out, bitsOffset);
+  AppendUInt32(out, 40);
+  AppendUInt32(out, static_cast<std::uint32_t>(width));
+  AppendUInt32(out, static_cast<std::uint32_t>(height));
   Put16(out, 1);
   Put16(out, static_cast<std::uint32_t>(bitsPerPixel));
-  Put32(out, 0);
-  Put32(out, imageSize);
-  Put32(out, 0);
-  Put32(out, 0);
-  Put32(out, 0);
-  Put32(out, 0);
+  AppendUInt32(out, 0);
+  AppendUInt32(out, imageSize);
+  AppendUInt32(out, 0);
+  AppendUInt32(out, 0);
+  AppendUInt32(out, 0);
+  AppendUInt32(out, 0);
   for (QRgb color : table) {
     out.append(static_cast<char>(qBlue(color)));
     out.append(static_cast<char>(qGreen(color)));

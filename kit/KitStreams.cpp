@@ -28,9 +28,13 @@ void WriteBytes(QIODevice& out, const QByteArray& bytes) {
 void WriteByte(QIODevice& out, std::uint8_t value) { WriteBytes(out, QByteArray(1, static_cast<char>(value))); }
 
 void WriteUInt32(QIODevice& out, std::uint32_t value) {
-  QByteArray bytes(4, '\0');
-  for (int i = 0; i < 4; ++i) bytes[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+  QByteArray bytes;
+  AppendUInt32(bytes, value);
   WriteBytes(out, bytes);
+}
+
+void AppendUInt32(QByteArray& out, std::uint32_t value) {
+  for (int i = 0; i < 4; ++i) out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
 qint64 BytesLeft(const QIODevice& in) { return in.size() - in.pos(); }

@@ -16,6 +16,8 @@ std::uint32_t ReadUInt32(QIODevice& in);
 void WriteBytes(QIODevice& out, const QByteArray& bytes);
 void WriteByte(QIODevice& out, std::uint8_t value);
 void WriteUInt32(QIODevice& out, std::uint32_t value);
+// The four bytes of value, least significant first, added at the end of out.
+void AppendUInt32(QByteArray& out, std::uint32_t value);
 
 // The little-endian number of so many bytes (up to 4) at that place of the
 // bytes, which must hold them.

@@ -129,6 +129,8 @@ std::vector<LemmaVariant> TextIndex::FindVariants(std::span<const std::uint32_t>
   // A frequent word has tens of thousands of occurrences but a few hundred
   // variants at most. Per language, the variants are kept packed and sorted
   // as they are found, and the variant of the word before is checked first.
+  // Packed, as one number compares several times faster than four slots, and
+  // these comparisons are most of the first look-up of a frequent word.
   std::array<std::vector<std::uint64_t>, 2> found;
   std::array<std::uint64_t, 2> last{};
   int book = 1;

@@ -142,8 +142,7 @@ std::vector<std::string> NameEntries(const ProperName& name) {
     add("Occurs " + Counted(name.occurrences, "time", "times") + " in " + Counted(name.verses, "verse", "verses"));
   if (name.occurrences > 0) {
     add("First: " + Place(name.first));
-    if (name.occurrences > 1 && (name.last.book != name.first.book || name.last.chapter != name.first.chapter ||
-                                 name.last.verse != name.first.verse))
+    if (name.occurrences > 1 && name.last != name.first)
       add("Last: " + Place(name.last));
   }
   return entries;

@@ -115,10 +115,6 @@ struct Counting {
   VersePlace lastCounted;
 };
 
-bool SamePlace(const VersePlace& a, const VersePlace& b) {
-  return a.book == b.book && a.chapter == b.chapter && a.verse == b.verse;
-}
-
 void CountOccurrences(const SourceText& text, std::map<std::string, Counting>& names) {
   for (std::size_t b = 0; b < text.books.size(); ++b) {
     const SourceBook& book = text.books[b];
@@ -142,7 +138,7 @@ void CountOccurrences(const SourceText& text, std::map<std::string, Counting>& n
           ProperName& name = counting.name;
           if (name.occurrences++ == 0) name.first = place;
           name.last = place;
-          if (!SamePlace(place, counting.lastCounted)) ++name.verses;
+          if (place != counting.lastCounted) ++name.verses;
           counting.lastCounted = place;
         }
   }

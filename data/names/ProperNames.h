@@ -33,6 +33,7 @@ struct VersePlace {
   int book = 0;  // 1 to 66
   int chapter = 0;
   int verse = 0;
+  bool operator==(const VersePlace&) const = default;
 };
 
 struct NameNumber {

@@ -41,7 +41,7 @@ void TIxoBibleMainForm::BuildHelpTree() {
 
   TreeHelp->SetAutoExpand(false);
   TreeViewTarget target(*TreeHelp);
-  reader.BuildTree("Help", target, nullptr, true);
+  reader.BuildTree(kHelpTreeRoot, target, nullptr, true);
   // The first topic's page is the one left showing. A tree without nodes, or
   // whose first node has no child, selects what there is.
   if (ui::TreeNode* first = TreeHelp->FirstNode()) {

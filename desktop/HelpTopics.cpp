@@ -30,10 +30,14 @@ std::string HelpTopicLink(const platform::TIniFile& tree, std::string_view topic
   return StaysInFolder(link) ? link : kDefaultHelpPage;
 }
 
-std::string HelpPageAddress(std::string_view homeDir, std::string_view link) {
-  return platform::FileAddress(std::string(homeDir) + kHelpFolder + std::string(link));
+std::string HelpPageFile(std::string_view homeDir, std::string_view link) {
+  return std::string(homeDir) + kHelpFolder + std::string(link);
 }
 
-std::string HelpHomePage(std::string_view homeDir) { return std::string(homeDir) + kHelpFolder + "4/0.html"; }
+std::string HelpPageAddress(std::string_view homeDir, std::string_view link) {
+  return platform::FileAddress(HelpPageFile(homeDir, link));
+}
+
+std::string HelpHomePage(std::string_view homeDir) { return HelpPageFile(homeDir, "4/0.html"); }
 
 }  // namespace desktop

@@ -14,6 +14,8 @@ namespace desktop {
 
 // The page a topic without a link of its own shows.
 inline constexpr char kDefaultHelpPage[] = "1.html";
+// The section of "help.tree" whose keys are the top topics.
+inline constexpr char kHelpTreeRoot[] = "Help";
 
 // homeDir + "help.tree".
 std::string HelpTreeFile(std::string_view homeDir);
@@ -24,7 +26,9 @@ std::string HelpTreeFile(std::string_view homeDir);
 // one with a ".." part anywhere, after a "#" too).
 std::string HelpTopicLink(const platform::TIniFile& tree, std::string_view topic);
 
-// "file://" + homeDir + "Help/" + link.
+// homeDir + "Help/" + link, as a plain path.
+std::string HelpPageFile(std::string_view homeDir, std::string_view link);
+// "file://" + HelpPageFile.
 std::string HelpPageAddress(std::string_view homeDir, std::string_view link);
 
 // The help home page, homeDir + "Help/4/0.html", as a plain path.

@@ -11,9 +11,6 @@
 namespace data::manual {
 namespace {
 
-// The root section of the Help page's tree.
-constexpr char kHelpRoot[] = "Help";
-
 // Takes the nodes the tree-file reader adds, in the order it adds them.
 class TopicCollector final : public engine::TreeTarget {
  public:
@@ -47,12 +44,12 @@ std::vector<ManualTopic> ReadManualTopics(std::string_view helpFolder) {
   engine::TDB reader;
   const platform::TIniFile& tree = reader.Open(treeFile);
   TopicCollector collector;
-  reader.BuildTree(kHelpRoot, collector, nullptr, false);
+  reader.BuildTree(desktop::kHelpTreeRoot, collector, nullptr, false);
 
   std::vector<ManualTopic> topics = collector.Take();
   for (ManualTopic& topic : topics) {
     const std::string link = desktop::HelpTopicLink(tree, topic.title);
-    topic.page = std::string(helpFolder) + "Help/" + link.substr(0, link.find('#'));
+    topic.page = desktop::HelpPageFile(helpFolder, link.substr(0, link.find('#')));
   }
   return topics;
 }

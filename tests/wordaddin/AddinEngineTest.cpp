@@ -271,7 +271,6 @@ TEST_F(AddinEngineOnKjv, AMissingLibraryEntryOrFileLeavesTheEngineUnloaded) {
       {"a text file cut in its first book", [](AddinInstallation& i) { return i.CutFile("IxoBible.2005", 1000); }},
       {"a text file without its last end record",
        [&](AddinInstallation& i) { return i.CutFile("IxoBible.2005", bibleSize - 4); }},
-      {"no reference file", [](AddinInstallation& i) { return i.RemoveFile("IxoReference.2005"); }},
       {"a reference file one byte short",
        [&](AddinInstallation& i) { return i.CutFile("IxoReference.2005", referenceSize - 1); }},
   };
@@ -290,6 +289,42 @@ TEST_F(AddinEngineOnKjv, AMissingLibraryEntryOrFileLeavesTheEngineUnloaded) {
   const platform::SharedLibrary incomplete = platform::SharedLibrary::Load(INCOMPLETE_ENGINE_LIBRARY);
   ASSERT_TRUE(incomplete.IsLoaded());
   EXPECT_EQ(incomplete.Bind<int()>("StubCalls")(), 0);
+}
+
+TEST_F(AddinEngineOnKjv, WithoutAReferenceFileTheTextLoadsAndNoWordHasAStrongsNumber) {
+  const struct {
+    const char* name;
+    std::function<bool(AddinInstallation&)> damage;
+  } cases[] = {
+      {"no reference file", [](AddinInstallation& i) { return i.RemoveFile("IxoReference.2005"); }},
+      {"an empty reference file", [](AddinInstallation& i) { return i.CutFile("IxoReference.2005", 0); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    AddinInstallation damaged;
+    ASSERT_TRUE(c.damage(damaged));
+    TixoEngine loaded;
+    ASSERT_TRUE(loaded.Load());
+    EXPECT_EQ(loaded.FindBookByName("Genesis"), 1);
+
+    TWordCursor cursor;
+    ASSERT_TRUE(loaded.SeekVerse(1, 1, 1, cursor));  // In the beginning God created
+    EXPECT_EQ(cursor.RefByte, nullptr);
+    std::string words;
+    for (int i = 0; i < 4; ++i, NextWord(cursor)) {
+      words += loaded.DisplayText(*cursor.Text.Cur) + " ";
+      EXPECT_EQ(cursor.Strongs, 0);
+    }
+    EXPECT_EQ(words, "In the beginning God ");
+    ASSERT_TRUE(loaded.SeekVerse(66, 22, 21, cursor));
+    EXPECT_EQ(cursor.Strongs, 0);
+
+    // English words are still found; Strong's numbers find nothing.
+    loaded.MarkWord(1, loaded.WordKey("beginning"), 'E');
+    loaded.MarkWord(2, 7225, 'H');
+    EXPECT_EQ(loaded.Marks.WordMarks[3], 0x0001);
+    EXPECT_EQ(loaded.Marks.BookMarks[1], 0x0001);
+  }
 }
 
 TEST_F(AddinEngineOnKjv, AWordCountMismatchIsReportedAndTheBookEndsAtItsLastWord) {

@@ -10,7 +10,7 @@
 // loop), and with NoClose a close from the title bar hides the form instead.
 // Either hides the form only while the notification area shows the icon, so
 // that a form is never hidden without a way back. What the shell answers is
-// ignored: without a notification area the icon is simply not shown.
+// ignored: without a notification area the icon is not shown until one comes.
 //
 // Needs an initialised kit from the moment it is made active (in Loaded, as
 // a form that builds it calls that). Exceptions of its event handlers, which

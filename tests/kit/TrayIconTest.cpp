@@ -55,6 +55,19 @@ class RecordingShell : public kit::TrayShell {
   bool shown = true;  // the notification area shows the icon
 };
 
+// Minimising the form, and closing it from its title bar, leave it shown.
+void ExpectMinimiseAndCloseLeaveTheFormShown(QWidget& form) {
+  form.show();
+  form.showMinimized();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_TRUE(form.isMinimized());
+
+  form.showNormal();
+  kit::SendKitMessage(&form, kit::WM_SYSCOMMAND, kit::SC_CLOSE);
+  EXPECT_TRUE(form.isVisible());
+}
+
 QIcon RedIcon() {
   QPixmap pixmap(16, 16);
   pixmap.fill(Qt::red);
@@ -383,16 +396,7 @@ TEST_F(TrayIcon, AFormIsNeverHiddenWithoutTheIconToBringItBack) {
     int noCloses = 0;
     icon->OnNoClose = [&](QObject*) { ++noCloses; };
     shell->shown = c.shown;
-
-    owner.show();
-    owner.showMinimized();
-    QCoreApplication::processEvents();
-    EXPECT_TRUE(owner.isVisible());
-    EXPECT_TRUE(owner.isMinimized());
-
-    owner.showNormal();
-    kit::SendKitMessage(&owner, kit::WM_SYSCOMMAND, kit::SC_CLOSE);
-    EXPECT_TRUE(owner.isVisible());
+    ExpectMinimiseAndCloseLeaveTheFormShown(owner);
     EXPECT_EQ(noCloses, c.active ? 1 : 0);  // closing is still kept from the form
   }
 }
@@ -595,15 +599,7 @@ TEST_F(TrayIconOnQt, ActivationsBecomeTheMouseEventsOfTheirButtons) {
 TEST_F(TrayIconOnQt, WithoutANotificationAreaTheFormStaysWhereTheUserCanReachIt) {
   ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable());
   icon->NoClose = true;
-  form.show();
-  form.showMinimized();
-  QCoreApplication::processEvents();
-  EXPECT_TRUE(form.isVisible());
-  EXPECT_TRUE(form.isMinimized());
-
-  form.showNormal();
-  kit::SendKitMessage(&form, kit::WM_SYSCOMMAND, kit::SC_CLOSE);
-  EXPECT_TRUE(form.isVisible());
+  ExpectMinimiseAndCloseLeaveTheFormShown(form);
 }
 
 }  // namespace

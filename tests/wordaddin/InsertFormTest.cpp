@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "FakeHost.h"
@@ -29,6 +30,14 @@ namespace {
 using testing::Lines;
 using testing::RecordingDocument;
 using testing_support::AddinInstallation;
+
+// The lines of the document that begin with start: its headings of a book.
+std::vector<std::string> LinesOf(const RecordingDocument& document, std::string_view start) {
+  std::vector<std::string> lines;
+  for (const std::string& line : Lines(document.Text()))
+    if (line.starts_with(start)) lines.push_back(line);
+  return lines;
+}
 
 class InsertForm : public ::testing::Test {
  protected:
@@ -148,10 +157,7 @@ TEST_F(InsertForm, InsertingToTheLastVerseOfABookStopsAtItsEnd) {
 TEST_F(InsertForm, ARangeAcrossChaptersInsertsEachChaptersPartUnderItsHeading) {
   Insert("Genesis 1:31-3:1");
   EXPECT_TRUE(boxes->Shown().empty());
-  std::vector<std::string> headings;
-  for (const std::string& line : Lines(document.Text()))
-    if (line.starts_with("Genesis")) headings.push_back(line);
-  EXPECT_EQ(headings, (std::vector<std::string>{"Genesis 1:31", "Genesis 2", "Genesis 3:1"}));
+  EXPECT_EQ(LinesOf(document, "Genesis"), (std::vector<std::string>{"Genesis 1:31", "Genesis 2", "Genesis 3:1"}));
   EXPECT_TRUE(document.Text().starts_with("Genesis 1:31\nAnd God saw every thing that he had made, "));
   EXPECT_NE(document.Text().find(" the sixth day.\n\nGenesis 2\n1Thus the heavens"), std::string::npos);
   EXPECT_TRUE(document.Text().ends_with("Genesis 3:1\nNow the serpent was more subtil than any beast of the field "
@@ -187,10 +193,7 @@ TEST_F(InsertForm, AReferenceThatCannotBeReadWholeIsNamedAndNothingInserted) {
 TEST_F(InsertForm, ChaptersFollowOneAnotherAfterALineEnd) {
   Insert("Genesis 3-5");
   EXPECT_TRUE(boxes->Shown().empty());
-  std::vector<std::string> headings;
-  for (const std::string& line : Lines(document.Text()))
-    if (line.starts_with("Genesis")) headings.push_back(line);
-  EXPECT_EQ(headings, (std::vector<std::string>{"Genesis 3", "Genesis 4", "Genesis 5"}));
+  EXPECT_EQ(LinesOf(document, "Genesis"), (std::vector<std::string>{"Genesis 3", "Genesis 4", "Genesis 5"}));
   EXPECT_NE(document.Text().find(" of life.\n\nGenesis 4\n"), std::string::npos);
   EXPECT_TRUE(document.Text().ends_with(" and Japheth.\n"));
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "platform/Dialogs.h"
@@ -255,15 +256,29 @@ TEST_F(AddinEngineOnKjv, MarksEnglishWordsAndStrongsNumbersOfTheirTestament) {
   EXPECT_EQ(engine.Marks.BookMarks[1], 0);
 }
 
+// One damage done to a fresh installation.
+struct Damage {
+  const char* name;
+  std::function<bool(AddinInstallation&)> apply;
+};
+
+// Runs check on a fresh engine over each damaged installation in turn.
+void ForEachDamaged(std::span<const Damage> damages, const std::function<void(TixoEngine&)>& check) {
+  for (const Damage& damage : damages) {
+    SCOPED_TRACE(damage.name);
+    AddinInstallation damaged;
+    ASSERT_TRUE(damage.apply(damaged));
+    TixoEngine engine;
+    check(engine);
+  }
+}
+
 TEST_F(AddinEngineOnKjv, AMissingLibraryEntryOrFileLeavesTheEngineUnloaded) {
   const std::size_t bibleSize = testing_support::ReadFileBytes(AddinInstallation::BuiltDataFolder() +
                                                                "IxoBible.2005").size();
   const std::size_t referenceSize = testing_support::ReadFileBytes(AddinInstallation::BuiltDataFolder() +
                                                                    "IxoReference.2005").size();
-  const struct {
-    const char* name;
-    std::function<bool(AddinInstallation&)> damage;
-  } cases[] = {
+  const Damage damages[] = {
       {"no engine library", [](AddinInstallation& i) { return i.RemoveFile("Ixo2005.kjv"); }},
       {"an entry point missing", [](AddinInstallation& i) { return i.UseLibrary(INCOMPLETE_ENGINE_LIBRARY); }},
       {"no text file", [](AddinInstallation& i) { return i.RemoveFile("IxoBible.2005"); }},
@@ -274,17 +289,13 @@ TEST_F(AddinEngineOnKjv, AMissingLibraryEntryOrFileLeavesTheEngineUnloaded) {
       {"a reference file one byte short",
        [&](AddinInstallation& i) { return i.CutFile("IxoReference.2005", referenceSize - 1); }},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    AddinInstallation damaged;
-    ASSERT_TRUE(c.damage(damaged));
-    TixoEngine unloaded;
+  ForEachDamaged(damages, [](TixoEngine& unloaded) {
     EXPECT_FALSE(unloaded.Load());
     EXPECT_FALSE(unloaded.Loaded);
     EXPECT_FALSE(unloaded.EngineLibrary.IsLoaded());
     EXPECT_EQ(unloaded.WordKey("God"), 0);
     EXPECT_EQ(unloaded.FindBookByName("Genesis"), 0);
-  }
+  });
   // Nothing of the incomplete library was called.
   const platform::SharedLibrary incomplete = platform::SharedLibrary::Load(INCOMPLETE_ENGINE_LIBRARY);
   ASSERT_TRUE(incomplete.IsLoaded());
@@ -292,18 +303,11 @@ TEST_F(AddinEngineOnKjv, AMissingLibraryEntryOrFileLeavesTheEngineUnloaded) {
 }
 
 TEST_F(AddinEngineOnKjv, WithoutAReferenceFileTheTextLoadsAndNoWordHasAStrongsNumber) {
-  const struct {
-    const char* name;
-    std::function<bool(AddinInstallation&)> damage;
-  } cases[] = {
+  const Damage damages[] = {
       {"no reference file", [](AddinInstallation& i) { return i.RemoveFile("IxoReference.2005"); }},
       {"an empty reference file", [](AddinInstallation& i) { return i.CutFile("IxoReference.2005", 0); }},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    AddinInstallation damaged;
-    ASSERT_TRUE(c.damage(damaged));
-    TixoEngine loaded;
+  ForEachDamaged(damages, [](TixoEngine& loaded) {
     ASSERT_TRUE(loaded.Load());
     EXPECT_EQ(loaded.FindBookByName("Genesis"), 1);
 
@@ -324,7 +328,7 @@ TEST_F(AddinEngineOnKjv, WithoutAReferenceFileTheTextLoadsAndNoWordHasAStrongsNu
     loaded.MarkWord(2, 7225, 'H');
     EXPECT_EQ(loaded.Marks.WordMarks[3], 0x0001);
     EXPECT_EQ(loaded.Marks.BookMarks[1], 0x0001);
-  }
+  });
 }
 
 TEST_F(AddinEngineOnKjv, AWordCountMismatchIsReportedAndTheBookEndsAtItsLastWord) {

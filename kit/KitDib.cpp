@@ -49,10 +49,45 @@ int Nearest(const QVector<QRgb>& table, QRgb color) {
   return best;
 }
 
-int IndexOf(int bits, const QVector<QRgb>& table, QRgb color) {
-  if (bits == 8) return ((qRed(color) >> 5) << 5) | ((qGreen(color) >> 5) << 2) | (qBlue(color) >> 6);
-  return Nearest(table, color);
+// The image's own colour table when it has one that the bits can index,
+// else none.
+QVector<QRgb> OwnColorTable(const QImage& image, int bits) {
+  if (bits == 24 || image.colorCount() == 0 || image.colorCount() > (1 << bits)) return {};
+  return image.colorTable();
 }
+
+// Where each pixel goes in a file of fewer than 24 bits: the index into the
+// image's own colour table when that fits, else the nearest entry of a fixed
+// table.
+class PaletteMapping {
+ public:
+  PaletteMapping(const QImage& image, const QImage& rgb, int bits)
+      : image_(image), rgb_(rgb), bits_(bits), own_(OwnColorTable(image, bits)) {
+    table_ = own_.isEmpty() ? ColorTable(bits) : own_;
+    table_.resize(bits == 24 ? 0 : (1 << bits), qRgb(0, 0, 0));
+  }
+
+  // The entries written, 2 to the power of the bits of them (none at 24 bits).
+  const QVector<QRgb>& Table() const { return table_; }
+
+  int IndexOf(int x, int y) const {
+    if (!own_.isEmpty()) {
+      const int index = image_.pixelIndex(x, y);
+      if (index < own_.size()) return index;
+    }
+    const QRgb color = rgb_.pixel(x, y);
+    if (bits_ == 8 && own_.isEmpty())
+      return ((qRed(color) >> 5) << 5) | ((qGreen(color) >> 5) << 2) | (qBlue(color) >> 6);
+    return Nearest(table_, color);
+  }
+
+ private:
+  const QImage& image_;
+  const QImage& rgb_;  // the image's colours
+  int bits_;
+  QVector<QRgb> own_;
+  QVector<QRgb> table_;
+};
 
 void Put16(QByteArray& out, std::uint32_t value) {
   out.append(static_cast<char>(value & 0xFF));
@@ -90,7 +125,7 @@ int BitsForCode(int code, const QImage& image) {
       break;
   }
   if (image.depth() == 1) return 1;
-  if (image.format() == QImage::Format_Indexed8) return 8;
+  if (image.format() == QImage::Format_Indexed8) return image.colorCount() <= 16 ? 4 : 8;
   return 24;
 }
 
@@ -99,9 +134,9 @@ QByteArray WriteBitmapFile(const QImage& image, int bitsPerPixel) {
   const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
   const int width = rgb.width();
   const int height = rgb.height();
-  const QVector<QRgb> table = ColorTable(bitsPerPixel);
+  const PaletteMapping palette(image, rgb, bitsPerPixel);
   const auto rowSize = static_cast<std::uint32_t>(((width * bitsPerPixel + 31) / 32) * 4);
-  const auto bitsOffset = static_cast<std::uint32_t>(14 + 40 + 4 * table.size());
+  const auto bitsOffset = static_cast<std::uint32_t>(14 + 40 + 4 * palette.Table().size());
   const std::uint32_t imageSize = rowSize * static_cast<std::uint32_t>(height);
 
   QByteArray out;
@@ -120,7 +155,7 @@ QByteArray WriteBitmapFile(const QImage& image, int bitsPerPixel) {
   AppendUInt32(out, 0);
   AppendUInt32(out, 0);
   AppendUInt32(out, 0);
-  for (QRgb color : table) {
+  for (QRgb color : palette.Table()) {
     out.append(static_cast<char>(qBlue(color)));
     out.append(static_cast<char>(qGreen(color)));
     out.append(static_cast<char>(qRed(color)));
@@ -129,14 +164,14 @@ QByteArray WriteBitmapFile(const QImage& image, int bitsPerPixel) {
   for (int y = height - 1; y >= 0; --y) {
     QByteArray row(static_cast<qsizetype>(rowSize), '\0');
     for (int x = 0; x < width; ++x) {
-      const QRgb color = rgb.pixel(x, y);
       if (bitsPerPixel == 24) {
+        const QRgb color = rgb.pixel(x, y);
         row[x * 3] = static_cast<char>(qBlue(color));
         row[x * 3 + 1] = static_cast<char>(qGreen(color));
         row[x * 3 + 2] = static_cast<char>(qRed(color));
         continue;
       }
-      const int index = IndexOf(bitsPerPixel, table, color);
+      const int index = palette.IndexOf(x, y);
       const int bit = x * bitsPerPixel;
       const int shift = 8 - bitsPerPixel - bit % 8;
       row[bit / 8] = static_cast<char>(static_cast<std::uint8_t>(row[bit / 8]) | (index << shift));

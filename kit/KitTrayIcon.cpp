@@ -277,6 +277,11 @@ void TKitTrayIcon::PopUp() {
 
 QWidget* TKitTrayIcon::OwnerForm() const { return qobject_cast<QWidget*>(Owner()); }
 
+bool TKitTrayIcon::InNotificationArea() const {
+  const TrayShell* shell = CurrentTrayShell();
+  return active_ && !IsDesigning() && shell != nullptr && shell->IconShown(Handle(), 0);
+}
+
 void TKitTrayIcon::OwnerMessage(TMessage& message) {
   const std::uint32_t taskbarCreated = TaskbarCreatedMessage();
   if (taskbarCreated != 0 && message.Msg == taskbarCreated && active_) {
@@ -295,12 +300,14 @@ void TKitTrayIcon::OwnerMessage(TMessage& message) {
   }
   if (message.Msg == WM_SYSCOMMAND && message.WParam == SC_MINIMIZE) {
     PassToOwner(message);
-    // Once the form has minimised: hidden then, with the taskbar window.
+    // Once the form has minimised: hidden then, with the taskbar window, when
+    // the icon is there to bring it back.
     QWidget* form = OwnerForm();
     if (!ShowMinimizedIcon && form != nullptr) {
       QMetaObject::invokeMethod(
           form,
-          [form] {
+          [form, self = QPointer<TKitTrayIcon>(this)] {
+            if (!self || !self->InNotificationArea()) return;
             RunGuarded([] { Application().ShowWindow(SW_HIDE); });
             form->hide();
           },
@@ -309,9 +316,12 @@ void TKitTrayIcon::OwnerMessage(TMessage& message) {
     return;
   }
   if (message.Msg == WM_SYSCOMMAND && message.WParam == SC_CLOSE && NoClose && active_) {
-    Application().ShowWindow(SW_HIDE);
+    // The form stays open; hidden only when the icon can bring it back.
     QWidget* form = OwnerForm();
-    if (form != nullptr) form->hide();
+    if (InNotificationArea()) {
+      Application().ShowWindow(SW_HIDE);
+      if (form != nullptr) form->hide();
+    }
     FireEvent(OnNoClose, form);
     return;
   }

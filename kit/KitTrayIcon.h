@@ -7,8 +7,10 @@
 //
 // It sees the owner form's messages through the owner hook: a minimised form
 // hides unless ShowMinimizedIcon (once the minimising is done, from the event
-// loop), and with NoClose a close from the title bar hides the form instead. What the shell answers is ignored: without a
-// notification area the icon is simply not shown.
+// loop), and with NoClose a close from the title bar hides the form instead.
+// Either hides the form only while the notification area shows the icon, so
+// that a form is never hidden without a way back. What the shell answers is
+// ignored: without a notification area the icon is not shown until one comes.
 //
 // Needs an initialised kit from the moment it is made active (in Loaded, as
 // a form that builds it calls that). Exceptions of its event handlers, which
@@ -117,6 +119,8 @@ class TKitTrayIcon : public TKitWndProcComponent {
   void ImageListChanged(QObject* sender);
   void IconChanged(QObject* sender);
   QWidget* OwnerForm() const;
+  // True while the icon is active and the notification area shows it.
+  bool InNotificationArea() const;
 
   bool active_ = true;
   std::string hint_;

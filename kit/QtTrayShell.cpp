@@ -49,8 +49,7 @@ bool QtTrayShell::NotifyIcon(std::uint32_t operation, const TNotifyIconData& dat
   const auto found = icons_.find(key);
   switch (operation) {
     case NIM_ADD: {
-      if (found != icons_.end() || qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr ||
-          !QSystemTrayIcon::isSystemTrayAvailable())
+      if (found != icons_.end() || qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
         return false;
       auto icon = std::make_unique<QSystemTrayIcon>();
       Apply(*icon, data);
@@ -76,6 +75,16 @@ bool QtTrayShell::NotifyIcon(std::uint32_t operation, const TNotifyIconData& dat
     default:
       return false;
   }
+}
+
+bool QtTrayShell::IconShown(HWND window, std::uint32_t id) const {
+  const QSystemTrayIcon* icon = Icon(window, id);
+  return icon != nullptr && icon->isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+QSystemTrayIcon* QtTrayShell::Icon(HWND window, std::uint32_t id) const {
+  const auto found = icons_.find(Key{window, id});
+  return found == icons_.end() ? nullptr : found->second.get();
 }
 
 }  // namespace kit

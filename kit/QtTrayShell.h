@@ -1,7 +1,9 @@
 #pragma once
 // The notification area through Qt's system tray icons, one for each window
-// and identifier. Without a system tray (offscreen, or a desktop that has
-// none) adding fails, as a failed registration with the shell does.
+// and identifier. An icon is added and shown also while there is no
+// notification area (at log-in it often starts after the program, and
+// offscreen there is none): Qt docks a shown icon once an area appears.
+// Without a Qt application adding fails.
 //
 // Qt reports clicks, not presses: a click is told as the button's down and
 // up messages, a double click as the double-click and up messages, the
@@ -22,6 +24,10 @@ class QtTrayShell : public TrayShell {
   ~QtTrayShell() override;
 
   bool NotifyIcon(std::uint32_t operation, const TNotifyIconData& data) override;
+  bool IconShown(HWND window, std::uint32_t id) const override;
+
+  // The Qt icon of a window and identifier; null when none was added.
+  QSystemTrayIcon* Icon(HWND window, std::uint32_t id) const;
 
  private:
   using Key = std::pair<HWND, std::uint32_t>;

@@ -39,6 +39,9 @@ class TrayShell {
   virtual ~TrayShell() = default;
   // True when the shell did it.
   virtual bool NotifyIcon(std::uint32_t operation, const TNotifyIconData& data) = 0;
+  // True when the notification area shows the icon of the window and
+  // identifier now, so that the user can reach the icon's form through it.
+  virtual bool IconShown(HWND window, std::uint32_t id) const = 0;
 };
 
 // Replaces the kit's shell and returns the one it had; null puts a new Qt

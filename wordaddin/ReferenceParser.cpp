@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <utility>
 
 #include "platform/TextUtils.h"
@@ -15,91 +16,127 @@ namespace {
 constexpr long kNumberLimit = 1'000'000;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsNumberSign(char c) { return c == ':' || c == '-'; }
 
-struct Scan {
-  int value = 0;
-  std::size_t stop = 0;  // the position (from 1) where the scan stopped; 0 before the text
+// Where the numbers of a reference begin: the first digit or sign after the
+// first character, else the end.
+std::size_t NumbersStart(std::string_view s) {
+  for (std::size_t i = 1; i < s.size(); ++i)
+    if (IsDigit(s[i]) || IsNumberSign(s[i])) return i;
+  return s.size();
+}
+
+// Reads the numbers and signs of a reference from left to right; blanks
+// between them are skipped.
+class NumberReader {
+ public:
+  NumberReader(std::string_view text, std::size_t start) : text_(text), at_(start), lastSign_(start) {}
+
+  std::optional<int> Number() {
+    SkipBlanks();
+    if (at_ == text_.size() || !IsDigit(text_[at_])) return std::nullopt;
+    long value = 0;
+    for (; at_ < text_.size() && IsDigit(text_[at_]); ++at_)
+      value = std::min(value * 10 + (text_[at_] - '0'), kNumberLimit);
+    return static_cast<int>(value);
+  }
+
+  // True, with the sign taken, when it comes next.
+  bool Sign(char sign) {
+    SkipBlanks();
+    if (at_ == text_.size() || text_[at_] != sign) return false;
+    lastSign_ = at_++;
+    return true;
+  }
+
+  bool AtEnd() {
+    SkipBlanks();
+    return at_ == text_.size();
+  }
+
+  // What is left from the reading position on; at the end, the last sign,
+  // whose number is missing.
+  std::string Unread() const { return std::string(text_.substr(at_ < text_.size() ? at_ : lastSign_)); }
+
+ private:
+  void SkipBlanks() {
+    while (at_ < text_.size() && text_[at_] == ' ') ++at_;
+  }
+
+  std::string_view text_;
+  std::size_t at_;
+  std::size_t lastSign_;
 };
 
-// The decimal number that ends at position `at` (from 1), read backwards: a
-// non-digit at `at` is skipped, then digits are read up to the first
-// non-digit, where the scan stops. A bounded scan never goes on to position 1.
-// at is at most the text's length.
-Scan ScanBack(std::string_view s, std::size_t at, bool bounded) {
-  if (at == 0) return Scan{};
-  const std::size_t lowest = bounded ? 2 : 1;
-  long value = 0;
-  long weight = 1;
-  std::size_t i = at;
-  do {
-    if (const char c = s[i - 1]; IsDigit(c)) {
-      value = std::min(value + (c - '0') * weight, kNumberLimit);
-      weight = std::min(weight * 10, kNumberLimit);
-    }
-    --i;
-  } while (i >= lowest && IsDigit(s[i - 1]));
-  return Scan{static_cast<int>(value), i};
-}
-
-bool IsDashAt(std::string_view s, std::size_t position) { return position >= 1 && s[position - 1] == '-'; }
-
-// "3-5" after the separator at position separator, or "3" alone: the verses.
-ReferenceRequest Passage(std::string_view s, std::size_t separator, int chapter) {
+ReferenceRequest Unreadable(const NumberReader& in) {
   ReferenceRequest request;
-  request.chapter = chapter;
-  const Scan to = ScanBack(s, s.size(), false);
-  request.toVerse = to.value;
-  Scan from = to;
-  if (IsDashAt(s, to.stop)) from = ScanBack(s, to.stop - 1, false);
-  // Anything but the separator before the verses: from verse 1.
-  request.fromVerse = from.stop == separator ? from.value : -1;
+  request.unread = in.Unread();
   return request;
 }
 
-ReferenceRequest Chapters(std::string_view s, bool singleChapterBook, int chapterCount) {
+// Puts the chapters in order and into the book's 1..chapterCount; a range
+// that ends in a chapter beyond the book runs to the book's end.
+ReferenceRequest InBook(ReferenceRequest request, int chapterCount) {
+  if (request.lastChapter < request.firstChapter) {
+    std::swap(request.firstChapter, request.lastChapter);
+    std::swap(request.fromVerse, request.toVerse);
+  }
+  const int last = std::max(chapterCount, 1);
+  if (request.lastChapter > last && request.lastChapter != request.firstChapter) request.toVerse = 0;
+  request.firstChapter = std::clamp(request.firstChapter, 1, last);
+  request.lastChapter = std::clamp(request.lastChapter, 1, last);
+  return request;
+}
+
+// The verses of a chapter from the verse already read (none: the sign or the
+// end comes next): "V", "V-", "V-W", "V-C:W", "-W" or "-".
+ReferenceRequest Verses(NumberReader& in, int chapter, std::optional<int> from, int chapterCount) {
   ReferenceRequest request;
-  request.kind = ReferenceRequest::Kind::Chapters;
-  int first = 1;
-  int last = chapterCount;
-  if (s.size() >= 2 && !singleChapterBook) {
-    last = 0;
-    std::size_t i = s.size();
-    if (!IsDashAt(s, i)) {
-      const Scan scan = ScanBack(s, i, true);
-      last = scan.value;
-      i = scan.stop;
+  request.firstChapter = request.lastChapter = chapter;
+  request.fromVerse = request.toVerse = from.value_or(0);
+  if (in.Sign('-')) {
+    request.toVerse = 0;
+    if (const std::optional<int> to = in.Number()) {
+      request.toVerse = *to;
+      if (in.Sign(':')) {
+        const std::optional<int> verse = in.Number();
+        if (!verse) return Unreadable(in);
+        request.lastChapter = *to;
+        request.toVerse = *verse;
+      }
     }
-    if (IsDashAt(s, i)) {
-      bool ask = false;
-      if (last <= 0) {
-        ask = true;
-        last = chapterCount;
-      }
-      first = ScanBack(s, i - 1, false).value;
-      if (first <= 0) {
-        ask = true;
-        first = 1;
-      }
-      if (ask) {
-        request.question = "Do you really want to insert chapters " + std::to_string(first) + "-" +
-                           std::to_string(last) + "?";
-      }
-    } else {
-      first = last;
-    }
-    if (last == 0 && first <= 1 && chapterCount > 1) {
+  } else if (!from) {
+    return Unreadable(in);
+  }
+  if (!in.AtEnd()) return Unreadable(in);
+  return InBook(request, chapterCount);
+}
+
+// Whole chapters from the number already read: "C", "C-D", "C-", "-D", "-" or
+// nothing. An open end or start asks first, as does the whole book.
+ReferenceRequest Chapters(NumberReader& in, std::optional<int> number, int chapterCount) {
+  int first = number.value_or(0);
+  int last = first;
+  const bool range = in.Sign('-');
+  if (range) last = in.Number().value_or(0);
+  if (!in.AtEnd()) return Unreadable(in);
+
+  ReferenceRequest request;
+  if (range && (first <= 0 || last <= 0)) {
+    if (last <= 0) last = chapterCount;
+    if (first <= 0) first = 1;
+    request.question =
+        "Do you really want to insert chapters " + std::to_string(first) + "-" + std::to_string(last) + "?";
+  } else if (first <= 0) {
+    first = 1;
+    last = chapterCount;
+    if (chapterCount > 1)
       request.question =
           "Do you really want to insert all " + std::to_string(chapterCount) + " chapters of this book?";
-    }
-    if (first <= 0) first = last > 0 ? last : 1;
-    if (last <= 0) last = chapterCount;
   }
-  if (first > last) std::swap(first, last);
-  last = std::min(last, chapterCount);
-  first = std::min(first, last);
   request.firstChapter = first;
   request.lastChapter = last;
-  return request;
+  return InBook(std::move(request), chapterCount);
 }
 
 }  // namespace
@@ -111,17 +148,14 @@ bool IsSingleChapterBook(int book) {
 
 ReferenceRequest ParseReference(std::string_view text, bool singleChapterBook, int chapterCount) {
   const std::string_view s = platform::TrimBlanks(text);
-  // In a book of one chapter the verses follow the last blank, also after a
-  // name with a blank in it ("2 John 4").
-  std::size_t separator = s.find(':');
-  if (separator == std::string_view::npos && singleChapterBook) separator = s.rfind(' ');
-  if (separator == std::string_view::npos) return Chapters(s, singleChapterBook, chapterCount);
-
-  const std::size_t position = separator + 1;
-  // Without a chapter number before the separator ("Genesis :5") the chapter is 0,
-  // which the insertion takes as chapter 1.
-  const int chapter = s[separator] == ' ' ? 1 : ScanBack(s, position - 1, true).value;
-  return Passage(s, position, chapter);
+  NumberReader in(s, NumbersStart(s));
+  const std::optional<int> number = in.Number();
+  // Without a chapter before the separator (":5") the chapter is 1.
+  if (in.Sign(':')) return Verses(in, number.value_or(1), in.Number(), chapterCount);
+  if (!singleChapterBook) return Chapters(in, number, chapterCount);
+  // In a book of one chapter the numbers are its verses; none: the whole book.
+  if (!number && in.AtEnd()) return ReferenceRequest{};
+  return Verses(in, 1, number, chapterCount);
 }
 
 }  // namespace wordaddin

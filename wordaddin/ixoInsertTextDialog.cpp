@@ -45,6 +45,12 @@ void WarnNoSuchBook(std::string_view name) {
   platform::MessageDlg(text, platform::DialogType::Warning);
 }
 
+void WarnUnreadable(std::string_view unread, std::string_view reference) {
+  std::string text = "Could not read \"";
+  text.append(unread).append("\" in \"").append(reference).append("\"");
+  platform::MessageDlg(text, platform::DialogType::Warning);
+}
+
 }  // namespace
 
 void BeginWordInsert() {
@@ -123,9 +129,9 @@ void TFormInsert::HelpClick() { aboutForm_.ShowModal(); }
 void TFormInsert::ButtonOKClick() {
   // Nothing may unwind through the dialog's event loop: the dialog could not
   // be freed afterwards. What an insertion raises is told, and the dialog closes.
-  bool declined = false;
-  Guarded([this, &declined] { declined = !InsertReference(); });
-  if (!declined) SetModalResult(ui::ModalResult::OK);
+  bool done = true;
+  Guarded([this, &done] { done = InsertReference(); });
+  if (done) SetModalResult(ui::ModalResult::OK);
 }
 
 bool TFormInsert::InsertReference() {
@@ -138,9 +144,9 @@ bool TFormInsert::InsertReference() {
   }
   const ReferenceRequest request =
       ParseReference(reference, IsSingleChapterBook(book), engine_.BookInfo[book].ChapterCount);
-  if (request.kind == ReferenceRequest::Kind::Passage) {
-    InsertPassage(book, request.chapter, request.fromVerse, request.toVerse);
-    return true;
+  if (!request.unread.empty()) {
+    WarnUnreadable(request.unread, reference);
+    return false;
   }
   if (!request.question.empty() &&
       platform::MessageDlg(request.question, platform::DialogType::Confirmation, platform::DialogButtons::YesNo) !=
@@ -149,7 +155,8 @@ bool TFormInsert::InsertReference() {
   }
   for (int chapter = request.firstChapter; chapter <= request.lastChapter; ++chapter) {
     if (chapter > request.firstChapter) documentWriter_.InsertText("\n");
-    InsertChapter(reference, chapter);
+    InsertPassage(book, chapter, chapter == request.firstChapter ? request.fromVerse : 1,
+                  chapter == request.lastChapter ? request.toVerse : 0);
   }
   return true;
 }

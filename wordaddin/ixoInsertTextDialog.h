@@ -38,7 +38,9 @@ class TFormInsert : public ui::ModalForm {
   // Resets the style caches and fills the list with the 66 book names.
   void FormCreate();
   // Parses the reference and inserts it; closes the form unless the user
-  // declined a question. What the insertion raises is shown in an error box.
+  // declined a question or the reference could not be read whole (which a
+  // warning names, and nothing is inserted). What the insertion raises is
+  // shown in an error box.
   void ButtonOKClick();
   void HelpClick();
 
@@ -69,7 +71,8 @@ class TFormInsert : public ui::ModalForm {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  // Parses the reference and inserts it; false when the user declined a question.
+  // Parses the reference and inserts it; false, for the form to stay open,
+  // when the user declined a question or the reference could not be read.
   bool InsertReference();
   // Writes the words of the verse under the cursor and moves past it; false
   // when the verse was the book's last.

@@ -221,6 +221,8 @@ bool TixoEngine::BuildIndex() {
 }
 
 bool TixoEngine::IndexReferences() {
+  // No reference file: no word has a Strong's number.
+  if (referenceBlock_.empty()) return true;
   std::size_t run = 0;
   for (int b = 1; b <= Books; ++b) {
     const std::size_t bytes = ixo::AddinBookRunBytes(static_cast<std::uint16_t>(BookInfo[b].WordCount));

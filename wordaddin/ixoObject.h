@@ -7,8 +7,10 @@
 // cursors and keeps the search marks.
 //
 // The engine counts as loaded only when the library offers all seven entry
-// points and both files hold every book they announce; otherwise nothing of the
-// library is called and no book is positioned.
+// points and the text file holds every book it announces; otherwise nothing of
+// the library is called and no book is positioned. Without a reference file
+// (missing or empty) every word is simply without a Strong's number; a
+// reference file shorter than the text it belongs to is refused.
 
 #include <array>
 #include <cstdint>
@@ -126,7 +128,8 @@ class TixoEngine {
   // entry is missing or it has no book table.
   bool BindLibrary();
   void ReleaseLibrary();
-  // Indexes the books of both files; false unless both hold every book.
+  // Indexes the books of both files; false unless the text holds every book
+  // and the reference file, when there is one, every book's run.
   bool BuildIndex();
   bool IndexReferences();
 

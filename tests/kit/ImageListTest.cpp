@@ -244,6 +244,62 @@ TEST(BitmapFile, OneBitAndTwentyFourBitsLaidOutByHand) {
   EXPECT_EQ(kit::BitsForCode(256, red), 8);
 }
 
+// An image of indices into a colour table of its own, every entry used.
+QImage PaletteImage(QImage::Format format, const QVector<QRgb>& colors) {
+  QImage image(static_cast<int>(colors.size()) + 3, 3, format);
+  image.setColorTable(colors);
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) image.setPixel(x, y, static_cast<uint>((x + y) % colors.size()));
+  return image;
+}
+
+QVector<QRgb> Colors(int count) {
+  QVector<QRgb> colors{qRgb(10, 200, 30)};  // no fixed table holds it
+  for (int i = 1; i < count; ++i) colors.push_back(qRgb((i * 37) % 256, (i * 101 + 7) % 256, 255 - i % 256));
+  return colors;
+}
+
+TEST(BitmapListItem, TheDefaultFormatGivesBackEveryPixelWithItsOwnPaletteAndDepth) {
+  QImage trueColor(5, 3, QImage::Format_RGB32);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 5; ++x) trueColor.setPixel(x, y, qRgb(10 + x * 40, 200 - y * 50, 30 + x * y));
+  const struct {
+    const char* name;
+    QImage image;
+    int bits;  // of the file written
+  } cases[] = {
+      {"1 bit, red and blue", PaletteImage(QImage::Format_Mono, {qRgb(255, 0, 0), qRgb(0, 0, 255)}), 1},
+      {"4 bits", PaletteImage(QImage::Format_Indexed8, Colors(16)), 4},
+      {"4 bits, fewer colours", PaletteImage(QImage::Format_Indexed8, Colors(5)), 4},
+      {"8 bits", PaletteImage(QImage::Format_Indexed8, Colors(256)), 8},
+      {"24 bits", trueColor, 24},
+  };
+  for (const auto& c : cases) {
+    for (bool compressed : {false, true}) {
+      SCOPED_TRACE(std::string(c.name) + (compressed ? ", compressed" : ""));
+      kit::TKitBitmapListItem item;
+      item.SetBitmap(c.image);
+      item.Compressed = compressed;
+      const QByteArray written = kit_testing::Written([&](QIODevice& out) { item.WriteItem(out); });
+      // The flags byte, the data's byte count, then the bitmap file with its bit count at 28.
+      if (!compressed) {
+        EXPECT_EQ(static_cast<int>(written[1 + 4 + 28]), c.bits);
+      }
+
+      kit::TKitBitmapListItem read;
+      kit_testing::Reading in(written);
+      read.ReadItem(in.Stream());
+      const QImage& bitmap = read.Bitmap();
+      ASSERT_EQ(bitmap.size(), c.image.size());
+      for (int y = 0; y < bitmap.height(); ++y) {
+        for (int x = 0; x < bitmap.width(); ++x) {
+          ASSERT_EQ(bitmap.pixel(x, y), c.image.pixel(x, y)) << x << "," << y;
+        }
+      }
+    }
+  }
+}
+
 TEST(BitmapListItem, FetchesAnEmptyBitmapFromItsSource) {
   testing_support::TempFolder folder;
   kit::TKitBitmapList list(nullptr);

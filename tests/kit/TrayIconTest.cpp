@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QMenu>
+#include <QSystemTrayIcon>
 #include <QWidget>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,6 +44,7 @@ class RecordingShell : public kit::TrayShell {
     calls.push_back({operation, data, icon.isNull() ? QImage() : icon.pixmap(16, 16).toImage()});
     return answer;
   }
+  bool IconShown(kit::HWND, std::uint32_t) const override { return shown; }
   std::vector<std::uint32_t> Operations() const {
     std::vector<std::uint32_t> operations;
     for (const auto& call : calls) operations.push_back(call.operation);
@@ -49,7 +52,21 @@ class RecordingShell : public kit::TrayShell {
   }
   std::vector<ShellCall> calls;
   bool answer = true;
+  bool shown = true;  // the notification area shows the icon
 };
+
+// Minimising the form, and closing it from its title bar, leave it shown.
+void ExpectMinimiseAndCloseLeaveTheFormShown(QWidget& form) {
+  form.show();
+  form.showMinimized();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_TRUE(form.isMinimized());
+
+  form.showNormal();
+  kit::SendKitMessage(&form, kit::WM_SYSCOMMAND, kit::SC_CLOSE);
+  EXPECT_TRUE(form.isVisible());
+}
 
 QIcon RedIcon() {
   QPixmap pixmap(16, 16);
@@ -318,7 +335,7 @@ TEST_F(TrayIcon, AHandlerThatRaisesWhenTheImageListGoesIsReported) {
 
 TEST_F(TrayIcon, MinimisingHidesTheFormUnlessShowMinimizedIcon) {
   TKitTrayIcon* icon = MakeIcon();
-  shell->answer = false;  // also when the shell has no icon for it
+  shell->answer = false;  // what the shell answered does not matter
   form.show();
   EXPECT_FALSE(App().WindowVisible());  // shown while active: no taskbar window
   App().ShowWindow(kit::SW_SHOW);
@@ -360,6 +377,28 @@ TEST_F(TrayIcon, NoCloseHidesTheFormWhileActive) {
   kit::SendKitMessage(&form, kit::WM_SYSCOMMAND, kit::SC_CLOSE);
   EXPECT_EQ(sender, nullptr);
   EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(TrayIcon, AFormIsNeverHiddenWithoutTheIconToBringItBack) {
+  const struct {
+    const char* name;
+    bool active;
+    bool shown;
+  } cases[] = {{"no notification area", true, false}, {"the icon not active", false, true}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    QWidget owner;
+    auto* icon = new TKitTrayIcon(&owner);
+    icon->BeginLoading();
+    icon->SetActive(c.active);
+    icon->Loaded();
+    icon->NoClose = true;
+    int noCloses = 0;
+    icon->OnNoClose = [&](QObject*) { ++noCloses; };
+    shell->shown = c.shown;
+    ExpectMinimiseAndCloseLeaveTheFormShown(owner);
+    EXPECT_EQ(noCloses, c.active ? 1 : 0);  // closing is still kept from the form
+  }
 }
 
 TEST_F(TrayIcon, ANewTaskbarGetsTheIconAgain) {
@@ -475,14 +514,92 @@ TEST_F(AnimatedTrayIcon, ANewTimerModeStopsTheAnimationUntilItIsSetAgain) {
   EXPECT_TRUE(kit_testing::WaitUntil([&] { return shell->calls.size() >= 2; }));
 }
 
-TEST(QtTrayShellWithoutTray, AddingFailsAndNothingElseIsThere) {
+TEST(QtTrayShellWithoutTray, AddsAndShowsTheIconToDockWhenANotificationAreaAppears) {
   kit::QtTrayShell shell;
   kit::TNotifyIconData data;
   data.hWnd = 7;
   data.uFlags = kit::NIF_TIP;
-  EXPECT_FALSE(shell.NotifyIcon(kit::NIM_ADD, data));  // offscreen has no tray
+  std::strcpy(data.szTip, "Ixo Bible");
+  ASSERT_TRUE(shell.NotifyIcon(kit::NIM_ADD, data));  // offscreen has no notification area
+  const QSystemTrayIcon* icon = shell.Icon(7, 0);
+  ASSERT_NE(icon, nullptr);
+  EXPECT_TRUE(icon->isVisible());  // what Qt docks once an area is there
+  EXPECT_EQ(icon->toolTip(), "Ixo Bible");
+  EXPECT_FALSE(shell.IconShown(7, 0));
+  EXPECT_FALSE(shell.NotifyIcon(kit::NIM_ADD, data));  // one icon per window and identifier
+
+  std::strcpy(data.szTip, "changed");
+  EXPECT_TRUE(shell.NotifyIcon(kit::NIM_MODIFY, data));
+  EXPECT_EQ(icon->toolTip(), "changed");
+  EXPECT_EQ(shell.Icon(7, 1), nullptr);
+
+  EXPECT_TRUE(shell.NotifyIcon(kit::NIM_DELETE, data));
+  EXPECT_EQ(shell.Icon(7, 0), nullptr);
   EXPECT_FALSE(shell.NotifyIcon(kit::NIM_MODIFY, data));
   EXPECT_FALSE(shell.NotifyIcon(kit::NIM_DELETE, data));
+  EXPECT_FALSE(shell.IconShown(7, 0));
+}
+
+// A tray icon on the Qt shell, driven through the Qt icon as a notification
+// area drives it.
+class TrayIconOnQt : public ::testing::Test {
+ protected:
+  TrayIconOnQt() {
+    kit::SetTrayShell(shell);
+    icon = new TKitTrayIcon(&form);
+    icon->BeginLoading();
+    icon->SetIcon(RedIcon());
+    icon->Loaded();
+  }
+  QSystemTrayIcon* QtIcon() const { return shell->Icon(icon->Handle(), 0); }
+
+  kit_testing::KitScope kit;
+  std::shared_ptr<kit::QtTrayShell> shell = std::make_shared<kit::QtTrayShell>();
+  QWidget form;
+  TKitTrayIcon* icon = nullptr;
+};
+
+TEST_F(TrayIconOnQt, ActivationsBecomeTheMouseEventsOfTheirButtons) {
+  ASSERT_NE(QtIcon(), nullptr);
+  std::vector<std::string> events;
+  auto button = [](kit::TMouseButton b) {
+    return b == kit::TMouseButton::mbLeft ? "left" : b == kit::TMouseButton::mbRight ? "right" : "middle";
+  };
+  icon->OnClick = [&](QObject*) { events.push_back("click"); };
+  icon->OnDblClick = [&](QObject*) { events.push_back("double"); };
+  icon->OnMouseDown = [&](QObject*, kit::TMouseButton b, kit::TShiftState shift, int, int) {
+    events.push_back(std::string("down ") + button(b) + (shift & kit::ssDouble ? " double" : ""));
+  };
+  icon->OnMouseUp = [&](QObject*, kit::TMouseButton b, kit::TShiftState, int, int) {
+    events.push_back(std::string("up ") + button(b));
+  };
+  icon->OnPopUp = [&](QObject*) { events.push_back("popup"); };
+  QMenu menu;
+  icon->SetPopupMenu(&menu);
+
+  const struct {
+    QSystemTrayIcon::ActivationReason reason;
+    std::vector<std::string> events;
+  } cases[] = {
+      {QSystemTrayIcon::Trigger, {"down left", "click", "up left"}},
+      {QSystemTrayIcon::DoubleClick, {"double", "down left double", "click", "up left"}},
+      {QSystemTrayIcon::MiddleClick, {"down middle", "click", "up middle"}},
+      {QSystemTrayIcon::Context, {"down right", "popup", "click", "up right"}},
+      {QSystemTrayIcon::Unknown, {}},
+  };
+  for (const auto& c : cases) {
+    events.clear();
+    emit QtIcon()->activated(c.reason);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(events, c.events) << c.reason;
+    menu.hide();
+  }
+}
+
+TEST_F(TrayIconOnQt, WithoutANotificationAreaTheFormStaysWhereTheUserCanReachIt) {
+  ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable());
+  icon->NoClose = true;
+  ExpectMinimiseAndCloseLeaveTheFormShown(form);
 }
 
 }  // namespace

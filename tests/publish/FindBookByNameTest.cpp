@@ -27,6 +27,10 @@ TEST(FindBookByName, NamesOfTheBooks) {
       // form, two blanks as the full name
       {"1 Samuel", 9}, {"1  Samuel", 9}, {"1 Kings", 11}, {"2  Kings 3", 12}, {"1 John 2", 62},
       {"1  John", 62}, {"3  John", 64},
+      // a leading Roman numeral is the book's number, never the start of another name
+      {"I Samuel 3:10", 9}, {"II Samuel", 10}, {"i kings", 11}, {"II Kings 2", 12}, {"I  Chronicles", 13},
+      {"I John 4:8", 62}, {"III John", 64}, {"II Thessalonians", 53}, {"Isaiah 3:10", 23}, {"Is 3", 23},
+      {"III Kings", 0}, {"I Genesis", 0},
       // no match
       {"", 0}, {"G", 0}, {"J", 0}, {"Xyz", 0}, {"Phil", 0}, {"4 Kings", 0},
   };

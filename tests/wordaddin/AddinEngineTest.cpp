@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "platform/Dialogs.h"
@@ -255,15 +256,29 @@ TEST_F(AddinEngineOnKjv, MarksEnglishWordsAndStrongsNumbersOfTheirTestament) {
   EXPECT_EQ(engine.Marks.BookMarks[1], 0);
 }
 
+// One damage done to a fresh installation.
+struct Damage {
+  const char* name;
+  std::function<bool(AddinInstallation&)> apply;
+};
+
+// Runs check on a fresh engine over each damaged installation in turn.
+void ForEachDamaged(std::span<const Damage> damages, const std::function<void(TixoEngine&)>& check) {
+  for (const Damage& damage : damages) {
+    SCOPED_TRACE(damage.name);
+    AddinInstallation damaged;
+    ASSERT_TRUE(damage.apply(damaged));
+    TixoEngine engine;
+    check(engine);
+  }
+}
+
 TEST_F(AddinEngineOnKjv, AMissingLibraryEntryOrFileLeavesTheEngineUnloaded) {
   const std::size_t bibleSize = testing_support::ReadFileBytes(AddinInstallation::BuiltDataFolder() +
                                                                "IxoBible.2005").size();
   const std::size_t referenceSize = testing_support::ReadFileBytes(AddinInstallation::BuiltDataFolder() +
                                                                    "IxoReference.2005").size();
-  const struct {
-    const char* name;
-    std::function<bool(AddinInstallation&)> damage;
-  } cases[] = {
+  const Damage damages[] = {
       {"no engine library", [](AddinInstallation& i) { return i.RemoveFile("Ixo2005.kjv"); }},
       {"an entry point missing", [](AddinInstallation& i) { return i.UseLibrary(INCOMPLETE_ENGINE_LIBRARY); }},
       {"no text file", [](AddinInstallation& i) { return i.RemoveFile("IxoBible.2005"); }},
@@ -271,25 +286,49 @@ TEST_F(AddinEngineOnKjv, AMissingLibraryEntryOrFileLeavesTheEngineUnloaded) {
       {"a text file cut in its first book", [](AddinInstallation& i) { return i.CutFile("IxoBible.2005", 1000); }},
       {"a text file without its last end record",
        [&](AddinInstallation& i) { return i.CutFile("IxoBible.2005", bibleSize - 4); }},
-      {"no reference file", [](AddinInstallation& i) { return i.RemoveFile("IxoReference.2005"); }},
       {"a reference file one byte short",
        [&](AddinInstallation& i) { return i.CutFile("IxoReference.2005", referenceSize - 1); }},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    AddinInstallation damaged;
-    ASSERT_TRUE(c.damage(damaged));
-    TixoEngine unloaded;
+  ForEachDamaged(damages, [](TixoEngine& unloaded) {
     EXPECT_FALSE(unloaded.Load());
     EXPECT_FALSE(unloaded.Loaded);
     EXPECT_FALSE(unloaded.EngineLibrary.IsLoaded());
     EXPECT_EQ(unloaded.WordKey("God"), 0);
     EXPECT_EQ(unloaded.FindBookByName("Genesis"), 0);
-  }
+  });
   // Nothing of the incomplete library was called.
   const platform::SharedLibrary incomplete = platform::SharedLibrary::Load(INCOMPLETE_ENGINE_LIBRARY);
   ASSERT_TRUE(incomplete.IsLoaded());
   EXPECT_EQ(incomplete.Bind<int()>("StubCalls")(), 0);
+}
+
+TEST_F(AddinEngineOnKjv, WithoutAReferenceFileTheTextLoadsAndNoWordHasAStrongsNumber) {
+  const Damage damages[] = {
+      {"no reference file", [](AddinInstallation& i) { return i.RemoveFile("IxoReference.2005"); }},
+      {"an empty reference file", [](AddinInstallation& i) { return i.CutFile("IxoReference.2005", 0); }},
+  };
+  ForEachDamaged(damages, [](TixoEngine& loaded) {
+    ASSERT_TRUE(loaded.Load());
+    EXPECT_EQ(loaded.FindBookByName("Genesis"), 1);
+
+    TWordCursor cursor;
+    ASSERT_TRUE(loaded.SeekVerse(1, 1, 1, cursor));  // In the beginning God created
+    EXPECT_EQ(cursor.RefByte, nullptr);
+    std::string words;
+    for (int i = 0; i < 4; ++i, NextWord(cursor)) {
+      words += loaded.DisplayText(*cursor.Text.Cur) + " ";
+      EXPECT_EQ(cursor.Strongs, 0);
+    }
+    EXPECT_EQ(words, "In the beginning God ");
+    ASSERT_TRUE(loaded.SeekVerse(66, 22, 21, cursor));
+    EXPECT_EQ(cursor.Strongs, 0);
+
+    // English words are still found; Strong's numbers find nothing.
+    loaded.MarkWord(1, loaded.WordKey("beginning"), 'E');
+    loaded.MarkWord(2, 7225, 'H');
+    EXPECT_EQ(loaded.Marks.WordMarks[3], 0x0001);
+    EXPECT_EQ(loaded.Marks.BookMarks[1], 0x0001);
+  });
 }
 
 TEST_F(AddinEngineOnKjv, AWordCountMismatchIsReportedAndTheBookEndsAtItsLastWord) {

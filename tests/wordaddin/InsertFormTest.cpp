@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "FakeHost.h"
@@ -29,6 +30,14 @@ namespace {
 using testing::Lines;
 using testing::RecordingDocument;
 using testing_support::AddinInstallation;
+
+// The lines of the document that begin with start: its headings of a book.
+std::vector<std::string> LinesOf(const RecordingDocument& document, std::string_view start) {
+  std::vector<std::string> lines;
+  for (const std::string& line : Lines(document.Text()))
+    if (line.starts_with(start)) lines.push_back(line);
+  return lines;
+}
 
 class InsertForm : public ::testing::Test {
  protected:
@@ -85,16 +94,23 @@ TEST_F(InsertForm, HeadingsNameWhatWasInserted) {
       {"Genesis 1:5-3", "Genesis 1:3-5"},
       {"Genesis 1:3-999", "Genesis 1:3-31"},
       {"Genesis 1:0", "Genesis 1"},
-      {"Genesis 1:", "Genesis 1:1"},
+      {"Genesis 1:29-", "Genesis 1:29-31"},
+      {"Genesis 1:-3", "Genesis 1:1-3"},
       {"Genesis :5", "Genesis 1:5"},
-      {"Genesis 3x", "Genesis 3"},
+      {"Genesis 1 : 3 - 5", "Genesis 1:3-5"},
+      {"Revelation 22:21-22:21", "Revelation 22:21"},
       {"gen 2:1-3", "Genesis 2:1-3"},
+      {"I Samuel 3:10", "1 Samuel 3:10"},
+      {"II Kings 2:11", "2 Kings 2:11"},
+      {"III John 4", "3 John 4"},
       {"Psalms 200", "Psalms 150"},
       {"Revelation 22:20-99", "Revelation 22:20-21"},
       {"Jude 5", "Jude 5"},
       {"Jude 3-4", "Jude 3-4"},
       {"Jude", "Jude"},
       {"2 John 4", "2 John 4"},
+      {"2 John4", "2 John 4"},
+      {"Jude5", "Jude 5"},
       {"3 John", "3 John"},
   };
   for (const auto& c : cases) {
@@ -138,13 +154,46 @@ TEST_F(InsertForm, InsertingToTheLastVerseOfABookStopsAtItsEnd) {
   }
 }
 
+TEST_F(InsertForm, ARangeAcrossChaptersInsertsEachChaptersPartUnderItsHeading) {
+  Insert("Genesis 1:31-3:1");
+  EXPECT_TRUE(boxes->Shown().empty());
+  EXPECT_EQ(LinesOf(document, "Genesis"), (std::vector<std::string>{"Genesis 1:31", "Genesis 2", "Genesis 3:1"}));
+  EXPECT_TRUE(document.Text().starts_with("Genesis 1:31\nAnd God saw every thing that he had made, "));
+  EXPECT_NE(document.Text().find(" the sixth day.\n\nGenesis 2\n1Thus the heavens"), std::string::npos);
+  EXPECT_TRUE(document.Text().ends_with("Genesis 3:1\nNow the serpent was more subtil than any beast of the field "
+                                        "which the LORD God had made. And he said unto the woman, Yea, hath God "
+                                        "said, Ye shall not eat of every tree of the garden?\n"));
+  EXPECT_EQ(form->GetModalResult(), ui::ModalResult::OK);
+}
+
+TEST_F(InsertForm, AReferenceThatCannotBeReadWholeIsNamedAndNothingInserted) {
+  const struct {
+    const char* reference;
+    const char* unread;
+  } cases[] = {
+      {"Genesis 1:3, 5", ", 5"}, {"Genesis 1:3 foo", "foo"}, {"Genesis 3x", "x"},
+      {"Genesis 1:", ":"},       {"Jude 5 7", "7"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.reference);
+    TFormInsert fresh(nullptr, engine, document, about);
+    boxes->Clear();
+    fresh.spec->setEditText(c.reference);
+    fresh.ButtonOK->click();
+    ASSERT_EQ(boxes->Shown().size(), 1u);
+    EXPECT_EQ(boxes->Shown()[0].text, "Could not read \"" + std::string(c.unread) + "\" in \"" + c.reference + "\"");
+    EXPECT_EQ(boxes->Shown()[0].type, platform::DialogType::Warning);
+    EXPECT_TRUE(document.operations.empty());
+    // The dialog stays open with the text, to be put right.
+    EXPECT_EQ(fresh.GetModalResult(), ui::ModalResult::None);
+    EXPECT_EQ(fresh.spec->currentText(), c.reference);
+  }
+}
+
 TEST_F(InsertForm, ChaptersFollowOneAnotherAfterALineEnd) {
   Insert("Genesis 3-5");
   EXPECT_TRUE(boxes->Shown().empty());
-  std::vector<std::string> headings;
-  for (const std::string& line : Lines(document.Text()))
-    if (line.starts_with("Genesis")) headings.push_back(line);
-  EXPECT_EQ(headings, (std::vector<std::string>{"Genesis 3", "Genesis 4", "Genesis 5"}));
+  EXPECT_EQ(LinesOf(document, "Genesis"), (std::vector<std::string>{"Genesis 3", "Genesis 4", "Genesis 5"}));
   EXPECT_NE(document.Text().find(" of life.\n\nGenesis 4\n"), std::string::npos);
   EXPECT_TRUE(document.Text().ends_with(" and Japheth.\n"));
 }

@@ -78,6 +78,7 @@ class RecordingShell : public kit::TrayShell {
     calls.emplace_back(operation, data.hIcon);
     return true;
   }
+  bool IconShown(kit::HWND, std::uint32_t) const override { return true; }
   std::vector<std::pair<std::uint32_t, kit::HICON>> calls;
 };
 

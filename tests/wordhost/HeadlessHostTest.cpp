@@ -184,21 +184,30 @@ std::string VerseNumberCommands(const std::string& number) {
          "command -32697 Color 0 -> 0\n";
 }
 
-// The insert dialog answered with the reference, then the heading.
-std::string InsertionStart(const std::string& reference) {
+// The insert dialog answered with the reference, and the insertion begun.
+std::string InsertDialogAnswered(const std::string& reference) {
   return "command -32529 FormMode 1 -> 0\n"
          "form TFormInsert \"Ixo - Insert Bible Text\"\n"
          "  set spec \"" + reference + "\"\n"
          "  click ButtonOK\n"
          "command -32495 ScreenRefresh 0 -> 0\n"
-         "command -32529 FormMode 1 -> 0\n"
+         "command -32529 FormMode 1 -> 0\n";
+}
+
+// The insert dialog answered with the reference, then the heading (by default the reference).
+std::string InsertionStart(const std::string& reference, const std::string& heading = {}) {
+  return InsertDialogAnswered(reference) +
          "command -32696 Bold 1 -> 0\n"
-         "command -32750 InsertText \"" + reference + "\\n\" -> 0\n"
+         "command -32750 InsertText \"" + (heading.empty() ? reference : heading) + "\\n\" -> 0\n"
          "command -32696 Bold 0 -> 0\n";
 }
 
 const std::string kInsertionEnd =
     "command -32750 InsertText \"\\n\" -> 0\n"
+    "command -32529 FormMode 0 -> 0\n"
+    "command -32495 ScreenRefresh 1 -> 0\n";
+
+const std::string kFormClosed =
     "command -32529 FormMode 0 -> 0\n"
     "command -32495 ScreenRefresh 1 -> 0\n";
 
@@ -251,20 +260,118 @@ TEST_F(HeadlessHostWithText, InsertsAPassageWithItsHeadingAndNumberedVerses) {
   EXPECT_EQ(run.output, kSplash + kMenuAndCommands + kItems + insertion + document);
 }
 
+// The whole output of a run that inserts one verse without italics under its heading.
+std::string OneVerseRun(const std::string& reference, const std::string& heading, const std::string& verse) {
+  return kSplash + kMenuAndCommands + kItems + InsertionStart(reference, heading) + VerseCommands(verse) +
+         kInsertionEnd +
+         "document\n"
+         "paragraph 1\n"
+         "  " + Quoted(heading) + " bold\n"
+         "paragraph 2\n"
+         "  " + Quoted(verse) + "\n"
+         "paragraph 3\n";
+}
+
+const std::string kJude5 =
+    "I will therefore put you in remembrance, though ye once knew this, how that the Lord, having saved the "
+    "people out of the land of Egypt, afterward destroyed them that believed not.";
+
 TEST_F(HeadlessHostWithText, InsertsAVerseOfABookOfOneChapterWithoutChapterOrNumber) {
   const HostRun run = Insert("Jude 5");
   EXPECT_EQ(run.status, 0) << run.errors;
-  const std::string verse =
-      "I will therefore put you in remembrance, though ye once knew this, how that the Lord, having saved the "
-      "people out of the land of Egypt, afterward destroyed them that believed not.";
-  EXPECT_EQ(run.output, kSplash + kMenuAndCommands + kItems + InsertionStart("Jude 5") + VerseCommands(verse) +
-                            kInsertionEnd +
-                            "document\n"
-                            "paragraph 1\n"
-                            "  \"Jude 5\" bold\n"
-                            "paragraph 2\n"
-                            "  " + Quoted(verse) + "\n"
-                            "paragraph 3\n");
+  EXPECT_EQ(run.output, OneVerseRun("Jude 5", "Jude 5", kJude5));
+}
+
+TEST_F(HeadlessHostWithText, BooksOfOneChapterAndRomanNumeralsFindTheVerseTyped) {
+  const struct {
+    const char* reference;
+    const char* heading;
+    const char* verse;
+  } cases[] = {
+      {"Jude5", "Jude 5", kJude5.c_str()},
+      {"2 John4", "2 John 4",
+       "I rejoiced greatly that I found of thy children walking in truth, as we have received a commandment from "
+       "the Father."},
+      {"I Samuel 3:10", "1 Samuel 3:10",
+       "And the LORD came, and stood, and called as at other times, Samuel, Samuel. Then Samuel answered, Speak; "
+       "for thy servant heareth."},
+      {"III John 4", "3 John 4", "I have no greater joy than to hear that my children walk in truth."},
+  };
+  for (const auto& c : cases) {
+    const HostRun run = Insert(c.reference);
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.output, OneVerseRun(c.reference, c.heading, c.verse)) << c.reference;
+  }
+}
+
+TEST_F(HeadlessHostWithText, ARangeAcrossChaptersIsInsertedAsTyped) {
+  const HostRun run = Insert("Genesis 1:31-2:3");
+  EXPECT_EQ(run.status, 0) << run.errors;
+  EXPECT_EQ(run.output.find("box "), std::string::npos) << run.output;
+  const std::string document =
+      "document\n"
+      "paragraph 1\n"
+      "  \"Genesis 1:31\" bold\n"
+      "paragraph 2\n"
+      "  \"And God saw every thing that he had made, and, behold, \"\n"
+      "  \"it\" italic\n"
+      "  \" \"\n"
+      "  \"was\" italic\n"
+      "  \" very good. And the evening and the morning were the sixth day.\"\n"
+      "paragraph 3\n"
+      "paragraph 4\n"
+      "  \"Genesis 2:1-3\" bold\n"
+      "paragraph 5\n"
+      "  \"1\" bold superscript color 2\n"
+      "  \"Thus the heavens and the earth were finished, and all the host of them.  \"\n"
+      "  \"2\" bold superscript color 2\n"
+      "  \"And on the seventh day God ended his work which he had made; and he rested on the seventh day from all "
+      "his work which he had made.  \"\n"
+      "  \"3\" bold superscript color 2\n"
+      "  \"And God blessed the seventh day, and sanctified it: because that in it he had rested from all his work "
+      "which God created and made.\"\n"
+      "paragraph 6\n";
+  EXPECT_TRUE(run.output.ends_with("\n" + document)) << run.output;
+}
+
+TEST_F(HeadlessHostWithText, AReferenceThatCannotBeReadWholeIsRefusedWithAWarning) {
+  const struct {
+    const char* reference;
+    const char* unread;
+  } cases[] = {{"Genesis 1:3 foo", "foo"}, {"Genesis 1:3, 5", ", 5"}, {"Genesis 3x", "x"}};
+  for (const auto& c : cases) {
+    const HostRun run = Host({"--run", "ixoInsert", "--answer", std::string("spec=") + c.reference, "--answer",
+                              "ButtonOK", "--answer", "OK"},
+                             installation->Registry().Folder());
+    EXPECT_EQ(run.status, 0) << run.errors;
+    // The dialog stays open for the reference to be put right; unanswered, it is closed.
+    EXPECT_EQ(run.output, kSplash + kMenuAndCommands + kItems + InsertDialogAnswered(c.reference) +
+                              "box \"Warning\" \"Could not read \\\"" + c.unread + "\\\" in \\\"" + c.reference +
+                              "\\\"\" -> OK\n"
+                              "  closed\n" +
+                              kFormClosed + kEmptyDocument)
+        << c.reference;
+  }
+}
+
+TEST_F(HeadlessHostWithText, WithoutAReferenceFileTheTextIsStillInserted) {
+  const struct {
+    const char* name;
+    std::function<bool(testing_support::AddinInstallation&)> damage;
+  } cases[] = {
+      {"no reference file", [](testing_support::AddinInstallation& i) { return i.RemoveFile("IxoReference.2005"); }},
+      {"an empty reference file",
+       [](testing_support::AddinInstallation& i) { return i.CutFile("IxoReference.2005", 0); }},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing_support::AddinInstallation damaged;
+    ASSERT_TRUE(c.damage(damaged));
+    const HostRun run = Host({"--run", "ixoInsert", "--answer", "spec=Jude 5", "--answer", "ButtonOK"},
+                             damaged.Registry().Folder());
+    EXPECT_EQ(run.status, 0) << run.errors;
+    EXPECT_EQ(run.output, OneVerseRun("Jude 5", "Jude 5", kJude5));
+  }
 }
 
 // ---- searching and inserting the results ----------------------------------------------
@@ -293,9 +400,6 @@ const std::vector<FoundVerse> kLoveWorld = {
 
 const std::string kSearchForm = "command -32529 FormMode 1 -> 0\n"
                                 "form TInterfaceForm \"Ixo Bible - Search Form\"\n";
-const std::string kFormClosed =
-    "command -32529 FormMode 0 -> 0\n"
-    "command -32495 ScreenRefresh 1 -> 0\n";
 
 // The search form's answers as the log notes them.
 std::string Answered(const std::vector<std::string>& answers) {

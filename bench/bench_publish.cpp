@@ -29,23 +29,10 @@ class TwoWords final : public publish::SearchConditions {
   }
 };
 
-// Into an empty HTML folder each time, as at the first start.
-void AllChapterPages(benchmark::State& state) {
-  engine::TixoEngine* engine = bench::LoadedEngine(state);
-  if (!engine) return;
-  const std::string htmlDir = engine->HtmlDir;
-  int run = 0;
-  for (auto _ : state) {
-    engine->HtmlDir = htmlDir + "run" + std::to_string(++run) + "/";
-    for (int book = 1; book <= engine::TixoEngine::Books; ++book)
-      if (!publish::WriteChapterHtml(book, 0)) return state.SkipWithError("a page could not be written");
-  }
-  engine->HtmlDir = htmlDir;
-}
-BENCHMARK(AllChapterPages)->Unit(benchmark::kMillisecond);
-
-// How the pages are put on the disk before the marker that vouches for them.
-enum class Flush { SyncFileSystem, FsyncEachFile };
+// How the pages are put on the disk, before the marker that vouches for them
+// is written: not at all (left to the system), by one sync of the file
+// system, or by one fsync per file and folder.
+enum class Flush { None, SyncFileSystem, FsyncEachFile };
 
 bool FsyncEveryFileUnder(const std::string& folder) {
   namespace fs = std::filesystem;
@@ -61,24 +48,38 @@ bool FsyncEveryFileUnder(const std::string& folder) {
   return synced;
 }
 
-// Into an empty HTML folder each time, then onto the disk.
-void AllChapterPagesOnDisk(benchmark::State& state, Flush flush) {
+bool PutOnDisk(Flush flush, const std::string& folder) {
+  switch (flush) {
+    case Flush::SyncFileSystem: return platform::SyncFileSystem(folder);
+    case Flush::FsyncEachFile: return FsyncEveryFileUnder(folder);
+    case Flush::None: break;
+  }
+  return true;
+}
+
+// Into an empty HTML folder each time, as at the first start.
+void AllChapterPages(benchmark::State& state, Flush flush) {
   engine::TixoEngine* engine = bench::LoadedEngine(state);
   if (!engine) return;
   const std::string htmlDir = engine->HtmlDir;
   int run = 0;
   for (auto _ : state) {
-    engine->HtmlDir = htmlDir + "disk" + std::to_string(++run) + "/";
+    if (flush != Flush::None) {
+      // What earlier runs left to be written is not this run's to flush.
+      state.PauseTiming();
+      platform::SyncFileSystem(htmlDir);
+      state.ResumeTiming();
+    }
+    engine->HtmlDir = htmlDir + "run" + std::to_string(++run) + "/";
     for (int book = 1; book <= engine::TixoEngine::Books; ++book)
       if (!publish::WriteChapterHtml(book, 0)) return state.SkipWithError("a page could not be written");
-    const bool synced = flush == Flush::SyncFileSystem ? platform::SyncFileSystem(engine->HtmlDir)
-                                                       : FsyncEveryFileUnder(engine->HtmlDir);
-    if (!synced) return state.SkipWithError("the pages could not be put on the disk");
+    if (!PutOnDisk(flush, engine->HtmlDir)) return state.SkipWithError("the pages could not be put on the disk");
   }
   engine->HtmlDir = htmlDir;
 }
-BENCHMARK_CAPTURE(AllChapterPagesOnDisk, SyncFileSystem, Flush::SyncFileSystem)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(AllChapterPagesOnDisk, FsyncEachFile, Flush::FsyncEachFile)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(AllChapterPages, Unsynced, Flush::None)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(AllChapterPages, SyncFileSystem, Flush::SyncFileSystem)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(AllChapterPages, FsyncEachFile, Flush::FsyncEachFile)->Unit(benchmark::kMillisecond);
 
 void StyleSheetOfATwoWordSearch(benchmark::State& state) {
   if (!bench::LoadedEngine(state)) return;

@@ -17,6 +17,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTimer>
+#include <functional>
 
 #include "wordaddin/AddinMenu.h"
 #include "wordaddin/WordAPI.h"
@@ -104,6 +105,13 @@ void LetEventsRun() {
   QElapsedTimer clock;
   clock.start();
   while (clock.elapsed() < 100) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+// Lets events run until done() or, on a busy machine, a generous time has passed.
+void LetEventsRunUntil(const std::function<bool()>& done) {
+  QElapsedTimer clock;
+  clock.start();
+  while (!done() && clock.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
 class Window : public ::testing::Test {
@@ -206,6 +214,7 @@ TEST_F(Window, RunsTheAddinsStartOnceTheWindowIsOnTheScreen) {
   LetEventsRun();
   EXPECT_EQ(runs, 0);
   window.show();
+  LetEventsRunUntil([&runs] { return runs > 0; });
   LetEventsRun();
   EXPECT_EQ(runs, 1);
   window.hide();

@@ -135,7 +135,9 @@ TEST_F(ReviewPageTest, TreeIsBuiltFromStudiesWhenThatFolderExistsAndAgainWhenThe
   Form().BibleMenu->trigger();
   Form().ReviewMenu->trigger();
   EXPECT_EQ(Children(Node("Ixo Studies")), (QStringList{"kept", "later"}));
-  EXPECT_EQ(Children(Node("current")), QStringList{"Review Search"});
+  const ui::TreeNode* current = Node("current");
+  ASSERT_NE(current, nullptr);
+  EXPECT_EQ(Children(current), QStringList{"Review Search"});
 
   fs::remove(UserData() + "Studies/kept.ixolc");
   Form().BibleMenu->trigger();

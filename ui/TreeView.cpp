@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStandardItemModel>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -106,8 +107,8 @@ TreeView::TreeView(QWidget* parent) : QTreeView(parent), model_(new QStandardIte
   setItemsExpandable(false);
   setExpandsOnDoubleClick(false);
   setRootIsDecorated(false);
-  // The one column is as wide as its widest caption shown, so that a long
-  // caption scrolls rather than being cut off.
+  // The one column is as wide as its widest caption shown, and at least as
+  // wide as the view, so that a long caption scrolls rather than being cut off.
   setTextElideMode(Qt::ElideNone);
   header()->setStretchLastSection(false);
   header()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -305,6 +306,16 @@ void TreeView::contextMenuEvent(QContextMenuEvent* event) {
   }
   popupMenu_->popup(event->globalPos());
   event->accept();
+}
+
+int TreeView::sizeHintForColumn(int column) const {
+  // At least as wide as the view, so that a row is highlighted across it.
+  return std::max(QTreeView::sizeHintForColumn(column), viewport()->width());
+}
+
+void TreeView::resizeEvent(QResizeEvent* event) {
+  QTreeView::resizeEvent(event);
+  header()->resizeSections(QHeaderView::ResizeToContents);
 }
 
 void TreeView::SetHotTrack(bool on) {

@@ -76,7 +76,6 @@ class TreeView : public QTreeView {
 
   // Hot tracking: the row under the mouse pointer is highlighted.
   void SetHotTrack(bool on);
-  bool HotTrack() const { return hotTrack_; }
 
   void SetAutoExpand(bool on) { autoExpand_ = on; }
   bool AutoExpand() const { return autoExpand_; }
@@ -101,6 +100,8 @@ class TreeView : public QTreeView {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  int sizeHintForColumn(int column) const override;
+  void resizeEvent(QResizeEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void leaveEvent(QEvent* event) override;
   void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;

@@ -31,6 +31,14 @@ class FlagGuard {
   bool& flag_;
 };
 
+// The chapter a book node's label names: that of its first child when that
+// is a chapter node ("Chapter 66" in a result tree), else chapter 1.
+int FirstChapterOf(const ui::TreeNode& bookNode) {
+  const ui::TreeNode* first = bookNode.FirstChild();
+  const int chapter = first && first->ImageIndex() == ui::node::kChapter ? ChapterNumberOf(first->Text()) : 0;
+  return chapter ? chapter : 1;
+}
+
 }  // namespace
 
 void TIxoBibleMainForm::pageIxoEnter() {
@@ -104,14 +112,23 @@ void TIxoBibleMainForm::treeIxoChange(QObject* sender, ui::TreeNode* node) {
     case ui::node::kBook:
       book = BookRecordOf(node);
       if (!book) return;
+      chapter = FirstChapterOf(*node);
       break;
-    default:
-      // "Review ..." nodes only bring the title up to date; every other node
-      // (the testament roots, a result root) shows the first chapter of Genesis.
+    default: {
+      // "Review ..." nodes only bring the title up to date.
       if (node->Text().startsWith("Review")) {
         UpdateTitle();
         return;
       }
+      // A root stands for its first book, as the label names it (the
+      // testaments, a result root); a root without books shows the first
+      // chapter of Genesis.
+      const ui::TreeNode* first = node->FirstChild();
+      if (node->Parent() || !first || first->ImageIndex() != ui::node::kBook) break;
+      book = BookRecordOf(first);
+      if (!book) return;
+      chapter = FirstChapterOf(*first);
+    }
   }
   FUrl = ChapterPageAddress(text.HtmlDir, book ? book->Ordinal + 1 : 1, chapter, verse);
   UpdateTitle();

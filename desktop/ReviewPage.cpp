@@ -107,6 +107,22 @@ std::string DiskPathOf(const ui::TreeNode* item) {
   return path;
 }
 
+// Every folder and study file the tree shows, below the studies and the
+// history folders, as one text: it differs once a search or a study has been
+// saved, or a file removed, since the tree was built.
+std::string StudyFilesListed(const std::string& userData) {
+  std::vector<std::string> paths;
+  for (const std::string& top : {ScanFolderPath(userData, kStudiesRoot), platform::JoinPath(userData, kHistoryFolder)}) {
+    std::error_code error;
+    for (fs::recursive_directory_iterator it(top, error), end; !error && it != end; it.increment(error))
+      paths.push_back(it->path().string());
+  }
+  std::ranges::sort(paths);
+  std::string listed;
+  for (const std::string& path : paths) listed += path + '\n';
+  return listed;
+}
+
 std::string StudyFileOf(const ui::TreeNode* study) { return DiskPathOf(study) + search::StudyExtension; }
 
 }  // namespace
@@ -115,7 +131,12 @@ void TIxoBibleMainForm::ReviewMenuClick() {
   Mode->SetActivePage(PageHistory);
   FUrl.clear();
   const std::string& userData = engine::Engine().UserDataDir;
+  // Searches finished and studies saved since the tree was built are shown:
+  // the tree is built again from the folders as they are now.
+  const std::string listed = userData.empty() ? std::string() : StudyFilesListed(userData);
+  if (!TreeHistory->IsEmpty() && listed != FReviewFilesListed) TreeHistory->Clear();
   if (TreeHistory->IsEmpty() && !userData.empty()) {
+    FReviewFilesListed = listed;
     AddTreeNode(*TreeHistory, nullptr, 0, node::kFolder, kDocumentsRoot)->SetSelectedIndex(node::kFolderOpen);
     ScanStudyFolder(*TreeHistory, nullptr, node::kStudy, node::kStudy, node::kFolder, node::kFolderOpen, userData,
                     kStudiesRoot, kStudyExt, -1);

@@ -302,6 +302,12 @@ void TIxoBibleMainForm::SearchMenuClick(QObject* sender) {
   // Without the text there is nothing to search: no study is kept and the
   // style sheet is left alone, as everywhere else in the window.
   if (!engine::Engine().Loaded) return;
+  // An empty box has nothing to search: the page shows the last search as it
+  // stands, and no study is written or loaded.
+  if (EditSearchCriteria->text().trimmed().isEmpty()) {
+    ShowPageOnly(pageSearch);
+    return;
+  }
   // The search form writes the words into its conditions, searches and keeps
   // the search; it refuses (after a warning) more words than conditions.
   const bool allWords = !RadioButtonAny->isChecked();

@@ -361,6 +361,8 @@ class TIxoBibleMainForm : public QMainWindow {
   std::unique_ptr<platform::TIniFile> FNamesIni;
   QString FEditOldName;  // the caption of a Names node when its editing began
   ui::TreeNode* FPopupNode = nullptr;
+  // The study and history files TreeHistory was built from (ReviewMenuClick).
+  std::string FReviewFilesListed;
   PublishForms* FPublishForms = nullptr;
   // Set when a book list has just been shown or Esc was pressed in one: the
   // pointer in the list's edge band does not hide it until it has been inside.

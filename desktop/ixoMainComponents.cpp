@@ -33,12 +33,17 @@ constexpr int kTreeWidth = 270;
 constexpr int kSplitterWidth = 4;
 constexpr int kCoolBarHeight = 50;
 constexpr int kOptionButtonsHeight = 42;
+constexpr int kLabelBookWidth = 230;
+constexpr int kLabelBookMinimumWidth = 100;
+constexpr int kSearchBoxMinimumWidth = 100;
 
 const QColor kBlack(Qt::black);
 const QColor kWhite(Qt::white);
 const QColor kToolBar(0x20, 0x20, 0x24);
 const QColor kSelection(0x1F, 0x4E, 0x99);
 const QColor kDisabledText(0x80, 0x80, 0x80);
+const QColor kEditFace(0xE4, 0xE4, 0xE4);
+const QColor kDisabledEditText(0x33, 0x33, 0x33);
 
 QFont PixelFont(const QString& family, int pixels, bool bold) {
   QFont font(family);
@@ -70,7 +75,7 @@ void TreeLooks(ui::TreeView& tree) {
   tree.setPalette(palette);
   tree.setFont(PixelFont("Arial", 15, false));
   tree.setFrameShape(QFrame::NoFrame);
-  tree.setMouseTracking(true);  // hot tracking
+  tree.SetHotTrack(true);
   tree.setMinimumWidth(1);
 }
 
@@ -98,9 +103,29 @@ QLabel* OptionLabel(const QString& caption, const char* name, QWidget* parent) {
   return label;
 }
 
+// The edits of the Options page draw black on white on the page's black
+// panel, whose colours they would otherwise take: disabled ones dark grey on
+// light grey, readable at a contrast near 10:1, and the spin box's arrows
+// black on its light buttons.
+void EditLooks(QWidget& edit) {
+  QPalette palette = edit.palette();
+  for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+    palette.setColor(group, QPalette::Base, kWhite);
+    for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+      palette.setColor(group, role, kBlack);
+    for (const auto role : {QPalette::Window, QPalette::Button}) palette.setColor(group, role, kEditFace);
+  }
+  for (const auto role : {QPalette::Base, QPalette::Window, QPalette::Button})
+    palette.setColor(QPalette::Disabled, role, kEditFace);
+  for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+    palette.setColor(QPalette::Disabled, role, kDisabledEditText);
+  edit.setPalette(palette);
+  edit.setFont(PixelFont("Arial", 12, false));
+}
+
 QLineEdit* OptionEdit(const char* name, QWidget* parent) {
   auto* edit = Named(new QLineEdit(parent), name);
-  edit->setFont(PixelFont("Arial", 12, false));
+  EditLooks(*edit);
   return edit;
 }
 
@@ -247,7 +272,7 @@ QWidget* TIxoBibleMainForm::CreateOptionsPage() {
   EditRegEdition->setEnabled(false);
   EditRegEdition->setReadOnly(true);
   EditRegSensitivity = Named(new QSpinBox(PanelOptionsRight), "EditRegSensitivity");
-  EditRegSensitivity->setFont(PixelFont("Arial", 12, false));
+  EditLooks(*EditRegSensitivity);
   EditRegSensitivity->setRange(INT_MIN, INT_MAX);  // no bounds of its own
   EditRegSensitivity->setValue(7);
 
@@ -291,15 +316,20 @@ void TIxoBibleMainForm::CreateToolBar() {
   bands->setContentsMargins(8, 0, 8, 0);
   bands->setSpacing(12);
 
-  // Band 1: the book label.
+  // The bands fit side by side down to the form's minimum width: the label
+  // and the search box give way first, down to their own minimum widths.
+  // Band 1: the book label, up to 230 pixels wide.
   LabelBook = Named(new QLabel("Ixo 2011", CoolBar1), "LabelBook");
   LabelBook->setFont(PixelFont("Arial", 19, true));
-  LabelBook->setMinimumWidth(230);
-  bands->addWidget(LabelBook);
+  LabelBook->setMinimumWidth(kLabelBookMinimumWidth);
+  LabelBook->setMaximumWidth(kLabelBookWidth);
+  LabelBook->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  bands->addWidget(LabelBook, 1);
 
-  // Band 2: the tree pane buttons and the search box.
+  // Band 2: the tree pane buttons, the search box, and the two radio buttons
+  // one above the other.
   ButtonPanel = Named(new QWidget(CoolBar1), "ButtonPanel");
-  bands->addWidget(ButtonPanel, 1);
+  bands->addWidget(ButtonPanel, 3);
   auto* search = new QHBoxLayout(ButtonPanel);
   search->setContentsMargins(0, 0, 0, 0);
   ButtonBooksOpen = Named(new SpeedButton(ShowPaneIcon(), "Show Left Explorer Pane", ButtonPanel),
@@ -312,7 +342,7 @@ void TIxoBibleMainForm::CreateToolBar() {
   EditSearchCriteria = Named(new QLineEdit(ButtonPanel), "EditSearchCriteria");
   EditSearchCriteria->setFont(PixelFont("Arial", 19, true));
   EditSearchCriteria->setStyleSheet("QLineEdit { color: black; background: white; }");
-  EditSearchCriteria->setMinimumWidth(200);
+  EditSearchCriteria->setMinimumWidth(kSearchBoxMinimumWidth);
   RadioButtonAll = Named(new ui::RadioButton("All Words", ButtonPanel), "RadioButtonAll");
   RadioButtonAll->setChecked(true);
   RadioButtonAny = Named(new ui::RadioButton("Any Word", ButtonPanel), "RadioButtonAny");
@@ -321,8 +351,12 @@ void TIxoBibleMainForm::CreateToolBar() {
   for (QWidget* widget : std::initializer_list<QWidget*>{ButtonBooksOpen, ButtonBooksClose, ButtonSearch})
     search->addWidget(widget);
   search->addWidget(EditSearchCriteria, 1);
-  for (QWidget* widget : std::initializer_list<QWidget*>{RadioButtonAll, RadioButtonAny, LabelInstallMode})
-    search->addWidget(widget);
+  auto* modes = new QVBoxLayout;
+  modes->setSpacing(0);
+  modes->addWidget(RadioButtonAll);
+  modes->addWidget(RadioButtonAny);
+  search->addLayout(modes);
+  search->addWidget(LabelInstallMode);
 
   // Band 3: previous and next.
   Panel2 = Named(new QWidget(CoolBar1), "Panel2");
@@ -381,6 +415,9 @@ void TIxoBibleMainForm::CreateMenus() {
 
 void TIxoBibleMainForm::BindHandlers() {
   Mode->OnChange = [this] { ModeChange(); };
+  // Every page switch, by the user or by code (the menus switch by code),
+  // leaves the one pane button shown that applies to the page now shown.
+  connect(Mode, &QTabWidget::currentChanged, this, [this] { ShowPaneButtons(TreeForPage(0)); });
 
   connect(BibleMenu, &QAction::triggered, this, [this] { BibleMenuClick(); });
   connect(SearchMenu, &QAction::triggered, this, [this] { SearchMenuClick(SearchMenu); });

@@ -27,21 +27,21 @@ constexpr std::string_view PageEnd =
     "</body>\n"
     "</html>\n";
 
-void AppendWord(std::string& page, const engine::TWordCursor& cursor, bool printStrongsInfo) {
+// Every word stands in a span whose class is its lemma tag: the style sheet
+// highlights the words of the search conditions through it.
+void AppendWord(std::string& page, const engine::TWordCursor& cursor) {
   const ixo::IxoWritten& word = *cursor.Cur;
   const std::string display = engine::KeyToDisplayWord(word.key);
   const bool italic = (word.flags & ixo::FlagItalic) != 0;
 
   page += WordPrefix(cursor.Prev, word);
-  if (printStrongsInfo) {
-    page += "<span class=\"";
-    AppendHtmlEscaped(page, engine::MakeLemmaTag(platform::LowerCase(display), cursor.Lemma));
-    page += "\">";
-  }
+  page += "<span class=\"";
+  AppendHtmlEscaped(page, engine::MakeLemmaTag(platform::LowerCase(display), cursor.Lemma));
+  page += "\">";
   if (italic) page += "<em>";
   AppendHtmlEscaped(page, display);
   if (italic) page += "</em>";
-  if (printStrongsInfo) page += "</span>";
+  page += "</span>";
   page += WordSuffix(word, cursor.Next, LastCharacter(display));
 }
 
@@ -60,7 +60,7 @@ std::string ChapterPage(int book, int chapter, const HtmlPageOptions& options) {
     const int verses = text.ChapterVerseCount(cursor.Cur);
     for (int verse = 1; verse <= verses; ++verse) {
       if (options.processMessages) options.processMessages();
-      if (!WriteVerseHtml(page, cursor, verse, options)) break;
+      if (!WriteVerseHtml(page, cursor, verse)) break;
     }
   }
   page += PageEnd;
@@ -69,14 +69,13 @@ std::string ChapterPage(int book, int chapter, const HtmlPageOptions& options) {
 
 }  // namespace
 
-bool WriteVerseHtml(std::string& page, engine::TWordCursor& cursor, int verse,
-                    const HtmlPageOptions& options) {
+bool WriteVerseHtml(std::string& page, engine::TWordCursor& cursor, int verse) {
   const std::string number = std::to_string(verse);
   page += "<A name=\"v" + number + "\" class=\"v\">" + number + "</A><span class=\"v" + number + "\">";
   bool movedOn = false;
   for (bool first = true;; first = false) {
     if (!first) page += ' ';
-    AppendWord(page, cursor, options.printStrongsInfo);
+    AppendWord(page, cursor);
     const std::uint8_t verseByte = cursor.Cur->verse;
     movedOn = engine::NextWord(cursor);
     if (!movedOn || cursor.Cur->verse != verseByte) break;

@@ -20,9 +20,6 @@ namespace publish {
 class FileSink;
 
 struct HtmlPageOptions {
-  // Each word in a span whose class is its lemma tag; cleared, the words stand
-  // without spans.
-  bool printStrongsInfo = true;
   // Run before each verse, so that a long run keeps the window responsive.
   std::function<void()> processMessages;
   // Where the pages go; null: the disk.
@@ -39,8 +36,7 @@ bool WriteChapterHtml(int book, int chapter, const HtmlPageOptions& options = {}
 // Appends the verse line of the verse under the cursor to page, numbered
 // `verse`, and moves the cursor on with NextWord. True when the cursor then
 // stands on the first word of the next verse; false at the book's end.
-bool WriteVerseHtml(std::string& page, engine::TWordCursor& cursor, int verse,
-                    const HtmlPageOptions& options);
+bool WriteVerseHtml(std::string& page, engine::TWordCursor& cursor, int verse);
 
 // A chapter node of the Bible tree: its parent's book record and its caption,
 // "Chapter " and the number. A caption of another form writes nothing.

@@ -87,8 +87,9 @@ void TprintHtml::ButtonOkayClick() {
   // The page writers put their pages under the folder ("Bible/1/1.html"), so
   // it must end in a separator.
   const HtmlFolderForRun folder(platform::IncludeTrailingSeparator(EditRegHTML->text().toStdString()));
-  // Closing ticks the box again: the run takes its state from before.
-  Options.printStrongsInfo = printStrongsInfo->isChecked();
+  // The pages mark every word up whatever the box says: a page without its
+  // words' classes would lose the highlighting of search hits. Closing ticks
+  // the box again.
   Options.processMessages = [] { ui::EventPump::ProcessPending(); };
   printStrongsInfo->setChecked(true);
   SetModalResult(ui::ModalResult::OK);

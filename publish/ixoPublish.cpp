@@ -16,6 +16,14 @@ void Warn(const std::string& text) { platform::MessageDlg(text, platform::Dialog
 
 }  // namespace
 
+void TPublishWriter::WriteWord(std::string_view before, std::string_view word, std::string_view after,
+                               int spaceKind, bool italic) {
+  std::string text;
+  text.reserve(before.size() + word.size() + after.size());
+  text.append(before).append(word).append(after);
+  WriteText(text, spaceKind, italic);
+}
+
 void TPublishWriter::ResetState() {
   FKeepTogetherState = false;
   FFontSizeState = false;
@@ -85,11 +93,10 @@ void TPublishWriter::WriteChapter(int book, int chapter) {
       // No word after this one (the book's end) ends the verse too.
       const bool last = !engine::IsWord(cursor.Next) || cursor.Next->verse != word.verse;
       const std::string display = engine::KeyToDisplayWord(word.key);
-      const std::string wordText =
-          WordPrefix(cursor.Prev, word) + display + WordSuffix(word, cursor.Next, LastCharacter(display));
+      std::string after = WordSuffix(word, cursor.Next, LastCharacter(display));
+      if (!last) after += ' ';
       const bool italic = (word.flags & ixo::FlagItalic) != 0;
-      if (last) WriteText(wordText, 0, italic);
-      else WriteText(wordText + " ", 1, italic);
+      WriteWord(WordPrefix(cursor.Prev, word), display, after, last ? 0 : 1, italic);
       bookEnded = !engine::NextWord(cursor);
       if (bookEnded || last) break;
     }

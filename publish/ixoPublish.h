@@ -35,6 +35,12 @@ class TPublishWriter {
   // spaceKind: 1 for text ending in a blank inside a verse and for the two
   // blanks between verses, 0 for the last word of a verse.
   virtual void WriteText(std::string_view text, int spaceKind, bool italic) = 0;
+  // One word of a verse, with the text that stands before it (an opening
+  // parenthesis) and after it (its punctuation, and inside a verse the
+  // blank); italic is the word's own flag. This writes them as one WriteText;
+  // a format whose italics should cover the word alone writes them apart.
+  virtual void WriteWord(std::string_view before, std::string_view word, std::string_view after, int spaceKind,
+                         bool italic);
   // Writes a header or footer text to its own output; returns the bytes written.
   virtual int WriteHeaderFooter(OutputFile* handle, std::string_view text, int kind) = 0;
 

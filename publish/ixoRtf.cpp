@@ -1,6 +1,5 @@
 #include "publish/ixoRtf.h"
 
-#include <algorithm>
 #include <cstdint>
 
 namespace publish {
@@ -151,23 +150,17 @@ void TPrintRtf::SetSuperscript(bool on) {
   if (on) WriteRtf("\\super\\b ");
 }
 
-// An italic word's group holds the word itself; the parenthesis before it and
-// the punctuation and blank after it stand outside the group.
 void TPrintRtf::WriteText(std::string_view text, int, bool italic) {
-  const auto isLetter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
-  const auto first = std::find_if(text.begin(), text.end(), isLetter);
-  if (!italic || first == text.end()) {
-    if (italic) SetItalic(true);
-    WriteRtf(RtfEscape(text));
-    if (italic) SetItalic(false);
-    return;
-  }
-  const auto last = std::find_if(text.rbegin(), text.rend(), isLetter).base();
-  WriteRtf(RtfEscape(std::string_view(text.begin(), first)));
-  SetItalic(true);
-  WriteRtf(RtfEscape(std::string_view(first, last)));
-  SetItalic(false);
-  WriteRtf(RtfEscape(std::string_view(last, text.end())));
+  if (italic) SetItalic(true);
+  WriteRtf(RtfEscape(text));
+  if (italic) SetItalic(false);
+}
+
+void TPrintRtf::WriteWord(std::string_view before, std::string_view word, std::string_view after, int spaceKind,
+                          bool italic) {
+  if (!before.empty()) WriteText(before, spaceKind, false);
+  WriteText(word, spaceKind, italic);
+  if (!after.empty()) WriteText(after, spaceKind, false);
 }
 
 int TPrintRtf::WriteHeaderFooter(OutputFile*, std::string_view, int) { return 0; }

@@ -34,6 +34,9 @@ class TPrintRtf : public TPublishWriter {
   void SetColor(int index) override;
   void SetSuperscript(bool on) override;
   void WriteText(std::string_view text, int spaceKind, bool italic) override;
+  // An italic word's group holds the word alone: {\*\i man}'s.
+  void WriteWord(std::string_view before, std::string_view word, std::string_view after, int spaceKind,
+                 bool italic) override;
   int WriteHeaderFooter(OutputFile* handle, std::string_view text, int kind) override;
 
   // Writes RTF codes unchanged, never in italics.

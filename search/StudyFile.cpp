@@ -75,7 +75,10 @@ void UseStudy(ConditionSet& conditions, const Study& study) {
     conditions.SetConditionChecked(n, n == 1);
     for (const std::string& word : study.Words[n]) {
       conditions.SetConditionChecked(n, true);
-      if (!conditions.AddConditionWord(word, false, n)) continue;
+      // A word the text does not hold is reported and kept in the row: the
+      // condition stays shown and active, so that the study finds what it
+      // found when it was saved (nothing, when no other word is known).
+      conditions.AddConditionWord(word, false, n);
       if (!c.AndEdit.Text.empty()) c.AndEdit.Text += ' ';
       c.AndEdit.Text += word;
       c.AndEdit.Visible = true;

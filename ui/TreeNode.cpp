@@ -90,6 +90,8 @@ QVariant TreeNode::data(int role) const {
     const QIcon icon = tree->Images().Icon(image_, selected_);
     return icon.isNull() ? QVariant() : QVariant(icon);
   }
+  // A caption wider than its tree can be read whole in the tool tip.
+  if (role == Qt::ToolTipRole) return text();
   return QStandardItem::data(role);
 }
 

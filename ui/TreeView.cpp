@@ -1,12 +1,14 @@
 #include "TreeView.h"
 
 #include <QContextMenuEvent>
+#include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStandardItemModel>
+#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -105,6 +107,12 @@ TreeView::TreeView(QWidget* parent) : QTreeView(parent), model_(new QStandardIte
   setItemsExpandable(false);
   setExpandsOnDoubleClick(false);
   setRootIsDecorated(false);
+  // The one column is as wide as its widest caption shown, and at least as
+  // wide as the view, so that a long caption scrolls rather than being cut off.
+  setTextElideMode(Qt::ElideNone);
+  header()->setStretchLastSection(false);
+  header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 
   QItemSelectionModel* original = selectionModel();
   auto* guarded = new GuardedSelectionModel(
@@ -298,6 +306,51 @@ void TreeView::contextMenuEvent(QContextMenuEvent* event) {
   }
   popupMenu_->popup(event->globalPos());
   event->accept();
+}
+
+int TreeView::sizeHintForColumn(int column) const {
+  // At least as wide as the view, so that a row is highlighted across it.
+  return std::max(QTreeView::sizeHintForColumn(column), viewport()->width());
+}
+
+void TreeView::resizeEvent(QResizeEvent* event) {
+  QTreeView::resizeEvent(event);
+  header()->resizeSections(QHeaderView::ResizeToContents);
+}
+
+void TreeView::SetHotTrack(bool on) {
+  hotTrack_ = on;
+  setMouseTracking(on);
+  if (!on) SetHotIndex({});
+}
+
+void TreeView::SetHotIndex(const QModelIndex& index) {
+  if (index == hotIndex_) return;
+  const QModelIndex old = hotIndex_;
+  hotIndex_ = index;
+  const QRect rows = visualRect(old).united(visualRect(index));
+  viewport()->update(QRect(0, rows.top(), viewport()->width(), rows.height()));
+}
+
+void TreeView::mouseMoveEvent(QMouseEvent* event) {
+  if (hotTrack_) SetHotIndex(indexAt(event->position().toPoint()));
+  QTreeView::mouseMoveEvent(event);
+}
+
+void TreeView::leaveEvent(QEvent* event) {
+  SetHotIndex({});
+  QTreeView::leaveEvent(event);
+}
+
+void TreeView::drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  // The hot row is tinted with the selection's colour; a selected row is
+  // drawn over it in full.
+  if (hotTrack_ && index == hotIndex_) {
+    QColor hot = palette().color(QPalette::Active, QPalette::Highlight);
+    hot.setAlpha(128);
+    painter->fillRect(QRect(0, option.rect.top(), viewport()->width(), option.rect.height()), hot);
+  }
+  QTreeView::drawRow(painter, option, index);
 }
 
 void TreeView::drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const {

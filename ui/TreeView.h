@@ -7,7 +7,9 @@
 // - OnChange runs whenever the selected node changes, also when code selects a
 //   node or deletes the selected one; OnChanging runs before and may refuse;
 // - automatic expansion of the selected node, selection on right click, an
-//   optional popup menu; no expand buttons and no lines.
+//   optional popup menu, hot tracking; no expand buttons and no lines;
+// - captions shown whole, never elided: a caption wider than the tree gives a
+//   horizontal scroll bar, and each node's caption is its tool tip.
 //
 // Handlers may reassign any handler, themselves included, while they run.
 
@@ -72,6 +74,9 @@ class TreeView : public QTreeView {
   void SetImages(const ImageList& images);
   const ImageList& Images() const { return images_; }
 
+  // Hot tracking: the row under the mouse pointer is highlighted.
+  void SetHotTrack(bool on);
+
   void SetAutoExpand(bool on) { autoExpand_ = on; }
   bool AutoExpand() const { return autoExpand_; }
   void SetRightClickSelect(bool on) { rightClickSelect_ = on; }
@@ -95,6 +100,11 @@ class TreeView : public QTreeView {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  int sizeHintForColumn(int column) const override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+  void drawRow(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
   void drawBranches(QPainter* painter, const QRect& rect, const QModelIndex& index) const override;
 
  private:
@@ -109,9 +119,13 @@ class TreeView : public QTreeView {
   void RunChange(TreeNode* node);
   void ToggleExpansion(TreeNode* node);
   void Reveal(TreeNode* node);
+  // Moves the hot-tracking highlight to the row of index (none: no row).
+  void SetHotIndex(const QModelIndex& index);
 
   QStandardItemModel* model_;
   ImageList images_;
+  bool hotTrack_ = false;
+  QPersistentModelIndex hotIndex_;
   bool autoExpand_ = false;
   bool rightClickSelect_ = false;
   QMenu* popupMenu_ = nullptr;

@@ -5,11 +5,14 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTest>
 #include <functional>
 
 #include "DesktopFixture.h"
 #include "QtPrinters.h"
 #include "desktop/BookTree.h"
+#include "desktop/SpeedButton.h"
 #include "desktop/ixoMain.h"
 #include "engine/ixoObject.h"
 #include "ui/NodeKind.h"
@@ -108,13 +111,15 @@ TEST_F(BiblePageTest, SelectedNodesShowTheirChapterPage) {
   };
   const Case cases[] = {
       {"Old Testament", [&] { return Node("Old Testament"); }, 1, Page(1, 1, 1)},
-      {"New Testament", [&] { return Node("New Testament"); }, 1, Page(1, 1, 1)},
+      {"New Testament", [&] { return Node("New Testament"); }, 1, Page(40, 1, 1)},
       {"a book", [&] { return Node("Exodus"); }, 1, Page(2, 1, 1)},
       {"Chapter 1 of Genesis", [&] { return Node("Genesis")->FirstChild(); }, 1, Page(1, 1, 1)},
       {"Genesis 3", [&] { return ChapterOf("Genesis", 3); }, 1, Page(1, 3, 1)},
       {"Psalm 150", [&] { return ChapterOf("Psalms", 150); }, 1, Page(19, 150, 1)},
-      {"the result root", [&] { return AddResult(45, 3, 16)->Parent()->Parent()->Parent(); }, 2, Page(1, 1, 1)},
-      {"a result book", [&] { return AddResult(45, 3, 16)->Parent()->Parent(); }, 2, Page(45, 1, 1)},
+      {"the result root", [&] { return AddResult(45, 3, 16)->Parent()->Parent()->Parent(); }, 2, Page(45, 3, 1)},
+      {"a result book", [&] { return AddResult(45, 3, 16)->Parent()->Parent(); }, 2, Page(45, 3, 1)},
+      {"a root without books", [&] { return Form().TreeSearch->Add(nullptr, "References", node::kResultRoot); }, 2,
+       Page(1, 1, 1)},
       {"a result chapter", [&] { return AddResult(45, 3, 16)->Parent(); }, 2, Page(45, 3, 1)},
       {"Romans 3:16", [&] { return AddResult(45, 3, 16); }, 2, Page(45, 3, 16)},
   };
@@ -129,6 +134,50 @@ TEST_F(BiblePageTest, SelectedNodesShowTheirChapterPage) {
     EXPECT_EQ(Form().FUrl, c.address);
   }
   EXPECT_EQ(Page(45, 3, 16), "file://" + fixture.HtmlDir() + "Bible/45/3.html#v16");
+}
+
+// The label names the chapter of the node clicked, and the page shown is that chapter.
+TEST_F(BiblePageTest, ClickedBooksAndRootsShowTheChapterTheirLabelNames) {
+  TIxoBibleMainForm& form = Form();
+  fixture.Search().OnSearch = [this](ui::TreeView*) {
+    Form().TreeSearch->Clear();
+    AddResult(23, 66, 2);
+    AddResult(45, 3, 16);
+  };
+  form.EditSearchCriteria->setText("new");
+  QTest::mouseClick(form.ButtonSearch, Qt::LeftButton);
+  ASSERT_EQ(form.Mode->ActivePage(), form.pageSearch);
+
+  const auto click = [](ui::TreeView& tree, TreeNode* node) {
+    tree.scrollTo(node->index());
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualRect(node->index()).center());
+    ASSERT_EQ(tree.Selected(), node);
+  };
+  struct Case {
+    const char* what;
+    int page;
+    std::function<TreeNode*()> node;
+    const char* label;
+    std::string address;
+  };
+  const Case cases[] = {
+      {"a result book", 2, [&] { return form.TreeSearch->FindByCaption("Isaiah"); }, "Isaiah 66", Page(23, 66, 1)},
+      {"the result root", 2, [&] { return form.TreeSearch->FirstNode(); }, "Isaiah 66", Page(23, 66, 1)},
+      {"a book", 1, [&] { return Node("Exodus"); }, "Exodus 1", Page(2, 1, 1)},
+      {"New Testament", 1, [&] { return Node("New Testament"); }, "Matthew 1", Page(40, 1, 1)},
+      {"Old Testament", 1, [&] { return Node("Old Testament"); }, "Genesis 1", Page(1, 1, 1)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    if (c.page == 1) form.BibleMenu->trigger();
+    ui::TreeView& tree = c.page == 1 ? *form.TreeIxo : *form.TreeSearch;
+    tree.Select(nullptr);
+    TreeNode* target = c.node();
+    ASSERT_NE(target, nullptr);
+    click(tree, target);
+    EXPECT_EQ(form.LabelBook->text(), c.label);
+    EXPECT_EQ(Shown(c.page), c.address);
+  }
 }
 
 TEST_F(BiblePageTest, NodesOfAnotherShapeAreIgnored) {
@@ -282,7 +331,7 @@ TEST_F(BiblePageTest, WithoutASelectionTheFirstPressStartsAtTheFirstNode) {
   AddResult(45, 3, 16);
   form.ButtonBookPrevProc(Qt::LeftButton);
   EXPECT_EQ(form.TreeSearch->Selected(), form.TreeSearch->FirstNode());
-  EXPECT_EQ(Shown(2), Page(1, 1, 1));
+  EXPECT_EQ(Shown(2), Page(45, 3, 1));  // the result root shows its first book's chapter
 }
 
 }  // namespace

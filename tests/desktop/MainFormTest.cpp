@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
 #include <functional>
@@ -281,18 +282,36 @@ TEST_F(MainFormTest, MenuItemsSwitchThePageWithoutNavigating) {
 
 TEST_F(MainFormTest, PaneButtonsShowTheOneActionThatApplies) {
   TIxoBibleMainForm& form = Form();
-  EXPECT_TRUE(form.ButtonBooksClose->isVisibleTo(&form));
-  EXPECT_FALSE(form.ButtonBooksOpen->isVisibleTo(&form));
-  form.ButtonBooksOpenCloseClick(form.ButtonBooksClose);
-  EXPECT_FALSE(form.ButtonBooksClose->isVisibleTo(&form));
-  EXPECT_TRUE(form.ButtonBooksOpen->isVisibleTo(&form));
-  form.ButtonBooksOpenCloseClick(form.ButtonBooksOpen);
-  EXPECT_TRUE(form.ButtonBooksClose->isVisibleTo(&form));
+  const auto shown = [&form] {
+    return std::pair(form.ButtonBooksOpen->isVisibleTo(&form), form.ButtonBooksClose->isVisibleTo(&form));
+  };
+  const auto showOffered = std::pair(true, false);
+  const auto hideOffered = std::pair(false, true);
+  const auto noneOffered = std::pair(false, false);
+  EXPECT_EQ(shown(), hideOffered);
+  QTest::mouseClick(form.ButtonBooksClose, Qt::LeftButton);
+  EXPECT_EQ(shown(), showOffered);
+  QTest::mouseClick(form.ButtonBooksOpen, Qt::LeftButton);
+  EXPECT_EQ(shown(), hideOffered);
 
+  // Every switch by a menu item sets them for the page shown.
   form.OptionsMenu->trigger();
-  form.ModeChange();
-  EXPECT_FALSE(form.ButtonBooksClose->isVisibleTo(&form));
-  EXPECT_FALSE(form.ButtonBooksOpen->isVisibleTo(&form));
+  EXPECT_EQ(shown(), noneOffered);
+  form.NamesMenu->trigger();
+  EXPECT_EQ(shown(), hideOffered);
+  QTest::mouseClick(form.ButtonBooksClose, Qt::LeftButton);
+  EXPECT_EQ(shown(), showOffered);
+  form.BibleMenu->trigger();
+  EXPECT_EQ(shown(), hideOffered);  // the Bible pane is open
+  form.NamesMenu->trigger();
+  EXPECT_EQ(shown(), showOffered);  // the Names pane stays collapsed
+  QTest::mouseClick(form.ButtonBooksOpen, Qt::LeftButton);
+  form.HelpMenu->trigger();
+  EXPECT_EQ(shown(), hideOffered);
+  form.OptionsMenu->trigger();
+  EXPECT_EQ(shown(), noneOffered);
+  form.ReviewMenu->trigger();
+  EXPECT_EQ(shown(), hideOffered);
 }
 
 TEST_F(MainFormTest, SearchHandsTheCriteriaToTheSearchFormThenLoadsTheCurrentStudy) {
@@ -342,7 +361,8 @@ TEST_F(MainFormTest, RefusedCriteriaLeaveThePageAsItWas) {
 TEST_F(MainFormTest, SearchMenuIsEnabledByAResultAndDoesNotReloadTheStudy) {
   TIxoBibleMainForm& form = Form();
   EXPECT_FALSE(form.SearchMenu->isEnabled());
-  form.SearchMenuClick(form.ButtonSearch);
+  form.EditSearchCriteria->setText("love");
+  QTest::mouseClick(form.ButtonSearch, Qt::LeftButton);
   EXPECT_FALSE(form.SearchMenu->isEnabled());  // nothing found
 
   Search().OnSearch = [&form](ui::TreeView*) {
@@ -351,7 +371,7 @@ TEST_F(MainFormTest, SearchMenuIsEnabledByAResultAndDoesNotReloadTheStudy) {
     ui::TreeNode* root = tree.Add(nullptr, "References", ui::node::kResultRoot);
     tree.Add(root, "Romans", ui::node::kBook, reinterpret_cast<std::intptr_t>(&engine::Engine().BookInfo[45]));
   };
-  form.SearchMenuClick(form.ButtonSearch);
+  QTest::mouseClick(form.ButtonSearch, Qt::LeftButton);
   ASSERT_TRUE(form.SearchMenu->isEnabled());
   EXPECT_TRUE(form.TreeSearch->FirstNode()->Expanded());
 
@@ -362,10 +382,55 @@ TEST_F(MainFormTest, SearchMenuIsEnabledByAResultAndDoesNotReloadTheStudy) {
   Search().ClearLog();
   form.SearchMenu->trigger();
   EXPECT_EQ(form.Mode->ActivePage(), form.pageSearch);
-  EXPECT_EQ(Search().Log(), QStringList{"ToolbarSearch  (all words)"});
+  EXPECT_EQ(Search().Log(), QStringList{"ToolbarSearch love (all words)"});
   // The caption and the label name the page shown, not the Bible page left.
   EXPECT_EQ(form.windowTitle(), " Ixo Bible - Search Results");
   EXPECT_EQ(form.LabelBook->text(), "Romans");
+}
+
+TEST_F(MainFormTest, EmptySearchBoxShowsTheSearchPageAsItStands) {
+  TIxoBibleMainForm& form = Form();
+  Search().OnSearch = [&form](ui::TreeView*) {
+    ui::TreeView& tree = *form.TreeSearch;
+    tree.Clear();
+    ui::TreeNode* root = tree.Add(nullptr, "References", ui::node::kResultRoot);
+    tree.Add(root, "Romans", ui::node::kBook, reinterpret_cast<std::intptr_t>(&engine::Engine().BookInfo[45]));
+  };
+  form.EditSearchCriteria->setText("love");
+  QTest::keyClick(form.EditSearchCriteria, Qt::Key_Return);
+  ASSERT_TRUE(form.SearchMenu->isEnabled());
+  const int results = form.TreeSearch->NodeCount();
+
+  // The box emptied (or left blank) by the user: no way of searching it
+  // searches, saves or loads anything.
+  struct Case {
+    const char* what;
+    std::function<void()> act;
+  };
+  const Case cases[] = {
+      {"menu item", [&] { form.SearchMenu->trigger(); }},
+      {"search button", [&] { QTest::mouseClick(form.ButtonSearch, Qt::LeftButton); }},
+      {"Enter", [&] { QTest::keyClick(form.EditSearchCriteria, Qt::Key_Return); }},
+      {"the other radio button",
+       [&] { QTest::mouseClick(form.RadioButtonAny->isChecked() ? form.RadioButtonAll : form.RadioButtonAny, Qt::LeftButton); }},
+  };
+  for (const char* box : {"", "   "}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(c.what) + " with \"" + box + "\"");
+      form.EditSearchCriteria->selectAll();
+      QTest::keyClick(form.EditSearchCriteria, Qt::Key_Backspace);
+      QTest::keyClicks(form.EditSearchCriteria, box);
+      ASSERT_EQ(form.EditSearchCriteria->text(), box);
+      form.BibleMenu->trigger();
+      Search().ClearLog();
+      c.act();
+      EXPECT_EQ(form.Mode->ActivePage(), form.pageSearch);
+      EXPECT_TRUE(Search().Log().isEmpty()) << Search().Log().join("; ").toStdString();
+      EXPECT_EQ(form.TreeSearch->NodeCount(), results);
+      EXPECT_TRUE(form.SearchMenu->isEnabled());
+      EXPECT_EQ(form.windowTitle(), " Ixo Bible - Search Results");
+    }
+  }
 }
 
 // Records each message; closing it activates the main window again, as a

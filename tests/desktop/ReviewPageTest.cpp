@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTest>
 #include <filesystem>
 
 #include "DesktopFixture.h"
@@ -115,17 +118,31 @@ TEST_F(ReviewPageTest, TreeListsStudiesByFolderAndHistoryByYearAndMonth) {
                                         }));
 }
 
-TEST_F(ReviewPageTest, TreeIsBuiltOnceAndFromStudiesWhenThatFolderExists) {
+TEST_F(ReviewPageTest, TreeIsBuiltFromStudiesWhenThatFolderExistsAndAgainWhenTheFilesChange) {
   Put("Studies/kept.ixolc");
   Put("Study/old.ixolc");
   Form().ReviewMenu->trigger();
   EXPECT_EQ(Children(Node("Ixo Studies")), QStringList{"kept"});
-  const int count = Form().TreeHistory->NodeCount();
+  const ui::TreeNode* kept = Node("kept");
 
-  Put("Studies/later.ixolc");
+  // Nothing changed: the tree stays as the user left it.
   Form().BibleMenu->trigger();
   Form().ReviewMenu->trigger();
-  EXPECT_EQ(Form().TreeHistory->NodeCount(), count);
+  EXPECT_EQ(Node("kept"), kept);
+
+  Put("Studies/later.ixolc");
+  Put("History/current.ixolc");
+  Form().BibleMenu->trigger();
+  Form().ReviewMenu->trigger();
+  EXPECT_EQ(Children(Node("Ixo Studies")), (QStringList{"kept", "later"}));
+  const ui::TreeNode* current = Node("current");
+  ASSERT_NE(current, nullptr);
+  EXPECT_EQ(Children(current), QStringList{"Review Search"});
+
+  fs::remove(UserData() + "Studies/kept.ixolc");
+  Form().BibleMenu->trigger();
+  Form().ReviewMenu->trigger();
+  EXPECT_EQ(Children(Node("Ixo Studies")), QStringList{"later"});
 }
 
 TEST_F(ReviewPageTest, MissingFoldersGiveJustTheRoots) {
@@ -266,6 +283,60 @@ TEST_F(ReviewPageTest, ReviewSearchReopensItsStudyInTheSearchPage) {
                                            "ShowForm", "ShowForm"}));
     EXPECT_EQ(form.Mode->ActivePage(), form.pageSearch);
   }
+}
+
+// ---- with the program's search form ------------------------------------------------
+
+TEST(ReviewPageWithTheSearchForm, SearchesFinishedSinceTheTreeWasBuiltShowOnTheNextVisit) {
+  DesktopFixture fixture;
+  fixture.Run(DesktopFixture::SearchForm::Program);
+  TIxoBibleMainForm& form = fixture.Form();
+  const auto historyEntries = [&form] {
+    QStringList captions;
+    for (const ui::TreeNode* n = form.TreeHistory->FirstNode(); n; n = n->GetNext())
+      if (n->ImageIndex() == node::kHistoryStudy) captions << n->Text();
+    return captions;
+  };
+  form.ReviewMenu->trigger();
+  EXPECT_TRUE(historyEntries().isEmpty());
+
+  form.EditSearchCriteria->setText("spoken");
+  QTest::keyClick(form.EditSearchCriteria, Qt::Key_Return);
+  ASSERT_EQ(form.Mode->ActivePage(), form.pageSearch);
+  form.ReviewMenu->trigger();
+  const QStringList entries = historyEntries();
+  ASSERT_EQ(entries.size(), 2) << entries.join("; ").toStdString();
+  EXPECT_TRUE(entries.contains("current"));
+  const QRegularExpression dated(R"(^\d\d  \[\d\d:\d\d:\d\d\]$)");
+  EXPECT_TRUE(dated.match(entries[0]).hasMatch() || dated.match(entries[1]).hasMatch());
+}
+
+TEST(ReviewPageWithTheSearchForm, StudyWithAConditionOfUnknownWordsFindsNothing) {
+  DesktopFixture fixture;
+  const std::string studies = fixture.UserDataFolder() + "Ixo Bible/Studies/";
+  fs::create_directories(studies);
+  ASSERT_TRUE(testing_support::WriteFileBytes(
+      studies + "odd.ixolc", "[1]\r\nspoken=1\r\n[2]\r\nzebra=1\r\n[Active]\r\n1=1\r\n2=1\r\n"));
+  fixture.Run(DesktopFixture::SearchForm::Program);
+  TIxoBibleMainForm& form = fixture.Form();
+  form.ReviewMenu->trigger();
+  ui::TreeView& tree = *form.TreeHistory;
+  const auto click = [&tree](ui::TreeNode* node) {
+    tree.scrollTo(node->index());
+    QTest::mouseClick(tree.viewport(), Qt::LeftButton, {}, tree.visualRect(node->index()).center());
+  };
+  ui::TreeNode* study = tree.FindByCaption("odd");
+  ASSERT_NE(study, nullptr);
+  click(tree.FindByCaption("Ixo Studies"));  // opens the folder and selects its first study
+  if (!study->Expanded()) click(study);
+  ASSERT_TRUE(study->Expanded());
+  click(study->FirstChild());  // "Review Search"
+
+  ASSERT_EQ(form.Mode->ActivePage(), form.pageSearch);
+  for (const ui::TreeNode* n = form.TreeSearch->FirstNode(); n; n = n->GetNext())
+    EXPECT_NE(n->ImageIndex(), node::kVerse) << n->Text().toStdString();
+  // The word the text does not hold was reported.
+  EXPECT_FALSE(fixture.Dialogs().Shown().empty());
 }
 
 }  // namespace

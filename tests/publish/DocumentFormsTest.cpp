@@ -163,6 +163,22 @@ TEST(DocumentForms, RtfPublishingWritesTheBookUnderTheChosenExtension) {
   EXPECT_TRUE(text.Shell().Calls().empty());
 }
 
+// The italic group of an RTF document holds the word alone, whatever its
+// possessive is; the punctuation and the blank stand after the group.
+TEST(DocumentForms, RtfItalicsCoverTheWordWithoutItsPossessive) {
+  WritersText text("book 1\n1:1 The [man's] rod, and [Moses'] rod.\n");
+  RtfForm rtf(true, [&](TPrintRtf& writer) {
+    EXPECT_TRUE(publish::WriteBookRtf(writer, text.Book(Genesis), "Genesis"));
+  });
+  ShowForm(rtf.form, [&] {
+    rtf.form.buttonDotNative->setChecked(true);
+    rtf.form.EditRegText->setText(QString::fromStdString(text.OutputFile("documents")));
+    rtf.form.ButtonOkay->click();
+  });
+  const std::string document = text.Read("documents/Genesis.rtf");
+  EXPECT_NE(document.find("The {\\*\\i man}'s rod, and {\\*\\i Moses}' rod."), std::string::npos) << document;
+}
+
 TEST(DocumentForms, WordPerfectPrintModePrintsEachChaptersDocument) {
   WritersText text;
   WpForm wp(true, [&](TPrintWp& writer) { EXPECT_TRUE(publish::WriteBookWp(writer, text.Book(Genesis))); });

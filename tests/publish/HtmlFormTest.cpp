@@ -46,12 +46,10 @@ TEST(HtmlForm, OkPublishesIntoTheTypedFolderForOneRunOnly) {
   const std::string ownFolder = engine::Engine().HtmlDir;
   const std::string other = text.OutputFile("pages");
   std::string folderOfRun;
-  bool strongsOfRun = true;
   bool shownDuringRun = true;
   // The run reads the form's options, as the main window's does.
   publish::TprintHtml form([&] {
     folderOfRun = engine::Engine().HtmlDir;
-    strongsOfRun = form.Options.printStrongsInfo;
     shownDuringRun = form.isVisible();
     EXPECT_TRUE(publish::WriteChapterHtml(Genesis, 2, form.Options));
   });
@@ -64,12 +62,30 @@ TEST(HtmlForm, OkPublishesIntoTheTypedFolderForOneRunOnly) {
   EXPECT_EQ(result, ui::ModalResult::OK);
   // The folder gets the separator the page paths need.
   EXPECT_EQ(folderOfRun, other + "/");
-  EXPECT_FALSE(strongsOfRun);
   EXPECT_FALSE(shownDuringRun);
   EXPECT_TRUE(std::filesystem::exists(other + "/Bible/1/2.html"));
   EXPECT_FALSE(std::filesystem::exists(ownFolder + "Bible/1/2.html"));
   EXPECT_EQ(engine::Engine().HtmlDir, ownFolder);
   EXPECT_TRUE(form.printStrongsInfo->isChecked());
+}
+
+// The style sheet highlights search hits through the words' classes: a run
+// with the box cleared writes the words with their classes all the same.
+TEST(HtmlForm, PagesOfARunWithoutStrongsInformationKeepTheirWordsClasses) {
+  WritersText text;
+  publish::TprintHtml form([&] { EXPECT_TRUE(publish::WriteChapterHtml(Genesis, 2, form.Options)); });
+  const auto publishInto = [&](const std::string& folder, bool strongs) {
+    ShowForm(form, [&] {
+      form.EditRegHTML->setText(QString::fromStdString(folder));
+      if (form.printStrongsInfo->isChecked() != strongs) form.printStrongsInfo->click();
+      form.ButtonOkay->click();
+    });
+    return testing_support::ReadFileBytes(folder + "/Bible/1/2.html");
+  };
+  const std::string with = publishInto(text.OutputFile("with"), true);
+  const std::string without = publishInto(text.OutputFile("without"), false);
+  EXPECT_EQ(without, with);
+  EXPECT_NE(without.find("<span class=\"v1\"><span class=\"call_E\">Call</span> "), std::string::npos) << without;
 }
 
 TEST(HtmlForm, CancelLeavesTheFolderAndTicksStrongsAgain) {

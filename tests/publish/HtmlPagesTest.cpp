@@ -76,15 +76,6 @@ TEST_F(HtmlPagesTest, BooksOutsideTheBibleWriteNothing) {
   EXPECT_TRUE(dialogs->Shown().empty());
 }
 
-TEST_F(HtmlPagesTest, WithoutStrongsInformationTheWordsStandWithoutSpans) {
-  publish::HtmlPageOptions options;
-  options.printStrongsInfo = false;
-  ASSERT_TRUE(publish::WriteChapterHtml(1, 2, options));
-  EXPECT_EQ(Page(1, 2), PageOf("Genesis 2",
-                               "<A name=\"v1\" class=\"v\">1</A><span class=\"v1\">Thus the heavens.</span>\n"
-                               "<A name=\"v2\" class=\"v\">2</A><span class=\"v2\">And God ended.</span>\n"));
-}
-
 TEST_F(HtmlPagesTest, TheMessagePumpRunsOncePerVerse) {
   publish::HtmlPageOptions options;
   int pumped = 0;

@@ -161,7 +161,9 @@ TEST(RtfOperations, StateAndCodes) {
   writer.WriteVerseNumber("12");
   writer.WriteText("{x}\\", 1, false);
   writer.WriteText("(holy", 1, true);
-  writer.WriteText("man's, ", 1, true);
+  writer.WriteWord("(", "holy", "", 1, true);
+  writer.WriteWord("", "man", "'s, ", 1, true);
+  writer.WriteWord("", "Moses", "' ", 1, false);
   EXPECT_EQ(file.bytes,
             "{\\*\\i }"
             "\\fs48"
@@ -170,8 +172,10 @@ TEST(RtfOperations, StateAndCodes) {
             "\\cf5"
             "{\\*\\cf2\\super\\b 12}"
             "\\{x\\}\\\\"
+            "{\\*\\i (holy}"
             "({\\*\\i holy}"
-            "{\\*\\i man's}, ");
+            "{\\*\\i man}'s, "
+            "Moses' ");
   EXPECT_EQ(writer.WriteHeaderFooter(&file, "Genesis", 1), 0);
 }
 

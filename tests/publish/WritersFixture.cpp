@@ -20,8 +20,10 @@ constexpr char Description[] =
 
 }  // namespace
 
-WritersText::WritersText()
-    : text_(Description),
+WritersText::WritersText() : WritersText(Description) {}
+
+WritersText::WritersText(std::string_view description)
+    : text_(description),
       shell_(std::make_shared<platform::RecordingShellService>()),
       shellGuard_(shell_) {
   EXPECT_TRUE(text_.Load().Loaded) << "the fixture text does not load";

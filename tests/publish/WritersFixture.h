@@ -12,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "EngineFixture.h"
 #include "TempFolder.h"
@@ -27,6 +28,8 @@ inline constexpr int FirstSamuel = 9;
 class WritersText {
  public:
   WritersText();
+  // Another text, in the form of TextDescription.h.
+  explicit WritersText(std::string_view description);
   WritersText(const WritersText&) = delete;
   WritersText& operator=(const WritersText&) = delete;
 

@@ -111,15 +111,20 @@ TEST_F(StudyFileTest, LoadedInactiveConditionComesBackCheckedAndGreyed) {
   EXPECT_EQ(conditions_.ActiveMask(), 0x0003);
 }
 
-TEST_F(StudyFileTest, UnknownWordOfAStudyIsShownAndLeftOut) {
-  ASSERT_TRUE(WriteFileBytes(File("odd.ixolc"), "[1]\r\nlove=1\r\n[2]\r\nzebra=1\r\n../x=1\r\n"));
+TEST_F(StudyFileTest, UnknownWordOfAStudyIsReportedAndItsConditionStaysActive) {
+  ASSERT_TRUE(WriteFileBytes(File("odd.ixolc"), "[1]\r\nlove=1\r\n[2]\r\nzebra=1\r\n../x=1\r\n[Active]\r\n1=1\r\n2=1\r\n"));
   conditions_.Reset();
   UseStudy(conditions_, ReadStudy(File("odd.ixolc")));
+  conditions_.ShowRowsInUse();
   EXPECT_EQ(fixture_.Dialogs().Shown().size(), 2u);
   EXPECT_TRUE(conditions_[2].WordList.Empty());
-  EXPECT_FALSE(conditions_[2].AndEdit.Visible);  // no row with nothing to search
-  EXPECT_FALSE(conditions_[2].CheckBox.Checked);
+  EXPECT_TRUE(conditions_[2].AndEdit.Visible);
+  EXPECT_EQ(conditions_[2].AndEdit.Text, "zebra ../x");
+  EXPECT_TRUE(conditions_[2].CheckBox.Checked);
+  EXPECT_TRUE(conditions_[2].Active());
   EXPECT_EQ(conditions_[1].AndEdit.Text, "love");
+  // love alone is in two verses; with the condition no word of which the text holds, in none.
+  EXPECT_EQ(RunSearch(conditions_, 0, 7).Verses, 0);
 }
 
 TEST_F(StudyFileTest, SaveThenLoadGivesTheSameResult) {

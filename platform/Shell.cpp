@@ -1,6 +1,7 @@
 #include "Shell.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <spawn.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -67,15 +68,39 @@ class Descriptor {
   int fd_ = -1;
 };
 
-std::string ReadAll(int fd) {
-  std::string text;
+// Appends what can be read from fd without waiting; false once it reached the
+// end or failed.
+bool ReadAvailable(int fd, std::string& text) {
   char buffer[4096];
   for (;;) {
     const ssize_t read = ::read(fd, buffer, sizeof buffer);
-    if (read > 0) text.append(buffer, static_cast<std::size_t>(read));
-    else if (read == 0 || errno != EINTR) break;
+    if (read > 0) {
+      text.append(buffer, static_cast<std::size_t>(read));
+      continue;
+    }
+    if (read < 0 && errno == EINTR) continue;
+    return read < 0 && errno == EAGAIN;
   }
-  return text;
+}
+
+// Collects what the child writes to the pipe until the child ends, and waits
+// for it. Only the child is waited for: a program it started in the
+// background (a viewer that xdg-open starts) may hold the pipe open much
+// longer. False, with errno set, when the child cannot be waited for.
+bool CollectUntilEnded(pid_t child, int pipe, std::string& text, int& status) {
+  fcntl(pipe, F_SETFL, fcntl(pipe, F_GETFL) | O_NONBLOCK);
+  bool open = true;
+  for (;;) {
+    if (open) {
+      pollfd readable{pipe, POLLIN, 0};
+      if (poll(&readable, 1, 50) > 0) open = ReadAvailable(pipe, text);
+    }
+    const pid_t ended = waitpid(child, &status, open ? WNOHANG : 0);
+    if (ended == child) break;
+    if (ended < 0 && errno != EINTR) return false;
+  }
+  if (open) ReadAvailable(pipe, text);
+  return true;
 }
 
 // What a program wrote to its standard error, without the blanks around it,
@@ -110,12 +135,10 @@ ShellResult Run(Command command, std::string_view file) {
       error != 0)
     return {false, "cannot run " + name + ": " + std::strerror(error)};
   errorWrite.Close();
-  std::string message = ReadAll(errorRead.Get());
-
+  std::string message;
   int status = 0;
-  while (waitpid(child, &status, 0) < 0) {
-    if (errno != EINTR) return {false, "lost track of " + name + ": " + std::strerror(errno)};
-  }
+  if (!CollectUntilEnded(child, errorRead.Get(), message, status))
+    return {false, "lost track of " + name + ": " + std::strerror(errno)};
   if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return {true, {}};
   if (WIFEXITED(status))
     return {false, WithProgramsMessage(name + " failed for \"" + std::string(file) + "\" (exit status " +

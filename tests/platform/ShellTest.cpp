@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <csignal>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +15,7 @@
 namespace platform {
 namespace {
 
+using testing_support::ReadFileBytes;
 using testing_support::StandInPrograms;
 using testing_support::ScopedEnvironment;
 using testing_support::TempFolder;
@@ -129,6 +132,25 @@ TEST_F(SystemShellTest, FileThatCannotBePrintedAtAllRunsNothing) {
   EXPECT_NE(missing.error.find("cannot read"), std::string::npos) << missing.error;
   EXPECT_TRUE(programs_.Runs("lp").empty());
   EXPECT_TRUE(programs_.Runs("soffice").empty());
+}
+
+// xdg-open leaves the viewer running in the background, holding the
+// standard error it was given; the verb comes back all the same.
+TEST(SystemShell, OpenComesBackWhileTheViewerItStartedRuns) {
+  TempFolder programs;
+  const std::string viewerPid = programs.File("viewer.pid");
+  ASSERT_TRUE(WriteFileBytes(programs.File("xdg-open"),
+                             "#!/bin/sh\n/bin/sleep 30 &\necho $! > '" + viewerPid + "'\necho opened >&2\nexit 0\n"));
+  ASSERT_EQ(chmod(programs.File("xdg-open").c_str(), 0755), 0);
+  ScopedEnvironment path("PATH", programs.Path().c_str());
+
+  SystemShellService shell;
+  const ShellResult opened = shell.Execute("open", "/tmp/Ixo-2007.pdf");
+  EXPECT_TRUE(opened.ok) << opened.error;
+  const pid_t viewer = static_cast<pid_t>(std::stol("0" + ReadFileBytes(viewerPid)));
+  ASSERT_GT(viewer, 0);
+  EXPECT_EQ(kill(viewer, 0), 0) << "the verb waited for the viewer to end";
+  kill(viewer, SIGTERM);
 }
 
 TEST_F(SystemShellTest, FailuresComeBackWithAReason) {

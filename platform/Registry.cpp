@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <mutex>
 #include <set>
+#include <vector>
 
 #include "Dialogs.h"
 #include "Paths.h"
@@ -13,7 +14,41 @@
 namespace platform {
 namespace {
 
-std::string HiveFile(RootKey root) { return RegistryFolder() + std::string(RootKeyName(root)) + ".reg"; }
+std::string HiveFileIn(const std::string& folder, RootKey root) {
+  return IncludeTrailingSeparator(folder) + std::string(RootKeyName(root)) + ".reg";
+}
+
+// Where a hive is written: always the settings store's own folder.
+std::string HiveFile(RootKey root) { return HiveFileIn(RegistryFolder(), root); }
+
+// The system configuration folders, most important first: $XDG_CONFIG_DIRS
+// (absolute entries only), else /etc/xdg.
+std::vector<std::string> SystemConfigurationFolders() {
+  const char* variable = std::getenv("XDG_CONFIG_DIRS");
+  std::string_view list = variable && *variable ? variable : "/etc/xdg";
+  std::vector<std::string> folders;
+  for (;;) {
+    const std::size_t colon = list.find(':');
+    const std::string_view folder = list.substr(0, colon);
+    if (folder.starts_with('/')) folders.emplace_back(folder);
+    if (colon == std::string_view::npos) return folders;
+    list.remove_prefix(colon + 1);
+  }
+}
+
+// Where a hive is read. The machine hive of a system-wide installation stands
+// in a system configuration folder, read when the store's own folder has none
+// (and $IXO_REGISTRY does not name the store).
+std::string HiveFileToRead(RootKey root) {
+  std::string own = HiveFile(root);
+  const char* named = std::getenv("IXO_REGISTRY");
+  if (root != RootKey::LocalMachine || (named && *named) || FileExists(own)) return own;
+  for (const std::string& folder : SystemConfigurationFolders()) {
+    std::string system = HiveFileIn(JoinPath(folder, "ixo/registry"), root);
+    if (FileExists(system)) return system;
+  }
+  return own;
+}
 
 // Tells the user, once per process and file, that a hive file cannot be used.
 void ReportUnreadableHive(const std::string& file, const std::string& why) {
@@ -34,7 +69,7 @@ struct LoadedHive {
 };
 
 LoadedHive LoadHive(RootKey root) {
-  const std::string file = HiveFile(root);
+  const std::string file = HiveFileToRead(root);
   LoadedHive loaded{RegistryHive(std::string(RootKeyName(root)))};
   const WholeFile whole = ReadWholeFile(file);
   if (whole.status == WholeFile::Status::Missing) return loaded;
@@ -49,7 +84,9 @@ LoadedHive LoadHive(RootKey root) {
 }
 
 // Reads the hive afresh, applies the change and, when it changed anything,
-// replaces the file. False when the hive cannot be read or written.
+// replaces the file in the store's own folder (which then holds every value
+// of a system hive it was read from). False when the hive cannot be read or
+// written.
 template <typename Change>
 bool ModifyHive(RootKey root, Change change) {
   LoadedHive loaded = LoadHive(root);

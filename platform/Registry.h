@@ -2,7 +2,11 @@
 // The settings store in place of the Windows registry: two hives, each a
 // REGEDIT4 text file named after the hive ("HKEY_CURRENT_USER.reg",
 // "HKEY_LOCAL_MACHINE.reg") in $IXO_REGISTRY, else
-// $XDG_CONFIG_HOME/ixo/registry/ (~/.config/ixo/registry/).
+// $XDG_CONFIG_HOME/ixo/registry/ (~/.config/ixo/registry/). Without
+// $IXO_REGISTRY, a machine hive that is not in that folder is read from the
+// first system configuration folder of $XDG_CONFIG_DIRS (/etc/xdg) whose
+// "ixo/registry/" holds one, where a system-wide installation leaves it;
+// writes still go to the store's own folder.
 //
 // Key paths keep their backslashes ("SOFTWARE\Varnholt\Ixo Bible") and are
 // compared without regard to case, as are value names; a leading backslash

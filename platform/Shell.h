@@ -1,8 +1,13 @@
 #pragma once
-// Shell verbs on files: "open" runs xdg-open, "print" runs lp.
-// Failures come back to the caller, which reports them. Replaceable for tests.
+// Shell verbs on files: "open" runs xdg-open; "print" sends text, PDF and
+// PostScript to lp and word-processor documents (RTF, WordPerfect, Word) to
+// LibreOffice's headless printing (soffice --headless -p), telling the format
+// by the file's first bytes. Failures come back to the caller, which reports
+// them, with what the program wrote to its standard error; a format that no
+// installed program prints is a failure that names the format and what to
+// install. Replaceable for tests.
 //
-// The program is started directly (found in PATH, the file as its one
+// The program is started directly (found in PATH, the file as its last
 // argument, no shell in between, standard input from /dev/null) and waited
 // for; a program that cannot be started, or that ends with a non-zero status
 // or by a signal, is a failure. A file name that begins with "-" is passed as

@@ -22,11 +22,13 @@ bool WriteInstallationValues(const InstallationPaths& paths, std::string& error)
          WriteValue(SdkKey, "Library", paths.library, error);
 }
 
-bool WriteAddinInstallationValues(const std::string& installation, std::string& error) {
+bool WriteAddinInstallationValues(const std::string& installation, const std::string& engineLibrary,
+                                  std::string& error) {
   const std::string folder = platform::IncludeTrailingSeparator(installation);
   const std::string version = folder + "Ixo-2005/Lib/";
+  const std::string engine = engineLibrary.empty() ? version + "Ixo2005.kjv" : engineLibrary;
   return WriteValue(AddinKey, "Installation", folder, error) && WriteValue(AddinKey, "Version", version, error) &&
-         WriteValue(AddinKey, "Interface", version + "Ixo2005.kjv", error) &&
+         WriteValue(AddinKey, "Interface", engine, error) &&
          WriteValue(AddinKey, "2005", folder + "Ixo-2005/", error) &&
          WriteValue(AddinKey, "2007", folder + "Ixo-2007/", error);
 }

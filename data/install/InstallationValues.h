@@ -24,9 +24,11 @@ bool WriteInstallationValues(const InstallationPaths& paths, std::string& error)
 
 // Writes the add-in's values for the installation folder into the machine hive:
 // "Installation" (the folder), "Version" (its "Ixo-2005/Lib/", where the two
-// data files are), "Interface" (the engine library "Ixo2005.kjv" there), "2005"
-// and "2007" (its "Ixo-2005/" and "Ixo-2007/"). False, with the reason in
-// error, when a value cannot be written.
-bool WriteAddinInstallationValues(const std::string& installation, std::string& error);
+// data files are), "Interface" (engineLibrary, or when that is empty the
+// engine library "Ixo2005.kjv" in that folder), "2005" and "2007" (its
+// "Ixo-2005/" and "Ixo-2007/"). False, with the reason in error, when a value
+// cannot be written.
+bool WriteAddinInstallationValues(const std::string& installation, const std::string& engineLibrary,
+                                  std::string& error);
 
 }  // namespace data

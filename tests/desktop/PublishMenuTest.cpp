@@ -15,6 +15,7 @@
 
 #include "DesktopFixture.h"
 #include "QtPrinters.h"
+#include "StandInPrograms.h"
 #include "TempFolder.h"
 #include "desktop/BookTree.h"
 #include "desktop/PublishForms.h"
@@ -230,6 +231,64 @@ TEST_F(PublishMenuTest, TestamentHandsItsBooksOverInTreeOrderAndPrinterOfWordPer
   EXPECT_EQ(Printed(), books);
   EXPECT_EQ(wp.ButtonOkay->text(), "OK");
   EXPECT_TRUE(wp.buttonDotDoc->isEnabled());
+}
+
+// Printing through the system's programs: the documents go to LibreOffice,
+// and a printer that fails, or a LibreOffice that is not there, stops the run
+// with the reason in the error box and the files written so far kept.
+TEST_F(PublishMenuTest, PrintingStopsAtTheFirstFailureWithItsReasonAndKeepsTheFiles) {
+  const struct {
+    const char* situation;
+    std::function<void(testing_support::StandInPrograms&)> arrange;
+    std::vector<std::string> inTheBox;
+  } cases[] = {
+      {"printer fails",
+       [](testing_support::StandInPrograms& programs) {
+         programs.FailWith("soffice", 1, "Error: no printer is configured\n");
+       },
+       {"Could not print: '", "Genesis.wpd", "\"soffice\" failed", "Error: no printer is configured"}},
+      {"LibreOffice missing",
+       [](testing_support::StandInPrograms& programs) { programs.Remove("soffice"); },
+       {"Could not print: '", "WordPerfect", "LibreOffice"}},
+  };
+  for (const auto& situation : cases) {
+    SCOPED_TRACE(situation.situation);
+    testing_support::TempFolder folder;
+    testing_support::StandInPrograms programs{"lp", "soffice"};
+    situation.arrange(programs);
+    const platform::ScopedShellService system(std::make_shared<platform::SystemShellService>());
+    const std::size_t shownBefore = fixture.Dialogs().Shown().size();
+    OpenMenuOn(BibleNode("Old Testament"));
+    publish::TPrintWpForm& wp = Forms().PrintWp;
+    ASSERT_TRUE(RunEntry(Form().PrintViaWordPerfect, wp, [&] {
+      wp.EditRegText->setText(QString::fromStdString(folder.Path()));
+      wp.ButtonOkay->click();
+    }));
+
+    ASSERT_EQ(fixture.Dialogs().Shown().size(), shownBefore + 1);
+    const platform::DialogRequest& box = fixture.Dialogs().Shown().back();
+    EXPECT_EQ(box.type, platform::DialogType::Error);
+    for (const std::string& part : situation.inTheBox)
+      EXPECT_NE(box.text.find(part), std::string::npos) << part << " in " << box.text;
+    EXPECT_TRUE(fs::exists(folder.File("Genesis.wpd")));
+    EXPECT_FALSE(fs::exists(folder.File("Exodus.wpd")));
+    EXPECT_TRUE(programs.Runs("lp").empty());
+  }
+}
+
+TEST_F(PublishMenuTest, PrinterOfWordSendsTheDocumentToLibreOffice) {
+  testing_support::StandInPrograms programs{"lp", "soffice"};
+  const platform::ScopedShellService system(std::make_shared<platform::SystemShellService>());
+  OpenMenuOn(BibleNode("Genesis"));
+  publish::TPrintWpForm& wp = Forms().PrintWp;
+  ASSERT_TRUE(RunEntry(Form().PrintViaMicrosoftWord, wp, [&] {
+    wp.EditRegText->setText(QString::fromStdString(Output()));
+    wp.ButtonOkay->click();
+  }));
+  EXPECT_EQ(programs.Runs("soffice"),
+            (std::vector<std::vector<std::string>>{{"--headless", "-p", Output("Genesis.doc")}}));
+  EXPECT_TRUE(programs.Runs("lp").empty());
+  for (const auto& shown : fixture.Dialogs().Shown()) ADD_FAILURE() << shown.text;
 }
 
 TEST_F(PublishMenuTest, PrinterOfWordLocksTheWordPerfectFormInWordModeAndPutsItBack) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -294,6 +295,73 @@ TEST(RegistryFolder, FollowsTheEnvironment) {
   ScopedEnvironment config("XDG_CONFIG_HOME", nullptr);
   ScopedEnvironment home("HOME", "/home/reader");
   EXPECT_EQ(RegistryFolder(), "/home/reader/.config/ixo/registry/");
+}
+
+// A system-wide installation's machine hive in the system configuration
+// folders, read when the user's own store has none.
+class SystemMachineHiveTest : public ::testing::Test {
+ protected:
+  static std::string Hive(const std::string& installation) {
+    return "REGEDIT4\r\n\r\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\Varnholt\\Ixo Bible]\r\n\"Installation\"=\"" +
+           installation + "\"\r\n\r\n";
+  }
+  // Leaves the hive file in the folder's "ixo/registry/".
+  static void Place(const std::string& folder, const std::string& file, const std::string& bytes) {
+    std::filesystem::create_directories(folder + "ixo/registry");
+    ASSERT_TRUE(WriteFileBytes(folder + "ixo/registry/" + file, bytes));
+  }
+  static std::optional<std::string> Installation(RootKey root = RootKey::LocalMachine) {
+    TRegistry registry(root);
+    if (!registry.OpenKey(ProductKey, false)) return std::nullopt;
+    return registry.ReadString("Installation");
+  }
+
+  TempFolder temp_;
+  std::string own_ = temp_.File("home/");
+  std::string first_ = temp_.File("first/");
+  std::string second_ = temp_.File("second/");
+  ScopedEnvironment store_{"IXO_REGISTRY", nullptr};
+  ScopedEnvironment home_{"XDG_CONFIG_HOME", own_.c_str()};
+  std::string dirs_ = first_ + ":relative/xdg::" + second_;
+  ScopedEnvironment dirs{"XDG_CONFIG_DIRS", dirs_.c_str()};
+  std::shared_ptr<RecordingDialogService> dialogs_ = std::make_shared<RecordingDialogService>();
+  ScopedDialogService dialogGuard_{dialogs_};
+};
+
+TEST_F(SystemMachineHiveTest, FirstFolderThatHoldsTheMachineHiveIsRead) {
+  EXPECT_EQ(Installation(), std::nullopt);
+  Place(second_, "HKEY_LOCAL_MACHINE.reg", Hive("/usr/share/second/"));
+  EXPECT_EQ(Installation(), "/usr/share/second/");
+  Place(first_, "HKEY_LOCAL_MACHINE.reg", Hive("/usr/share/first/"));
+  EXPECT_EQ(Installation(), "/usr/share/first/");
+  Place(own_, "HKEY_LOCAL_MACHINE.reg", Hive("/home/me/ixo/"));
+  EXPECT_EQ(Installation(), "/home/me/ixo/");
+  {
+    const std::string named = temp_.File("named");
+    ScopedEnvironment store("IXO_REGISTRY", named.c_str());
+    EXPECT_EQ(Installation(), std::nullopt);
+  }
+  EXPECT_TRUE(dialogs_->Shown().empty());
+}
+
+TEST_F(SystemMachineHiveTest, UserHiveIsNeverTakenFromTheSystemFolders) {
+  Place(first_, "HKEY_CURRENT_USER.reg",
+        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\SOFTWARE\\Varnholt\\Ixo Bible]\r\n\"Installation\"=\"/x/\"\r\n\r\n");
+  EXPECT_EQ(Installation(RootKey::CurrentUser), std::nullopt);
+}
+
+TEST_F(SystemMachineHiveTest, WritesGoToTheUsersOwnFolderAndKeepTheSystemValues) {
+  Place(first_, "HKEY_LOCAL_MACHINE.reg", Hive("/usr/share/ixo/"));
+  const std::string system = ReadFileBytes(first_ + "ixo/registry/HKEY_LOCAL_MACHINE.reg");
+  TRegistry registry(RootKey::LocalMachine);
+  ASSERT_TRUE(registry.OpenKey(ProductKey, false));
+  ASSERT_TRUE(registry.WriteString("HTML", "/home/me/pages/"));
+
+  EXPECT_EQ(ReadFileBytes(first_ + "ixo/registry/HKEY_LOCAL_MACHINE.reg"), system);
+  const std::string own = ReadFileBytes(own_ + "ixo/registry/HKEY_LOCAL_MACHINE.reg");
+  EXPECT_NE(own.find("\"HTML\"=\"/home/me/pages/\""), std::string::npos) << own;
+  EXPECT_NE(own.find("\"Installation\"=\"/usr/share/ixo/\""), std::string::npos) << own;
+  EXPECT_EQ(Installation(), "/usr/share/ixo/");
 }
 
 }  // namespace

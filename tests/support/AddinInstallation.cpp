@@ -28,7 +28,7 @@ AddinInstallation::AddinInstallation() {
   for (const char* name : kAddinFiles)
     std::filesystem::create_symlink(std::filesystem::absolute(BuiltDataFolder() + name), VersionDir() + name);
   std::string error;
-  data::WriteAddinInstallationValues(InstallDir(), error);
+  data::WriteAddinInstallationValues(InstallDir(), {}, error);
 }
 
 bool AddinInstallation::CutFile(const std::string& name, std::size_t bytes) {

@@ -42,12 +42,19 @@ TEST_F(InstallationValuesTest, ReplacesTheValuesOfAnEarlierInstallation) {
 
 TEST_F(InstallationValuesTest, WritesTheAddinsValuesBelowTheInstallationFolder) {
   std::string error;
-  ASSERT_TRUE(WriteAddinInstallationValues("/opt/ixo", error)) << error;
+  ASSERT_TRUE(WriteAddinInstallationValues("/opt/ixo", {}, error)) << error;
   EXPECT_EQ(Read(AddinKey, "Installation"), "/opt/ixo/");
   EXPECT_EQ(Read(AddinKey, "Version"), "/opt/ixo/Ixo-2005/Lib/");
   EXPECT_EQ(Read(AddinKey, "Interface"), "/opt/ixo/Ixo-2005/Lib/Ixo2005.kjv");
   EXPECT_EQ(Read(AddinKey, "2005"), "/opt/ixo/Ixo-2005/");
   EXPECT_EQ(Read(AddinKey, "2007"), "/opt/ixo/Ixo-2007/");
+}
+
+TEST_F(InstallationValuesTest, AddinsEngineLibraryMayLieApartFromItsData) {
+  std::string error;
+  ASSERT_TRUE(WriteAddinInstallationValues("/usr/share/ixo", "/usr/lib/ixo/Ixo-2005/Lib/Ixo2005.kjv", error)) << error;
+  EXPECT_EQ(Read(AddinKey, "Version"), "/usr/share/ixo/Ixo-2005/Lib/");
+  EXPECT_EQ(Read(AddinKey, "Interface"), "/usr/lib/ixo/Ixo-2005/Lib/Ixo2005.kjv");
 }
 
 TEST_F(InstallationValuesTest, FailsWithTheReasonWhenTheHiveCannotBeWritten) {

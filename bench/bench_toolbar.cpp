@@ -8,7 +8,7 @@
 // folder are temporary.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QTest>
 
@@ -88,15 +88,3 @@ void ToolbarSearchOfFiveTerms(benchmark::State& state) { ToolbarSearch(state, be
 BENCHMARK(ToolbarSearchOfFiveTerms)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-// The main window needs the application object; the benchmarks run on the
-// offscreen platform unless another is set.
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -1,5 +1,6 @@
 // Benchmarks of the engine on the edition in IXO_EDITION (or the built one):
-// loading with the book index, the first mark of an English word and of a
+// loading with the book index and the index of the text (whose memory it
+// gives as a counter), the first mark of an English word and of a
 // Strong's number and the first lemma tags of a frequent word after loading,
 // look-ups of many terms after loading, the same calls once their look-ups are
 // kept, and clearing the marks.
@@ -17,47 +18,33 @@ namespace {
 
 void LoadWithBuildIndex(benchmark::State& state) {
   // The process has its library and views, as the program has.
-  if (!bench::LoadedEngine(state)) return;
+  engine::TixoEngine* loaded = bench::LoadedEngine(state);
+  if (!loaded) return;
   for (auto _ : state) {
     engine::TixoEngine engine;
     benchmark::DoNotOptimize(engine.Load());
   }
+  state.counters["index_bytes"] = static_cast<double>(loaded->WordIndex().MemoryBytes());
 }
 BENCHMARK(LoadWithBuildIndex)->Unit(benchmark::kMillisecond);
 
-// The first call after loading builds the look-ups it needs and keeps them;
-// this is what the first search or style sheet pays once. Loading is not timed.
-template <typename Call>
-void FirstCallAfterLoad(benchmark::State& state, Call call) {
-  if (!bench::LoadedEngine(state)) return;
-  for (auto _ : state) {
-    state.PauseTiming();
-    auto engine = std::make_unique<engine::TixoEngine>();
-    engine->Load();
-    auto previous = engine::ReplaceEngine(std::move(engine));
-    state.ResumeTiming();
-    call(engine::Engine());
-    state.PauseTiming();
-    engine::ReplaceEngine(std::move(previous));
-    state.ResumeTiming();
-  }
-}
+using bench::FirstCallAfterLoad;
 
 void FirstMarkEnglishWordAfterLoad(benchmark::State& state) {
   const std::uint16_t key = bench::LoadedEngine(state) ? engine::EnglishWordToKey("love") : 0;
   FirstCallAfterLoad(state, [key](engine::TixoEngine& engine) { engine.MarkWord(1, key, 'E'); });
 }
-BENCHMARK(FirstMarkEnglishWordAfterLoad)->Unit(benchmark::kMillisecond);
+BENCHMARK(FirstMarkEnglishWordAfterLoad)->Unit(benchmark::kMillisecond)->Iterations(bench::AfterLoadIterations);
 
 void FirstMarkStrongsNumberAfterLoad(benchmark::State& state) {
   FirstCallAfterLoad(state, [](engine::TixoEngine& engine) { engine.MarkWord(2, 430, 'H'); });
 }
-BENCHMARK(FirstMarkStrongsNumberAfterLoad)->Unit(benchmark::kMillisecond);
+BENCHMARK(FirstMarkStrongsNumberAfterLoad)->Unit(benchmark::kMillisecond)->Iterations(bench::AfterLoadIterations);
 
 void FirstLemmaTagsForFrequentWordAfterLoad(benchmark::State& state) {
   FirstCallAfterLoad(state, [](engine::TixoEngine&) { benchmark::DoNotOptimize(engine::LemmaTagsForWord("the")); });
 }
-BENCHMARK(FirstLemmaTagsForFrequentWordAfterLoad)->Unit(benchmark::kMillisecond);
+BENCHMARK(FirstLemmaTagsForFrequentWordAfterLoad)->Unit(benchmark::kMillisecond)->Iterations(bench::AfterLoadIterations);
 
 // Look-ups of many terms at once, as a word's related words (the words of all
 // its numbers) or the Strong's numbers of a long word list ask for them.
@@ -69,7 +56,7 @@ void FirstWordsOfEveryNumberOfAFrequentWordAfterLoad(benchmark::State& state) {
     for (const std::string& number : numbers) benchmark::DoNotOptimize(engine::WordsForStrongsNumber(number));
   });
 }
-BENCHMARK(FirstWordsOfEveryNumberOfAFrequentWordAfterLoad)->Unit(benchmark::kMillisecond);
+BENCHMARK(FirstWordsOfEveryNumberOfAFrequentWordAfterLoad)->Unit(benchmark::kMillisecond)->Iterations(bench::AfterLoadIterations);
 
 void FirstNumbersOfManyWordsAfterLoad(benchmark::State& state) {
   if (!bench::LoadedEngine(state)) return;
@@ -79,7 +66,7 @@ void FirstNumbersOfManyWordsAfterLoad(benchmark::State& state) {
     for (const std::string& word : words) benchmark::DoNotOptimize(engine::StrongsNumbersForWord(word));
   });
 }
-BENCHMARK(FirstNumbersOfManyWordsAfterLoad)->Unit(benchmark::kMillisecond);
+BENCHMARK(FirstNumbersOfManyWordsAfterLoad)->Unit(benchmark::kMillisecond)->Iterations(bench::AfterLoadIterations);
 
 void MarkEnglishWord(benchmark::State& state) {
   engine::TixoEngine* engine = bench::LoadedEngine(state);

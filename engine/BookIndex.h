@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <span>
+#include <vector>
 
 #include "core/IxoFormat.h"
 
@@ -38,5 +39,10 @@ std::uint32_t CountBook(TBookInfoRec& info, const TBookInfoRec* previous,
 // chapter; else the runs of equal verse bytes up to the next chapter's first
 // word or the book's end.
 int ChapterVerseCount(std::span<const ixo::IxoWritten> chapter);
+
+// Where a book's words (from its first one) begin a chapter as the search
+// counts chapters: the offsets of the words whose verse byte is 1 after a word
+// whose verse byte is not.
+std::vector<std::uint32_t> ChapterOpenings(std::span<const ixo::IxoWritten> words);
 
 }  // namespace engine

@@ -1,30 +1,53 @@
 #include "SearchMarks.h"
 
-#include <algorithm>
-
 namespace engine {
 
 void SearchMarks::Clear() {
   WordMarks.clear();
   BookMarks = {};
+  runs_ = {};
 }
 
 void SearchMarks::Size(std::uint32_t lastWordNumber) {
   WordMarks.assign(std::size_t{lastWordNumber} + 1, 0);
   BookMarks = {};
+  runs_ = {};
+}
+
+void SearchMarks::Mark(int book, std::span<const std::uint32_t> wordNumbers, std::uint16_t mask) {
+  if (book < 1 || book > ixo::BookCount) return;
+  for (int condition = 1; condition <= ConditionCount; ++condition) {
+    const std::uint16_t bit = ConditionMask(condition);
+    if ((mask & bit) == 0) continue;
+    std::vector<Run>& runs = runs_[condition];
+    for (const std::uint32_t wordNumber : wordNumbers) {
+      if (wordNumber == 0 || wordNumber >= WordMarks.size() || (WordMarks[wordNumber] & bit)) continue;
+      WordMarks[wordNumber] |= bit;
+      BookMarks[book] |= bit;
+      if (runs.empty() || wordNumber < runs.back().back()) runs.emplace_back();
+      runs.back().push_back(wordNumber);
+    }
+  }
 }
 
 void SearchMarks::ClearCondition(int condition) {
   const std::uint16_t mask = ConditionMask(condition);
   if (mask == 0) return;
   const auto keep = static_cast<std::uint16_t>(~mask);
-  for (std::uint16_t& marks : WordMarks) marks &= keep;
+  for (const Run& run : runs_[condition])
+    for (const std::uint32_t wordNumber : run) WordMarks[wordNumber] &= keep;
   for (std::uint16_t& marks : BookMarks) marks &= keep;
+  runs_[condition].clear();
 }
 
 void SearchMarks::ClearAllMarks() {
-  std::ranges::fill(WordMarks, 0);
+  for (int condition = 1; condition <= ConditionCount; ++condition) ClearCondition(condition);
   BookMarks = {};
+}
+
+std::span<const SearchMarks::Run> SearchMarks::MarkedRuns(int condition) const {
+  if (condition < 1 || condition > ConditionCount) return {};
+  return runs_[condition];
 }
 
 }  // namespace engine

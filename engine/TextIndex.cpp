@@ -1,26 +1,10 @@
 #include "TextIndex.h"
 
 #include <algorithm>
+#include <array>
 
 namespace engine {
 namespace {
-
-// The first slot that holds number before the first empty slot; -1 when none does.
-int SlotOf(const ixo::TLemmaRec& lemma, std::uint16_t number) {
-  for (int slot = 0; slot < ixo::LemmaSlotCount; ++slot) {
-    const std::uint16_t held = ixo::LemmaNumber(lemma.slots[slot]);
-    if (held == number) return slot;
-    if (held == 0) return -1;
-  }
-  return -1;
-}
-
-// Whether any slot holds number, empty slots or not: a test without branches,
-// so that a block of records is tested at once before SlotOf looks closer.
-bool AnySlotHolds(const ixo::TLemmaRec& lemma, std::uint16_t number) {
-  return (ixo::LemmaNumber(lemma.slots[0]) == number) | (ixo::LemmaNumber(lemma.slots[1]) == number) |
-         (ixo::LemmaNumber(lemma.slots[2]) == number) | (ixo::LemmaNumber(lemma.slots[3]) == number);
-}
 
 // A lemma record's slots up to the first empty one in one number, the first
 // slot highest, so that the numbers sort as the slots do.
@@ -38,133 +22,198 @@ LemmaVariant UnpackSlots(bool greekBook, std::uint64_t packed) {
   return variant;
 }
 
+// A set of packed lemma records: open addressing over a table that doubles
+// when half full. 0 (no numbers) is kept apart, as it marks an empty entry.
+class PackedSet {
+ public:
+  void Insert(std::uint64_t packed) {
+    if (packed == 0) {
+      hasZero_ = true;
+      return;
+    }
+    if (2 * (count_ + 1) > table_.size()) Grow();
+    if (Place(table_, packed)) ++count_;
+  }
+  std::vector<std::uint64_t> Sorted() const {
+    std::vector<std::uint64_t> values;
+    if (hasZero_) values.push_back(0);
+    for (const std::uint64_t packed : table_)
+      if (packed != 0) values.push_back(packed);
+    std::ranges::sort(values);
+    return values;
+  }
+
+ private:
+  // Puts packed into table unless it is there; true when it was not.
+  static bool Place(std::vector<std::uint64_t>& table, std::uint64_t packed) {
+    const std::size_t mask = table.size() - 1;
+    for (std::size_t at = (packed * 0x9E3779B97F4A7C15ull) >> 40 & mask;; at = (at + 1) & mask) {
+      if (table[at] == packed) return false;
+      if (table[at] == 0) {
+        table[at] = packed;
+        return true;
+      }
+    }
+  }
+  void Grow() {
+    std::vector<std::uint64_t> larger(std::max<std::size_t>(64, table_.size() * 2), 0);
+    for (const std::uint64_t packed : table_)
+      if (packed != 0) Place(larger, packed);
+    table_.swap(larger);
+  }
+
+  std::vector<std::uint64_t> table_;
+  std::size_t count_ = 0;
+  bool hasZero_ = false;
+};
+
 constexpr std::size_t KeyEntries = ixo::KeyNumberMask + 1;
 constexpr std::size_t StrongsEntries = ixo::MaxStrongsNumber + 1;
 
-// The walks for one term test a block of records at a time, every record of
-// it at once (which the compiler does on many records in one instruction),
-// and look closer only at the blocks that hold the term: few, for most terms.
-constexpr std::uint32_t WalkBlock = 32;
+// Calls add(number, slot) for each distinct number of a lemma record, in the
+// slots up to the first empty one, with the first slot that holds it. Most
+// words carry one number or none, which the first tests settle.
+template <typename Add>
+inline void VisitNumbers(const ixo::TLemmaRec& lemma, Add add) {
+  const std::uint16_t n0 = ixo::LemmaNumber(lemma.slots[0]);
+  if (n0 == 0) return;
+  add(n0, std::uint8_t{0});
+  const std::uint16_t n1 = ixo::LemmaNumber(lemma.slots[1]);
+  if (n1 == 0) return;
+  if (n1 != n0) add(n1, std::uint8_t{1});
+  const std::uint16_t n2 = ixo::LemmaNumber(lemma.slots[2]);
+  if (n2 == 0) return;
+  if (n2 != n0 && n2 != n1) add(n2, std::uint8_t{2});
+  const std::uint16_t n3 = ixo::LemmaNumber(lemma.slots[3]);
+  if (n3 == 0) return;
+  if (n3 != n0 && n3 != n1 && n3 != n2) add(n3, std::uint8_t{3});
+}
+
+// Turns counts per term into the offsets of a counting sort: offsets[t] is
+// where term t's items begin, offsets[terms] their total.
+std::vector<std::uint32_t> OffsetsOf(const std::vector<std::uint32_t>& counts) {
+  std::vector<std::uint32_t> offsets(counts.size() + 1, 0);
+  for (std::size_t t = 0; t < counts.size(); ++t) offsets[t + 1] = offsets[t] + counts[t];
+  return offsets;
+}
 
 }  // namespace
 
-std::vector<std::uint32_t> TextIndex::FindKey(std::uint16_t keyNumber) const {
-  std::vector<std::uint32_t> found;
-  for (int b = 1; b <= ixo::BookCount; ++b) {
-    const ixo::IxoWritten* const words = books_[b].words;
-    const std::uint32_t first = books_[b].firstWordNumber;
-    const std::uint32_t count = books_[b].count;
-    for (std::uint32_t start = 0; start < count; start += WalkBlock) {
-      const std::uint32_t end = std::min(count, start + WalkBlock);
-      std::uint32_t matches = 0;
-      for (std::uint32_t i = start; i < end; ++i) matches += ixo::KeyNumber(words[i].key) == keyNumber;
-      if (matches == 0) continue;
-      // Every word of the block is written, only a match moves on: a
-      // frequent word ("the" is one word in twelve) matches too irregularly
-      // for a branch to be predicted. One spare entry takes the last writes.
-      std::size_t n = found.size();
-      found.resize(n + matches + 1);
-      for (std::uint32_t i = start; i < end; ++i) {
-        found[n] = first + i;
-        n += ixo::KeyNumber(words[i].key) == keyNumber;
-      }
-      found.pop_back();
-    }
-  }
-  return found;
+std::span<const std::uint32_t> TextIndex::Postings::Words(std::size_t term) const {
+  if (term + 1 >= offsets.size()) return {};
+  return std::span<const std::uint32_t>(words).subspan(offsets[term], offsets[term + 1] - offsets[term]);
 }
 
-std::vector<StrongsPosting> TextIndex::FindStrongs(bool greek, std::uint16_t number) const {
-  std::vector<StrongsPosting> found;
+std::size_t TextIndex::Postings::MemoryBytes() const {
+  return offsets.size() * sizeof(std::uint32_t) + words.size() * sizeof(std::uint32_t) + slots.size();
+}
+
+TextIndex::TextIndex(std::span<const BookWords, ixo::BookCount + 1> books) : books_(books) {
+  IndexKeys();
+  IndexStrongs(false);
+  IndexStrongs(true);
+}
+
+// The walks copy what they read of a book into locals: the writes into the
+// lists are of the same types, which the compiler would otherwise read back
+// from the book on every word.
+void TextIndex::IndexKeys() {
+  std::uint32_t last = 0;
+  for (int b = 1; b <= ixo::BookCount; ++b) last = std::max(last, books_[b].firstWordNumber + books_[b].count);
+  keyOfWord_.assign(last, 0);
+
+  std::vector<std::uint32_t> counts(KeyEntries, 0);
+  for (int b = 1; b <= ixo::BookCount; ++b) {
+    const ixo::IxoWritten* const words = books_[b].words;
+    std::uint16_t* const keys = keyOfWord_.data() + books_[b].firstWordNumber;
+    const std::uint32_t count = books_[b].count;
+    for (std::uint32_t i = 0; i < count; ++i) {
+      const std::uint16_t key = ixo::KeyNumber(words[i].key);
+      keys[i] = key;
+      ++counts[key];
+    }
+  }
+  keys_.offsets = OffsetsOf(counts);
+  keys_.words.resize(keys_.offsets.back());
+  std::vector<std::uint32_t> next(keys_.offsets.begin(), keys_.offsets.end() - 1);
+  std::uint32_t* const out = keys_.words.data();
+  const std::uint16_t* const keys = keyOfWord_.data();
+  for (int b = 1; b <= ixo::BookCount; ++b) {
+    const std::uint32_t first = books_[b].firstWordNumber;
+    const std::uint32_t end = first + books_[b].count;
+    for (std::uint32_t w = first; w < end; ++w) out[next[keys[w]]++] = w;
+  }
+}
+
+void TextIndex::IndexStrongs(bool greek) {
+  Postings& postings = strongs_[greek];
+  std::vector<std::uint32_t> counts(StrongsEntries, 0);
   for (int b = 1; b <= ixo::BookCount; ++b) {
     if (books_[b].greek != greek || !books_[b].lemmas) continue;
     const ixo::TLemmaRec* const lemmas = books_[b].lemmas;
-    const std::uint32_t first = books_[b].firstWordNumber;
     const std::uint32_t count = books_[b].count;
-    for (std::uint32_t start = 0; start < count; start += WalkBlock) {
-      const std::uint32_t end = std::min(count, start + WalkBlock);
-      std::uint32_t holding = 0;
-      for (std::uint32_t i = start; i < end; ++i) holding += AnySlotHolds(lemmas[i], number);
-      if (holding == 0) continue;
-      for (std::uint32_t i = start; i < end; ++i) {
-        const int slot = SlotOf(lemmas[i], number);
-        if (slot >= 0) found.push_back(StrongsPosting{first + i, static_cast<std::uint8_t>(slot)});
-      }
-    }
+    for (std::uint32_t i = 0; i < count; ++i)
+      VisitNumbers(lemmas[i], [&counts](std::uint16_t number, std::uint8_t) { ++counts[number]; });
   }
-  return found;
-}
-
-// The visits copy what they read of a book into locals: add writes counts and
-// items of the same types, which the compiler would otherwise read back from
-// the book on every word.
-template <typename Add>
-void TextIndex::VisitKeys(Add add) const {
-  for (int b = 1; b <= ixo::BookCount; ++b) {
-    const ixo::IxoWritten* const words = books_[b].words;
-    const std::uint32_t first = books_[b].firstWordNumber;
-    const std::uint32_t count = books_[b].count;
-    for (std::uint32_t i = 0; i < count; ++i) add(ixo::KeyNumber(words[i].key), first + i);
-  }
-}
-
-template <typename Add>
-void TextIndex::VisitStrongs(bool greek, Add add) const {
+  postings.offsets = OffsetsOf(counts);
+  postings.words.resize(postings.offsets.back());
+  postings.slots.resize(postings.offsets.back());
+  // Plain pointers: the writes of bytes could alias anything, which would
+  // make the compiler read the vectors' pointers again after each.
+  std::vector<std::uint32_t> next(postings.offsets.begin(), postings.offsets.end() - 1);
+  std::uint32_t* const nextOf = next.data();
+  std::uint32_t* const words = postings.words.data();
+  std::uint8_t* const slots = postings.slots.data();
   for (int b = 1; b <= ixo::BookCount; ++b) {
     if (books_[b].greek != greek || !books_[b].lemmas) continue;
     const ixo::TLemmaRec* const lemmas = books_[b].lemmas;
     const std::uint32_t first = books_[b].firstWordNumber;
     const std::uint32_t count = books_[b].count;
     for (std::uint32_t i = 0; i < count; ++i) {
-      for (int slot = 0; slot < ixo::LemmaSlotCount; ++slot) {
-        const std::uint16_t number = ixo::LemmaNumber(lemmas[i].slots[slot]);
-        if (number == 0) break;
-        if (SlotOf(lemmas[i], number) == slot) add(number, StrongsPosting{first + i, static_cast<std::uint8_t>(slot)});
-      }
+      VisitNumbers(lemmas[i], [nextOf, words, slots, wordNumber = first + i](std::uint16_t number, std::uint8_t slot) {
+        const std::uint32_t at = nextOf[number]++;
+        words[at] = wordNumber;
+        slots[at] = slot;
+      });
     }
   }
 }
 
 std::vector<LemmaVariant> TextIndex::FindVariants(std::span<const std::uint32_t> words) const {
   // A frequent word has tens of thousands of occurrences but a few hundred
-  // variants at most. Per language, the variants are kept packed and sorted
-  // as they are found, and the variant of the word before is checked first.
-  // Packed, as one number compares several times faster than four slots, and
-  // these comparisons are most of the first look-up of a frequent word.
-  std::array<std::vector<std::uint64_t>, 2> found;
-  std::array<std::uint64_t, 2> last{};
+  // variants at most: per language, the variants are gathered packed in a
+  // set, then sorted. Packed, as one number hashes and compares several times
+  // faster than four slots.
+  std::array<PackedSet, 2> found;
   int book = 1;
   for (const std::uint32_t wordNumber : words) {
     while (book < ixo::BookCount && wordNumber >= books_[book].firstWordNumber + books_[book].count) ++book;
     const ixo::TLemmaRec* lemma = Lemma(book, wordNumber);
-    const std::uint64_t packed = lemma ? PackSlots(*lemma) : 0;
-    const bool greek = books_[book].greek;
-    std::vector<std::uint64_t>& variants = found[greek];
-    if (!variants.empty() && last[greek] == packed) continue;
-    last[greek] = packed;
-    const auto at = std::ranges::lower_bound(variants, packed);
-    if (at == variants.end() || *at != packed) variants.insert(at, packed);
+    found[books_[book].greek].Insert(lemma ? PackSlots(*lemma) : 0);
   }
 
   std::vector<LemmaVariant> variants;
   for (const bool greek : {false, true}) {
-    for (const std::uint64_t packed : found[greek]) variants.push_back(UnpackSlots(greek, packed));
+    for (const std::uint64_t packed : found[greek].Sorted()) variants.push_back(UnpackSlots(greek, packed));
   }
   return variants;
 }
 
-std::span<const std::uint32_t> TextIndex::WordsWithKey(std::uint16_t keyNumber) {
+std::span<const std::uint32_t> TextIndex::WordsWithKey(std::uint16_t keyNumber) const {
   if (keyNumber == 0 || keyNumber >= KeyEntries) return {};
-  return keys_.Of(
-      keyNumber, KeyEntries, [this](std::uint16_t key) { return FindKey(key); },
-      [this](auto add) { VisitKeys(add); });
+  return keys_.Words(keyNumber);
 }
 
-std::span<const StrongsPosting> TextIndex::WordsWithStrongs(bool greek, std::uint16_t number) {
+std::span<const std::uint32_t> TextIndex::WordsWithStrongs(bool greek, std::uint16_t number) const {
   if (number == 0 || number >= StrongsEntries) return {};
-  return strongs_[greek].Of(
-      number, StrongsEntries, [this, greek](std::uint16_t n) { return FindStrongs(greek, n); },
-      [this, greek](auto add) { VisitStrongs(greek, add); });
+  return strongs_[greek].Words(number);
+}
+
+std::span<const std::uint8_t> TextIndex::SlotsOfStrongs(bool greek, std::uint16_t number) const {
+  if (number == 0 || number >= StrongsEntries) return {};
+  const Postings& postings = strongs_[greek];
+  return std::span<const std::uint8_t>(postings.slots)
+      .subspan(postings.offsets[number], postings.offsets[number + 1] - postings.offsets[number]);
 }
 
 std::span<const LemmaVariant> TextIndex::LemmaVariantsOfKey(std::uint16_t keyNumber) {
@@ -191,6 +240,11 @@ const ixo::IxoWritten& TextIndex::Record(int book, std::uint32_t wordNumber) con
 const ixo::TLemmaRec* TextIndex::Lemma(int book, std::uint32_t wordNumber) const {
   const BookWords& words = books_[book];
   return words.lemmas ? &words.lemmas[wordNumber - words.firstWordNumber] : nullptr;
+}
+
+std::size_t TextIndex::MemoryBytes() const {
+  return keyOfWord_.size() * sizeof(std::uint16_t) + keys_.MemoryBytes() + strongs_[0].MemoryBytes() +
+         strongs_[1].MemoryBytes();
 }
 
 }  // namespace engine

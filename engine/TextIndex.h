@@ -1,18 +1,19 @@
 #pragma once
-// Where word keys and Strong's numbers occur in the text, found when first
-// asked for and kept (TermOccurrences.h), so that the look-ups and the search
-// marks touch only the words they concern instead of walking the whole text
-// per call.
+// Where every word key and every Strong's number occurs in the text: built
+// once over the words of the 66 books (a counting sort of the word records),
+// so that the look-ups and the search marks touch only the words they concern
+// instead of walking the whole text per call.
 
 #include <array>
 #include <compare>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <unordered_map>
 #include <vector>
 
-#include "TermOccurrences.h"
 #include "core/IxoFormat.h"
+#include "platform/HugePages.h"
 
 namespace engine {
 
@@ -25,13 +26,6 @@ struct BookWords {
   bool greek = false;                      // its Strong's numbers are Greek
 };
 
-// A word that carries a Strong's number, and the first lemma slot (0 to 3)
-// that holds it (a number held twice by one word counts once).
-struct StrongsPosting {
-  std::uint32_t wordNumber = 0;
-  std::uint8_t slot = 0;
-};
-
 // A distinct lemma record among the occurrences of a word: the language of the
 // book it occurs in and its slots up to the first empty one (the rest 0).
 struct LemmaVariant {
@@ -42,39 +36,59 @@ struct LemmaVariant {
 
 class TextIndex {
  public:
-  // books[1..66]; entry 0 holds nothing. The index keeps the reference.
-  explicit TextIndex(std::span<const BookWords, ixo::BookCount + 1> books) : books_(books) {}
+  // Indexes books[1..66] (entry 0 holds nothing); the index keeps the reference.
+  explicit TextIndex(std::span<const BookWords, ixo::BookCount + 1> books);
 
   // Word numbers, ascending, of the words whose key has this number (its low 14 bits).
-  std::span<const std::uint32_t> WordsWithKey(std::uint16_t keyNumber);
-  // The words, by ascending word number, that carry a Strong's number (1 to
+  std::span<const std::uint32_t> WordsWithKey(std::uint16_t keyNumber) const;
+  // Word numbers, ascending, of the words that carry a Strong's number (1 to
   // 32,767) in a lemma slot up to the first empty one, in the books of one
   // language; empty for any other number.
-  std::span<const StrongsPosting> WordsWithStrongs(bool greek, std::uint16_t number);
-  // The distinct lemma variants of the words whose key has this number, sorted.
+  std::span<const std::uint32_t> WordsWithStrongs(bool greek, std::uint16_t number) const;
+  // For each of those words in the same order, the first slot (0 to 3) that
+  // holds the number.
+  std::span<const std::uint8_t> SlotsOfStrongs(bool greek, std::uint16_t number) const;
+  // The distinct lemma variants of the words whose key has this number,
+  // sorted, Hebrew books' first; found when first asked for and kept.
   std::span<const LemmaVariant> LemmaVariantsOfKey(std::uint16_t keyNumber);
 
   // The book (1 to 66) that holds a word number; 0 when none does.
   int BookOfWord(std::uint32_t wordNumber) const;
+  // The key of a word number; 0 for a number that no book holds.
+  std::uint16_t KeyOfWord(std::uint32_t wordNumber) const {
+    return wordNumber < keyOfWord_.size() ? keyOfWord_[wordNumber] : 0;
+  }
   // The record and the lemma record (null when none) of a word of that book.
   const ixo::IxoWritten& Record(int book, std::uint32_t wordNumber) const;
   const ixo::TLemmaRec* Lemma(int book, std::uint32_t wordNumber) const;
 
- private:
-  // One term's occurrences, found by a walk of the words of its own.
-  std::vector<std::uint32_t> FindKey(std::uint16_t keyNumber) const;
-  std::vector<StrongsPosting> FindStrongs(bool greek, std::uint16_t number) const;
-  // Every term's occurrences in text order, for the tables: add(term, item).
-  template <typename Add>
-  void VisitKeys(Add add) const;
-  template <typename Add>
-  void VisitStrongs(bool greek, Add add) const;
+  // The bytes the index holds (the lists and their offsets, without the
+  // variants found since).
+  std::size_t MemoryBytes() const;
 
+ private:
+  // The large arrays, filled once at loading.
+  template <typename T>
+  using LargeArray = std::vector<T, platform::HugePageAllocator<T>>;
+
+  // The occurrences of the terms of one kind: the items of term t are
+  // [offsets[t], offsets[t + 1]).
+  struct Postings {
+    std::vector<std::uint32_t> offsets;
+    LargeArray<std::uint32_t> words;
+    LargeArray<std::uint8_t> slots;  // Strong's numbers only
+    std::span<const std::uint32_t> Words(std::size_t term) const;
+    std::size_t MemoryBytes() const;
+  };
+
+  void IndexKeys();
+  void IndexStrongs(bool greek);
   std::vector<LemmaVariant> FindVariants(std::span<const std::uint32_t> words) const;
 
   std::span<const BookWords, ixo::BookCount + 1> books_;
-  TermOccurrences<std::uint32_t> keys_;
-  std::array<TermOccurrences<StrongsPosting>, 2> strongs_;  // Hebrew, Greek
+  LargeArray<std::uint16_t> keyOfWord_;  // by word number (entry 0 unused)
+  Postings keys_;
+  std::array<Postings, 2> strongs_;  // Hebrew, Greek
   std::unordered_map<std::uint16_t, std::vector<LemmaVariant>> variants_;
 };
 

@@ -165,6 +165,7 @@ void TixoEngine::BuildIndex() {
   BookInfo = {};
   books_ = {};
   chapterStarts_ = {};
+  chapterOpenings_ = {};
   index_.reset();
   Marks.Clear();
   if (!TextData || TextCount == 0) return;
@@ -192,10 +193,12 @@ void TixoEngine::BuildIndex() {
     }
     for (std::uint32_t i = 1; i < words.count; ++i)
       if (words.words[i].verse < words.words[i - 1].verse) chapterStarts_[b].push_back(i);
+    if (words.words) chapterOpenings_[b] = engine::ChapterOpenings(std::span(words.words, words.count));
 
     separator = first + BookInfo[b].WordCount;
   }
   Marks.Size(BookInfo[Books].WordBase + BookInfo[Books].WordCount);
+  index_ = std::make_unique<TextIndex>(books_);
 }
 
 void TixoEngine::PlaceCursor(int book, std::uint32_t offset, TWordCursor& cursor) const {
@@ -232,6 +235,11 @@ bool TixoEngine::SeekVerse(int book, int chapter, int verse, TWordCursor& cursor
   return cursor.Cur != nullptr;
 }
 
+std::span<const std::uint32_t> TixoEngine::ChapterOpenings(int book) const {
+  if (book < 1 || book > Books) return {};
+  return chapterOpenings_[book];
+}
+
 int TixoEngine::ChapterVerseCount(const ixo::IxoWritten* chapterStart) const {
   for (int b = 1; b <= Books; ++b) {
     const BookWords& words = books_[b];
@@ -257,29 +265,18 @@ void TixoEngine::MarkWord(int condition, std::uint16_t key, char kind) {
 
 void TixoEngine::MarkBookMatches(int book, std::uint16_t mask, std::uint16_t key, char kind) {
   if (book < 1 || book > Books || books_[book].count == 0) return;
-  const std::uint32_t first = books_[book].firstWordNumber;
-  const std::uint32_t end = first + books_[book].count;
   const bool greekBook = books_[book].greek;
+  std::span<const std::uint32_t> words;
+  if (kind == 'E')
+    words = WordIndex().WordsWithKey(key);
+  else if ((kind == 'H' && !greekBook) || (kind == 'G' && greekBook))
+    words = WordIndex().WordsWithStrongs(greekBook, key);
 
-  auto markRange = [&](auto postings, auto wordNumberOf) {
-    const auto from = std::ranges::lower_bound(postings, first, {}, wordNumberOf);
-    const auto to = std::ranges::lower_bound(from, postings.end(), end, {}, wordNumberOf);
-    for (auto it = from; it != to; ++it) Marks.Mark(book, wordNumberOf(*it), mask);
-  };
-
-  switch (kind) {
-    case 'E':
-      markRange(WordIndex().WordsWithKey(key), [](std::uint32_t w) { return w; });
-      break;
-    case 'H':
-    case 'G':
-      if ((kind == 'G') != greekBook) return;
-      markRange(WordIndex().WordsWithStrongs(greekBook, key),
-                [](const StrongsPosting& p) { return p.wordNumber; });
-      break;
-    default:
-      break;
-  }
+  // The term's words within the book.
+  const std::uint32_t first = books_[book].firstWordNumber;
+  const auto from = std::ranges::lower_bound(words, first);
+  const auto to = std::lower_bound(from, words.end(), first + books_[book].count);
+  Marks.Mark(book, std::span(from, to), mask);
 }
 
 // ---- the process-wide engine ------------------------------------------------------------

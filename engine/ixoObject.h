@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -73,8 +74,12 @@ class TixoEngine {
   // Marks the matches within one book with mask.
   void MarkBookMatches(int book, std::uint16_t mask, std::uint16_t key, char kind);
 
-  // Where each key and Strong's number occurs, built on first use.
+  // Where each key and Strong's number occurs: built by BuildIndex (over no
+  // words without a text).
   TextIndex& WordIndex();
+  // Where the chapters of a book (1 to 66) begin as the search counts them
+  // (BookIndex.h); none for another number.
+  std::span<const std::uint32_t> ChapterOpenings(int book) const;
 
   // ---- fields ----------------------------------------------------------------------
 
@@ -115,6 +120,7 @@ class TixoEngine {
   // Per book, the offsets of the words whose verse byte is lower than the
   // previous word's: where chapters 2, 3, ... begin for SeekVerse.
   std::array<std::vector<std::uint32_t>, Books + 1> chapterStarts_;
+  std::array<std::vector<std::uint32_t>, Books + 1> chapterOpenings_;
   std::unique_ptr<TextIndex> index_;
 };
 

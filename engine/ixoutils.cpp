@@ -25,10 +25,14 @@ std::vector<std::uint32_t> WordsOfStrongs(std::uint16_t number, char letter) {
   letter = letter == 'h' ? 'H' : letter == 'g' ? 'G' : letter;
   if (letter != 'H' && letter != 'G') return {};
   const bool greek = letter == 'G';
+  const TextIndex& index = Engine().WordIndex();
+  const std::span<const std::uint32_t> all = index.WordsWithStrongs(greek, number);
+  if (greek) return {all.begin(), all.end()};
+  const std::span<const std::uint8_t> slots = index.SlotsOfStrongs(greek, number);
   std::vector<std::uint32_t> words;
-  for (const StrongsPosting& posting : Engine().WordIndex().WordsWithStrongs(greek, number))
-    if (greek || posting.slot < HebrewSlots) words.push_back(posting.wordNumber);
-  words.erase(std::unique(words.begin(), words.end()), words.end());
+  words.reserve(all.size());
+  for (std::size_t i = 0; i < all.size(); ++i)
+    if (slots[i] < HebrewSlots) words.push_back(all[i]);
   return words;
 }
 
@@ -112,10 +116,9 @@ void WordsForStrongsNumber(std::string_view token, platform::TStringList& list) 
   const std::optional<std::uint16_t> number = StrongsNumberOf(token);
   if (!number) return;
 
-  TextIndex& index = Engine().WordIndex();
+  const TextIndex& index = Engine().WordIndex();
   std::vector<std::uint16_t> keys;
-  for (std::uint32_t wordNumber : WordsOfStrongs(*number, token[0]))
-    keys.push_back(ixo::KeyNumber(index.Record(index.BookOfWord(wordNumber), wordNumber).key));
+  for (std::uint32_t wordNumber : WordsOfStrongs(*number, token[0])) keys.push_back(index.KeyOfWord(wordNumber));
   std::ranges::sort(keys);
   keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
   for (std::uint16_t key : keys) {

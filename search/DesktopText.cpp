@@ -23,14 +23,16 @@ class EngineText final : public SearchText {
   }
   void ClearCondition(int condition) override { engine::Engine().Marks.ClearCondition(condition); }
   void ClearAllMarks() override { engine::Engine().Marks.ClearAllMarks(); }
-  std::uint16_t BookMarks(int book) const override { return engine::Engine().Marks.BookMarks.at(book); }
-  std::span<const std::uint16_t> WordMarks() const override { return engine::Engine().Marks.WordMarks; }
+  const engine::SearchMarks& Marks() const override { return engine::Engine().Marks; }
 
   std::string BookName(int book) const override { return engine::Engine().BookNames.at(book); }
   const engine::TBookInfoRec& BookInfo(int book) const override { return engine::Engine().BookInfo.at(book); }
   int FindBookByName(std::string_view name) const override { return publish::FindBookByName(name); }
   bool SeekVerse(int book, int chapter, int verse, engine::TWordCursor& cursor) const override {
     return engine::Engine().SeekVerse(book, chapter, verse, cursor);
+  }
+  std::span<const std::uint32_t> ChapterOpenings(int book) const override {
+    return engine::Engine().ChapterOpenings(book);
   }
 
   platform::TStringList StrongsNumbersForWord(std::string_view word) const override {

@@ -1,7 +1,10 @@
 #include "ProximitySearch.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <span>
+#include <vector>
 
 #include "ConditionSet.h"
 #include "SearchText.h"
@@ -10,32 +13,15 @@
 namespace search {
 namespace {
 
-// Walks one book and adds its verses that meet to result.
-class BookWalk {
+using engine::SearchMarks;
+
+// Adds the verses of one book that meet to result, each once, under the verse
+// of its first hit.
+class BookHits {
  public:
-  BookWalk(SearchResult& result, int book, std::string_view name)
+  BookHits(SearchResult& result, int book, std::string_view name)
       : result_(result), book_(book), name_(name) {}
 
-  void Run(std::span<const ixo::IxoWritten> words, std::span<const std::uint16_t> marks,
-           std::uint32_t firstWordNumber, std::uint16_t mask, std::size_t width) {
-    int chapter = 1;
-    std::uint8_t verse = 1;
-    for (std::size_t i = 0; i < words.size(); ++i) {
-      const std::uint8_t wordVerse = words[i].verse;
-      if (wordVerse != verse) {
-        if (wordVerse == 1) ++chapter;
-        verse = wordVerse;
-      }
-      if ((marks[i] & mask) == 0) continue;
-
-      const std::size_t last = std::min(i + width, words.size() - 1);
-      std::uint16_t seen = 0;
-      for (std::size_t j = i; j <= last && (seen & mask) != mask; ++j) seen |= marks[j];
-      if ((seen & mask) == mask) Report(chapter, verse, firstWordNumber + static_cast<std::uint32_t>(i));
-    }
-  }
-
- private:
   void Report(int chapter, int verse, std::uint32_t wordNumber) {
     if (chapter == lastChapter_ && verse == lastVerse_) return;
     if (!bookAdded_) {
@@ -53,12 +39,103 @@ class BookWalk {
     lastVerse_ = verse;
   }
 
+ private:
   SearchResult& result_;
   int book_;
   std::string_view name_;
   bool bookAdded_ = false;
   int lastChapter_ = 0;
   int lastVerse_ = 0;
+};
+
+// One run of a condition's marked words and the first of them not yet passed.
+struct RunCursor {
+  std::span<const std::uint32_t> words;
+  std::size_t next = 0;
+  int bitIndex = 0;  // of the condition's bit in the mask, 0 to 15
+
+  static constexpr std::uint32_t None = UINT32_MAX;
+  std::uint32_t Next() const { return next < words.size() ? words[next] : None; }
+  // Passes the words below wordNumber: a gallop from the current one, as the
+  // walk moves mostly by small steps.
+  void SkipTo(std::uint32_t wordNumber) {
+    std::size_t step = 1;
+    std::size_t low = next;
+    while (low + step < words.size() && words[low + step] < wordNumber) {
+      low += step;
+      step *= 2;
+    }
+    const auto from = words.begin() + static_cast<std::ptrdiff_t>(low);
+    const auto to = words.begin() + static_cast<std::ptrdiff_t>(std::min(low + step, words.size()));
+    next = static_cast<std::size_t>(std::lower_bound(from, to, wordNumber) - words.begin());
+  }
+};
+
+// The walk over the marked words of the active conditions, book by book. It
+// visits a marked word only when it can begin a window that meets: when one
+// condition has no word in the window of a word, no word before that
+// condition's next word less the window's width can begin one either.
+class MarkedWalk {
+ public:
+  MarkedWalk(const SearchText& text, std::uint16_t mask, std::uint32_t width)
+      : text_(text), mask_(mask), width_(width) {
+    for (int condition = 1; condition <= engine::ConditionCount; ++condition) {
+      const std::uint16_t bit = engine::ConditionMask(condition);
+      if ((mask & bit) == 0) continue;
+      for (const SearchMarks::Run& run : text.Marks().MarkedRuns(condition))
+        runs_.push_back(RunCursor{run, 0, std::countr_zero(bit)});
+    }
+  }
+
+  // The words [first, end) of a book, first at cursor.
+  void Book(SearchResult& result, int book, const engine::TWordCursor& cursor, std::uint32_t first,
+            std::uint32_t end) {
+    const std::string name = text_.BookName(book);
+    BookHits hits(result, book, name);
+    const std::uint32_t bookFirst = cursor.Info->WordBase + 1;
+    const std::span<const std::uint32_t> openings = text_.ChapterOpenings(book);
+    auto opening = std::ranges::upper_bound(openings, first - bookFirst);
+    int chapter = 1;
+
+    SkipTo(first);
+    for (;;) {
+      std::uint32_t word = RunCursor::None;
+      for (const RunCursor& run : runs_) word = std::min(word, run.Next());
+      if (word >= end) return;
+
+      // The next word of each condition from this one on.
+      std::array<std::uint32_t, 16> next;
+      next.fill(RunCursor::None);
+      for (const RunCursor& run : runs_)
+        next[static_cast<std::size_t>(run.bitIndex)] = std::min(next[static_cast<std::size_t>(run.bitIndex)], run.Next());
+      const std::uint32_t last = std::min(word + width_, end - 1);
+      std::uint32_t farthest = 0;  // the latest next word of a condition beyond the window
+      for (int bit = 0; bit < 16; ++bit) {
+        if ((mask_ >> bit & 1) == 0) continue;
+        const std::uint32_t at = next[static_cast<std::size_t>(bit)];
+        if (at > last) farthest = std::max(farthest, at);
+      }
+
+      if (farthest == 0) {
+        for (; opening != openings.end() && *opening <= word - bookFirst; ++opening) ++chapter;
+        hits.Report(chapter, cursor.Cur[word - first].verse, word);
+        SkipTo(word + 1);
+      } else {
+        if (farthest >= end) return;
+        SkipTo(std::max(word + 1, farthest - std::min(farthest, width_)));
+      }
+    }
+  }
+
+ private:
+  void SkipTo(std::uint32_t wordNumber) {
+    for (RunCursor& run : runs_) run.SkipTo(wordNumber);
+  }
+
+  const SearchText& text_;
+  std::uint16_t mask_;
+  std::uint32_t width_;
+  std::vector<RunCursor> runs_;
 };
 
 }  // namespace
@@ -78,23 +155,22 @@ SearchResult ProximitySearch(const SearchText& text, std::uint16_t mask, int con
   SearchResult result;
   if (conditionCount <= 0 || mask == 0) return result;
   result.ConditionCount = conditionCount;
-  const auto width = static_cast<std::size_t>(std::max(WindowWidth(conditionCount, span), 0));
+  const auto width = static_cast<std::uint32_t>(std::max(WindowWidth(conditionCount, span), 0));
 
-  const std::span<const std::uint16_t> wordMarks = text.WordMarks();
+  const engine::SearchMarks& marks = text.Marks();
+  MarkedWalk walk(text, mask, width);
   for (int b = 1; b <= SearchText::Books; ++b) {
     engine::TWordCursor cursor;
     if (!text.SeekVerse(b, 1, 1, cursor)) continue;
-    if ((text.BookMarks(b) & mask) != mask) continue;
+    if ((marks.BookMarks[b] & mask) != mask) continue;
 
     // The book's words from the cursor to its end, bounded by its word count
     // (the cursor's end) and by the marks there are.
-    const std::uint32_t firstWordNumber = cursor.WordNumber();
-    if (firstWordNumber >= wordMarks.size()) continue;
+    const std::uint32_t first = cursor.WordNumber();
+    if (first >= marks.WordMarks.size()) continue;
     const std::size_t count = std::min<std::size_t>(static_cast<std::size_t>(cursor.End - cursor.Cur),
-                                                    wordMarks.size() - firstWordNumber);
-    const std::span<const ixo::IxoWritten> words(cursor.Cur, count);
-    const std::string name = text.BookName(b);
-    BookWalk(result, b, name).Run(words, wordMarks.subspan(firstWordNumber, count), firstWordNumber, mask, width);
+                                                    marks.WordMarks.size() - first);
+    walk.Book(result, b, cursor, first, first + static_cast<std::uint32_t>(count));
   }
   return result;
 }

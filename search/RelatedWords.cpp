@@ -19,17 +19,15 @@ platform::TStringList SynonymList(const platform::TStringList& strongsList) {
 }
 
 void SynonymList(const platform::TStringList& strongsList, platform::TStringList& words) {
-  engine::TextIndex& index = engine::Engine().WordIndex();
+  const engine::TextIndex& index = engine::Engine().WordIndex();
   std::set<std::uint16_t> keys;
   for (const std::string& entry : strongsList) {
     if (entry.empty() || (entry[0] != 'H' && entry[0] != 'G')) continue;
     const std::optional<std::uint16_t> number = engine::StrongsNumberOf(entry);
     if (!number) continue;
     // Every lemma slot counts, in the books of the number's language.
-    for (const engine::StrongsPosting& posting : index.WordsWithStrongs(entry[0] == 'G', *number)) {
-      const int book = index.BookOfWord(posting.wordNumber);
-      keys.insert(ixo::KeyNumber(index.Record(book, posting.wordNumber).key));
-    }
+    for (const std::uint32_t wordNumber : index.WordsWithStrongs(entry[0] == 'G', *number))
+      keys.insert(index.KeyOfWord(wordNumber));
   }
   for (const std::uint16_t key : keys) {
     const std::string word = engine::KeyToEnglishWord(key);

@@ -19,6 +19,7 @@
 
 #include "core/IxoFormat.h"
 #include "engine/BookIndex.h"
+#include "engine/SearchMarks.h"
 #include "engine/WordCursor.h"
 #include "platform/StringList.h"
 
@@ -48,10 +49,8 @@ class SearchText {
   // Removes the condition's bit from every word and book.
   virtual void ClearCondition(int condition) = 0;
   virtual void ClearAllMarks() = 0;
-  // The OR of the marks of the words of a book (1 to 66).
-  virtual std::uint16_t BookMarks(int book) const = 0;
-  // The marks by word number (entry 0 unused).
-  virtual std::span<const std::uint16_t> WordMarks() const = 0;
+  // The marks by word and by book, and the words each condition marked.
+  virtual const engine::SearchMarks& Marks() const = 0;
 
   // ---- books -----------------------------------------------------------------------
   // The full name of a book (1 to 66).
@@ -65,6 +64,9 @@ class SearchText {
   // gives its last chapter, a verse beyond the chapter its last verse. False
   // for a book without words.
   virtual bool SeekVerse(int book, int chapter, int verse, engine::TWordCursor& cursor) const = 0;
+  // The offsets in a book's words (from its first one) of the words whose
+  // verse byte turns to 1: where the search counts the next chapter.
+  virtual std::span<const std::uint32_t> ChapterOpenings(int book) const = 0;
 
   // ---- Strong's numbers ------------------------------------------------------------
   // The tokens ("H" or "G" and the number) under which a word occurs; a new

@@ -16,8 +16,7 @@ std::string AddinSearchText::DisplayWord(const ixo::IxoWritten& record) const { 
 void AddinSearchText::MarkWord(int condition, std::uint16_t key, char kind) { engine_.MarkWord(condition, key, kind); }
 void AddinSearchText::ClearCondition(int condition) { engine_.Marks.ClearCondition(condition); }
 void AddinSearchText::ClearAllMarks() { engine_.Marks.ClearAllMarks(); }
-std::uint16_t AddinSearchText::BookMarks(int book) const { return engine_.Marks.BookMarks.at(book); }
-std::span<const std::uint16_t> AddinSearchText::WordMarks() const { return engine_.Marks.WordMarks; }
+const engine::SearchMarks& AddinSearchText::Marks() const { return engine_.Marks; }
 
 std::string AddinSearchText::BookName(int book) const { return engine_.BookNames.at(book); }
 const engine::TBookInfoRec& AddinSearchText::BookInfo(int book) const { return engine_.BookInfo.at(book); }
@@ -28,6 +27,10 @@ bool AddinSearchText::SeekVerse(int book, int chapter, int verse, engine::TWordC
   const bool found = engine_.SeekVerse(book, chapter, verse, placed);
   cursor = placed.Text;
   return found;
+}
+
+std::span<const std::uint32_t> AddinSearchText::ChapterOpenings(int book) const {
+  return engine_.ChapterOpenings(book);
 }
 
 platform::TStringList AddinSearchText::StrongsNumbersForWord(std::string_view word) const {

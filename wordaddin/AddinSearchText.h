@@ -28,13 +28,13 @@ class AddinSearchText final : public search::SearchText {
   void MarkWord(int condition, std::uint16_t key, char kind) override;
   void ClearCondition(int condition) override;
   void ClearAllMarks() override;
-  std::uint16_t BookMarks(int book) const override;
-  std::span<const std::uint16_t> WordMarks() const override;
+  const engine::SearchMarks& Marks() const override;
 
   std::string BookName(int book) const override;
   const engine::TBookInfoRec& BookInfo(int book) const override;
   int FindBookByName(std::string_view name) const override;
   bool SeekVerse(int book, int chapter, int verse, engine::TWordCursor& cursor) const override;
+  std::span<const std::uint32_t> ChapterOpenings(int book) const override;
 
   platform::TStringList StrongsNumbersForWord(std::string_view word) const override;
   platform::TStringList WordsForStrongsNumber(std::string_view token) const override;

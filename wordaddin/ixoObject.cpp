@@ -195,6 +195,7 @@ bool TixoEngine::BuildIndex() {
   BookReference = {};
   BookInfo = {};
   bookWords_ = {};
+  chapterOpenings_ = {};
   Marks.Clear();
   textBlock_ = LoadBibleFile();
   referenceBlock_ = LoadReferenceFile();
@@ -208,12 +209,14 @@ bool TixoEngine::BuildIndex() {
       BookText = {};
       BookInfo = {};
       bookWords_ = {};
+      chapterOpenings_ = {};
       return false;
     }
     const std::uint32_t walked =
         engine::CountBook(BookInfo[b], b > 1 ? &BookInfo[b - 1] : nullptr, text.subspan(header, records));
     BookText[b] = &text[header + 1];
     bookWords_[b] = std::min(walked, BookInfo[b].WordCount);
+    chapterOpenings_[b] = engine::ChapterOpenings(std::span(BookText[b], bookWords_[b]));
     header += records;
   }
   Marks.Size(BookInfo[Books].WordBase + BookInfo[Books].WordCount);
@@ -268,6 +271,11 @@ bool TixoEngine::SeekVerse(int book, int chapter, int verse, TWordCursor& cursor
   if (cursor.RefByte) cursor.RefByte = BookReference[book] + (text.Cur - text.First);
   UpdateStrongs(cursor);
   return text.Cur != nullptr;
+}
+
+std::span<const std::uint32_t> TixoEngine::ChapterOpenings(int book) const {
+  if (book < 1 || book > Books) return {};
+  return chapterOpenings_[book];
 }
 
 int TixoEngine::ChapterVerseCount(const ixo::IxoWritten* chapterStart) const {

@@ -89,6 +89,9 @@ class TixoEngine {
   // The verses of the chapter whose first word is chapterStart; 0 for a record
   // that is no word of a book or not the start of a chapter.
   int ChapterVerseCount(const ixo::IxoWritten* chapterStart) const;
+  // Where the chapters of a book (1 to 66) begin as the search counts them
+  // (engine/BookIndex.h); none for another number.
+  std::span<const std::uint32_t> ChapterOpenings(int book) const;
 
   // ---- search marks (cleared through Marks) ------------------------------------------
   // Kind 'E': key is a word key, matched in its low 14 bits; 'H' (books 1-39)
@@ -136,6 +139,7 @@ class TixoEngine {
   std::vector<ixo::IxoWritten> textBlock_;
   std::vector<std::uint8_t> referenceBlock_;
   std::array<std::uint32_t, Books + 1> bookWords_{};  // the words a cursor may walk
+  std::array<std::vector<std::uint32_t>, Books + 1> chapterOpenings_;
   std::span<const TStrongsEntry> strongsTable_;
 
   // The library's book names, owned, and the matcher's view of them.

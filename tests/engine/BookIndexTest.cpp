@@ -175,6 +175,24 @@ TEST(BookIndex, ChapterVerseCountRefusesAGapAfterVerseOne) {
   EXPECT_EQ(ChapterVerseCount(next), 3);
 }
 
+// The search counts a chapter where the verse byte turns to 1; a drop to
+// another verse, or a verse 0 before verse 1, is no new chapter there.
+TEST(BookIndex, ChapterOpeningsAreWhereTheVerseTurnsToOne) {
+  const auto word = [](std::uint8_t verse) { return ixo::IxoWritten{5, 0, verse}; };
+  const ixo::IxoWritten words[] = {word(1), word(1), word(2), word(1), word(3), word(2),
+                                   word(0), word(1), word(1), word(2)};
+  EXPECT_EQ(ChapterOpenings(words), (std::vector<std::uint32_t>{3, 7}));
+  EXPECT_TRUE(ChapterOpenings({}).empty());
+}
+
+TEST_F(BookIndexTest, ChapterOpeningsOfTheEngine) {
+  EXPECT_EQ(std::vector<std::uint32_t>(engine_->ChapterOpenings(1).begin(), engine_->ChapterOpenings(1).end()),
+            (std::vector<std::uint32_t>{5, 10}));  // "f" and "k"
+  EXPECT_TRUE(engine_->ChapterOpenings(2).empty());
+  EXPECT_TRUE(engine_->ChapterOpenings(0).empty());
+  EXPECT_TRUE(engine_->ChapterOpenings(67).empty());
+}
+
 // A book whose last chapter has one verse, followed by a separator whose count
 // bytes (518 = 0x0206) read as flags 0x06 (italic, parenthesis) and verse 2.
 std::string LastChapterOfOneVerse() {

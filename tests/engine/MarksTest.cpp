@@ -144,6 +144,46 @@ TEST_F(MarksTest, MarkBookMatchesStaysInItsBook) {
   EXPECT_TRUE(Marked(0x1).empty());
 }
 
+// What a condition marked is kept by word number, one ascending run per
+// term that does not follow the last, each word once; clearing removes the
+// bit from those words alone.
+TEST(SearchMarks, EachConditionKeepsTheWordsItMarked) {
+  using Runs = std::vector<std::vector<std::uint32_t>>;
+  auto runs = [](const SearchMarks& marks, int condition) {
+    const auto kept = marks.MarkedRuns(condition);
+    return Runs(kept.begin(), kept.end());
+  };
+  SearchMarks marks;
+  marks.Size(20);
+  const std::vector<std::uint32_t> first{2, 5, 9}, second{3, 5, 12}, third{14, 15};
+  marks.Mark(1, first, ConditionMask(2));
+  marks.Mark(1, second, ConditionMask(2));   // 5 carries the bit already
+  marks.Mark(40, third, ConditionMask(2));  // follows on: the same run
+  marks.Mark(1, 5, ConditionMask(3));
+  marks.Mark(1, 7, 0x4000 | ConditionMask(3));  // a bit no condition owns is not set
+  EXPECT_EQ(runs(marks, 2), (Runs{{2, 5, 9}, {3, 12, 14, 15}}));
+  EXPECT_EQ(runs(marks, 3), (Runs{{5, 7}}));
+  EXPECT_EQ(marks.WordMarks[5], ConditionMask(2) | ConditionMask(3));
+  EXPECT_EQ(marks.WordMarks[7], ConditionMask(3));
+  EXPECT_TRUE(marks.MarkedRuns(0).empty());
+  EXPECT_TRUE(marks.MarkedRuns(15).empty());
+
+  marks.ClearCondition(2);
+  EXPECT_TRUE(runs(marks, 2).empty());
+  std::vector<std::uint16_t> expected(21, 0);
+  expected[5] = expected[7] = ConditionMask(3);
+  EXPECT_EQ(marks.WordMarks, expected);
+  EXPECT_EQ(marks.BookMarks[1], ConditionMask(3));
+  EXPECT_EQ(marks.BookMarks[40], 0);
+
+  marks.ClearAllMarks();
+  EXPECT_EQ(marks.WordMarks, std::vector<std::uint16_t>(21, 0));
+  EXPECT_TRUE(runs(marks, 3).empty());
+  marks.Mark(1, 9, ConditionMask(2));
+  marks.Size(20);  // a new text starts with nothing kept
+  EXPECT_TRUE(runs(marks, 2).empty());
+}
+
 TEST_F(MarksTest, ClearingOneConditionKeepsTheOthers) {
   engine_->MarkWord(1, Key("god"), 'E');
   engine_->MarkWord(2, 430, 'H');

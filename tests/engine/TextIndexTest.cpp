@@ -1,11 +1,10 @@
 // The look-ups of word keys and Strong's numbers over a text built here in
-// memory: one Hebrew book of 400 words and one Greek book of four. Each test
-// runs twice: with the terms found by walks of their own, and from the tables
-// of every term that many look-ups build.
+// memory: one Hebrew book of 400 words and one Greek book of four.
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <memory>
 #include <vector>
 
 #include "engine/TextIndex.h"
@@ -13,11 +12,11 @@
 namespace engine {
 namespace {
 
-constexpr std::uint16_t Common = 5;  // nearly every word: the look-up without a branch per word
-constexpr std::uint16_t Rare = 7;    // four words: the look-up with one
+constexpr std::uint16_t Common = 5;  // nearly every word
+constexpr std::uint16_t Rare = 7;    // four words
 constexpr std::uint16_t Greek = 0x8000;
 
-class TextIndexTest : public ::testing::TestWithParam<bool> {
+class TextIndexTest : public ::testing::Test {
  protected:
   TextIndexTest() {
     hebrew_.assign(400, ixo::IxoWritten{Common, 0, 1});
@@ -42,37 +41,29 @@ class TextIndexTest : public ::testing::TestWithParam<bool> {
       if (b == 40) books_[b] = {greek_.data(), greekLemmas_.data(), next, 4, true};
       next += books_[b].count;
     }
-    Prepare(index_);
-  }
-
-  // With the tables: asks for terms that do not occur, enough of them for the
-  // tables to be built.
-  static void Prepare(TextIndex& index) {
-    if (!GetParam()) return;
-    for (std::uint16_t term = 100; term <= 100 + TermOccurrences<int>::WalksBeforeTable; ++term) {
-      EXPECT_TRUE(index.WordsWithKey(term).empty());
-      EXPECT_TRUE(index.WordsWithStrongs(false, term).empty());
-      EXPECT_TRUE(index.WordsWithStrongs(true, term).empty());
-    }
+    index_ = std::make_unique<TextIndex>(books_);
   }
 
   std::vector<std::uint32_t> Keys(std::uint16_t key) {
-    const auto words = index_.WordsWithKey(key);
+    const auto words = index_->WordsWithKey(key);
     return {words.begin(), words.end()};
   }
   std::vector<std::pair<std::uint32_t, int>> Strongs(bool greek, std::uint16_t number) {
     std::vector<std::pair<std::uint32_t, int>> found;
-    for (const StrongsPosting& p : index_.WordsWithStrongs(greek, number)) found.emplace_back(p.wordNumber, p.slot);
+    const auto words = index_->WordsWithStrongs(greek, number);
+    const auto slots = index_->SlotsOfStrongs(greek, number);
+    EXPECT_EQ(words.size(), slots.size());
+    for (std::size_t i = 0; i < words.size(); ++i) found.emplace_back(words[i], slots[i]);
     return found;
   }
 
   std::vector<ixo::IxoWritten> hebrew_, greek_;
   std::vector<ixo::TLemmaRec> hebrewLemmas_, greekLemmas_;
   std::array<BookWords, ixo::BookCount + 1> books_{};
-  TextIndex index_{books_};
+  std::unique_ptr<TextIndex> index_;
 };
 
-TEST_P(TextIndexTest, WordsWithKeyInEveryCase) {
+TEST_F(TextIndexTest, WordsWithKeyInEveryCase) {
   EXPECT_EQ(Keys(Rare), (std::vector<std::uint32_t>{11, 151, 401, 404}));
   EXPECT_EQ(Keys(Rare), (std::vector<std::uint32_t>{11, 151, 401, 404}));  // kept
   const std::vector<std::uint32_t> common = Keys(Common);
@@ -85,7 +76,7 @@ TEST_P(TextIndexTest, WordsWithKeyInEveryCase) {
   EXPECT_TRUE(Keys(Rare | ixo::KeyFirstCapital).empty());  // a key number has no case bits
 }
 
-TEST_P(TextIndexTest, WordsWithStrongsNumber) {
+TEST_F(TextIndexTest, WordsWithStrongsNumber) {
   using Found = std::vector<std::pair<std::uint32_t, int>>;
   EXPECT_EQ(Strongs(false, 430), (Found{{11, 0}, {21, 3}, {41, 0}, {151, 1}}));
   EXPECT_EQ(Strongs(true, 430), (Found{{401, 0}, {404, 0}}));
@@ -95,41 +86,41 @@ TEST_P(TextIndexTest, WordsWithStrongsNumber) {
   EXPECT_TRUE(Strongs(false, 430 + 32768).empty());
 }
 
-TEST_P(TextIndexTest, BooksWithoutLemmasCarryNoNumbers) {
+TEST_F(TextIndexTest, BooksWithoutLemmasCarryNoNumbers) {
   books_[40].lemmas = nullptr;
   TextIndex index(books_);
-  Prepare(index);
   EXPECT_TRUE(index.WordsWithStrongs(true, 430).empty());
   const auto variants = index.LemmaVariantsOfKey(Rare);
   ASSERT_EQ(variants.size(), 3u);
   EXPECT_EQ(variants[2], (LemmaVariant{true, {0, 0, 0, 0}}));
 }
 
-TEST_P(TextIndexTest, LemmaVariantsAreDistinctAndSortedHebrewFirst) {
-  const auto rare = index_.LemmaVariantsOfKey(Rare);
+TEST_F(TextIndexTest, LemmaVariantsAreDistinctAndSortedHebrewFirst) {
+  const auto rare = index_->LemmaVariantsOfKey(Rare);
   const std::vector<LemmaVariant> expected{
       {false, {430, 0, 0, 0}}, {false, {3068, 430, 0, 0}}, {true, {Greek | 430, 0, 0, 0}}};
   EXPECT_EQ(std::vector<LemmaVariant>(rare.begin(), rare.end()), expected);
 
-  const auto common = index_.LemmaVariantsOfKey(Common);
+  const auto common = index_->LemmaVariantsOfKey(Common);
   const std::vector<LemmaVariant> commonExpected{
       {false, {0, 0, 0, 0}},        {false, {1, 2, 3, 430}},   {false, {9, 0, 0, 0}},
       {false, {430, 430, 0, 0}},    {true, {0, 0, 0, 0}},      {true, {Greek | 26, Greek | 3000, 0, 0}}};
   EXPECT_EQ(std::vector<LemmaVariant>(common.begin(), common.end()), commonExpected);
-  EXPECT_TRUE(index_.LemmaVariantsOfKey(6).empty());
+  EXPECT_TRUE(index_->LemmaVariantsOfKey(6).empty());
 }
 
-TEST_P(TextIndexTest, BookOfWord) {
+TEST_F(TextIndexTest, BookOfWord) {
   for (const auto& [word, book] : std::vector<std::pair<std::uint32_t, int>>{
            {0, 0}, {1, 1}, {400, 1}, {401, 40}, {404, 40}, {405, 0}}) {
-    EXPECT_EQ(index_.BookOfWord(word), book) << word;
+    EXPECT_EQ(index_->BookOfWord(word), book) << word;
   }
-  EXPECT_EQ(index_.Record(40, 404).key, Rare | ixo::KeyAllCapitals);
-  EXPECT_EQ(index_.Lemma(1, 151)->slots[0], 3068);
+  EXPECT_EQ(index_->Record(40, 404).key, Rare | ixo::KeyAllCapitals);
+  for (const auto& [word, key] : std::vector<std::pair<std::uint32_t, std::uint16_t>>{
+           {0, 0}, {1, Common}, {11, Rare}, {404, Rare}, {405, 0}, {100000, 0}}) {
+    EXPECT_EQ(index_->KeyOfWord(word), key) << word;  // without the case bits
+  }
+  EXPECT_EQ(index_->Lemma(1, 151)->slots[0], 3068);
 }
-
-INSTANTIATE_TEST_SUITE_P(WalksAndTables, TextIndexTest, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "FromTables" : "FromWalks"; });
 
 }  // namespace
 }  // namespace engine

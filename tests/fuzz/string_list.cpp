@@ -9,10 +9,12 @@
 // every item is found where it stands and splits into name and value at its
 // first "=".
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
@@ -57,19 +59,38 @@ void CheckLookUps(const TStringList& list) {
   }
 }
 
+// The items, of a sorted list with those it holds as equal in one order: a
+// sorted list adds an item before the ones equal to it, so reading its own
+// text back may reverse those.
+std::vector<std::string> Canonical(const TStringList& list) {
+  std::vector<std::string> items = list.Items();
+  if (list.Sorted()) {
+    std::ranges::sort(items, [&](const std::string& a, const std::string& b) {
+      const int order = list.Compare(a, b);
+      return order < 0 || (order == 0 && a < b);
+    });
+  }
+  return items;
+}
+
 // Items written as delimited text come back as they were: a list that sorts
 // or drops duplicates has done so already, so reading them again changes nothing.
 void CheckDelimitedRoundTrip(const TStringList& list) {
-  if (list.Delimiter() == list.QuoteChar()) return;  // the text could not tell them apart
+  // A delimiter that is the quote, or (not strict) a delimiter or quote that
+  // is a blank or control character, which separates like any blank, cannot
+  // be told apart in the text.
+  if (list.Delimiter() == list.QuoteChar()) return;
+  const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
+  if (!list.StrictDelimiter() && (blank(list.Delimiter()) || blank(list.QuoteChar()))) return;
   TStringList again = ListLike(list);
   again.SetDelimitedText(list.DelimitedText());
-  FUZZ_CHECK(again.Items() == list.Items());
+  FUZZ_CHECK(Canonical(again) == Canonical(list));
 }
 
 void CheckCommaRoundTrip(const TStringList& list) {
   TStringList again = ListLike(list);
   again.SetCommaText(list.CommaText());
-  FUZZ_CHECK(again.Items() == list.Items());
+  FUZZ_CHECK(Canonical(again) == Canonical(list));
 }
 
 }  // namespace

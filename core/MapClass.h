@@ -45,15 +45,18 @@ class MapClass {
   // mapped shared read/write.
   // Otherwise it is opened read-only and mapped, or (not mapped) copied onto
   // the heap; a copy that reads short leaves the base null, yet Open is true.
-  // Nothing stays open after a failure.
+  // Nothing stays open after a failure, and the size measured at the last
+  // successful open stays (0 when none succeeded).
   bool Open(const std::string& path, bool writable, bool mapped, int count, const Record* fill,
             const Record* first, const Record* last) {
     if (base_) return true;
     writable_ = writable;
+    const std::size_t lastSize = size_;
     const bool opened = writable && mapped ? OpenWritable(path, count, fill, first, last)
                                            : OpenReadOnly(path, mapped);
     if (!opened) {
       Close();
+      size_ = lastSize;
       return false;
     }
     path_ = path;
@@ -172,7 +175,7 @@ class MapClass {
   platform::FileView view_;            // the mapping and its view
   std::unique_ptr<std::byte[]> copy_;  // the heap copy of an unmapped open
   std::string path_;                   // the path of the last successful open
-  std::size_t size_ = 0;               // bytes, measured at the last open
+  std::size_t size_ = 0;               // bytes, measured at the last successful open
   void* base_ = nullptr;               // the view or the copy, null while closed
   bool writable_ = false;              // the mode asked for at the last open
 };

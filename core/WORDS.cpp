@@ -3,8 +3,12 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <optional>
+#include <span>
 #include <string_view>
 
+#include "core/LibraryViews.h"
+#include "core/WholeEdition.h"
 #include "platform/Dialogs.h"
 
 namespace ixo {
@@ -76,6 +80,10 @@ std::string_view PunctuationText(std::uint8_t code) {
 
 EnglishClass::EnglishClass(const char* data) {
   if (!data) return;
+  if (const std::optional<std::size_t> size = EnglishViewSize(data)) {
+    IndexWholeList({reinterpret_cast<const std::uint8_t*>(data), *size});
+    return;
+  }
   maxLength_ = static_cast<unsigned char>(data[0]);
   if (maxLength_ != MaxWordLength) {
     platform::MessageBox("Bad English data file.", "Error");
@@ -90,6 +98,19 @@ EnglishClass::EnglishClass(const char* data) {
     groups_[entry] = EnglishGroup{count, length, reinterpret_cast<const char*>(words)};
     group = words + static_cast<std::size_t>(count) * length;
   }
+}
+
+void EnglishClass::IndexWholeList(std::span<const std::uint8_t> list) {
+  if (!list.empty()) maxLength_ = list[0];
+  const WordListCheck check = CheckWordList(list);
+  if (!check.problems.empty()) {
+    platform::MessageBox("Bad English data file.", "Error");
+    return;
+  }
+  for (const WordGroupView& group : check.groups)
+    groups_[group.length - 1] = EnglishGroup{static_cast<unsigned short>(group.count),
+                                             static_cast<unsigned char>(group.length),
+                                             reinterpret_cast<const char*>(group.words.data())};
 }
 
 int EnglishClass::GetEnglishCnt(unsigned short len) const {

@@ -4,6 +4,9 @@
 // marks and punctuation. The classes point into the caller's copy or view of
 // the list and never own it.
 
+#include <cstdint>
+#include <span>
+
 #include "core/IxoExport.h"
 #include "core/IxoFormat.h"
 
@@ -49,7 +52,10 @@ struct EnglishGroup {
 class IXOCORE_API EnglishClass : public WordClass {
  public:
   // Indexes the list at data. A list whose byte 0 is not 18 is reported in a
-  // message box and gives an object with no groups; so does a null data.
+  // message box and gives an object with no groups; a null data gives one
+  // too. When data is the library's own view of the word list, every read is
+  // bounded by the view: a list that is not whole (core/WholeEdition.h) is
+  // reported the same way.
   explicit EnglishClass(const char* data);
   EnglishClass(const EnglishClass&) = default;
   EnglishClass& operator=(const EnglishClass&) = default;
@@ -85,6 +91,8 @@ class IXOCORE_API EnglishClass : public WordClass {
 
  private:
   static constexpr int EntryCount = MaxWordLength + 1;  // the groups and a terminator
+
+  void IndexWholeList(std::span<const std::uint8_t> list);
 
   unsigned char maxLength_ = 0;
   EnglishGroup groups_[EntryCount] = {};  // groups_[L - 1] holds the words of length L

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "core/IxoFormat.h"
+#include "core/LibraryViews.h"
 #include "core/MapClass.h"
 
 namespace ixo {
@@ -52,6 +53,12 @@ void* MapReadOnly(MapClass<RecordSize>& map, PathBuffer& buffer, const char* pre
 int CountOf(std::size_t count) { return static_cast<int>(count); }
 
 }  // namespace
+
+std::optional<std::size_t> EnglishViewSize(const void* data) {
+  if (!data || data != EnglishMap.GetBase()) return std::nullopt;
+  return EnglishMap.GetByteCnt();
+}
+
 }  // namespace ixo
 
 using namespace ixo;

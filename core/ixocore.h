@@ -12,7 +12,7 @@
 // zero u32 per text record, taking the text's record count at its first
 // call, and maps it shared read/write.
 //
-// The count exports return the sizes measured at the last open (0 for a file
+// The count exports return the sizes measured at the last successful open (0 for a file
 // never opened): records of the text, bytes of the word list, records of the
 // lemma file, records of the status file. IxoMapReleaseAll closes all four
 // views; the paths stay, so a later map call with a folder reopens the same

@@ -15,7 +15,9 @@ bool ChapterPagesWritten(const std::string& htmlDir) {
 }
 
 bool MarkChapterPagesWritten(const std::string& htmlDir) {
-  return platform::ReplaceFileAtomically(ChapterPagesMarker(htmlDir), "66 books\n");
+  // The pages go to the disk before the marker that vouches for them.
+  return platform::SyncFileSystem(htmlDir) &&
+         platform::ReplaceFileAtomically(ChapterPagesMarker(htmlDir), "66 books\n");
 }
 
 bool ForgetChapterPagesWritten(const std::string& htmlDir) {

@@ -12,8 +12,8 @@ namespace desktop {
 std::string ChapterPagesMarker(const std::string& htmlDir);
 
 bool ChapterPagesWritten(const std::string& htmlDir);
-// False when the marker could not be written (the pages are written again at
-// the next start).
+// Puts the pages on the disk, then writes the marker. False when either
+// failed (the pages are written again at the next start).
 bool MarkChapterPagesWritten(const std::string& htmlDir);
 // Removes the marker before the pages are written again; false when it is
 // still there afterwards.

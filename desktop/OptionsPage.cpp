@@ -7,12 +7,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <vector>
 
 #include "ChapterPagesMarker.h"
 #include "engine/ixoObject.h"
 #include "ixoMain.h"
 #include "platform/Dialogs.h"
 #include "platform/Registry.h"
+#include "platform/RegistryHive.h"
 #include "publish/HtmlPages.h"
 #include "ui/BusyCursor.h"
 #include "ui/CheckBox.h"
@@ -38,16 +40,18 @@ constexpr char kLargePrintRestartMessage[] =
 constexpr char kSavedMessage[] =
     "Options have been saved.\nThe program will now terminate to complete the installation.";
 
-// Writes the per-user values in their order; false when the store refused one.
-// The span is written only when it was given and lies in the stored range.
+// Writes the per-user values in their order, in one write of the store: all
+// of them or, when the store refuses one, none. The span is written only when
+// it was given and lies in the stored range.
 bool WriteUserSettings(platform::TRegistry& registry, const engine::TixoEngine& text, bool spanGiven) {
-  bool written = true;
+  using platform::RegistryValue;
+  std::vector<RegistryValue> values;
   if (spanGiven && text.Sensitivity >= kLowestStoredSpan && text.Sensitivity <= kHighestStoredSpan)
-    written &= registry.WriteInteger("Sensitivity", text.Sensitivity);
-  if (!text.DocumentDir.empty()) written &= registry.WriteString("Document", text.DocumentDir);
-  written &= registry.WriteString("Colors", text.Colors.CommaText());
-  written &= registry.WriteInteger("Settings", text.Settings | kSettingsValid);
-  return written;
+    values.push_back(RegistryValue::Integer("Sensitivity", text.Sensitivity));
+  if (!text.DocumentDir.empty()) values.push_back(RegistryValue::String("Document", text.DocumentDir));
+  values.push_back(RegistryValue::String("Colors", text.Colors.CommaText()));
+  values.push_back(RegistryValue::Integer("Settings", text.Settings | kSettingsValid));
+  return registry.WriteValues(values);
 }
 
 // Ends the run as soon as the waiting messages have run; windows are not asked.

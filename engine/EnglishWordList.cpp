@@ -3,15 +3,12 @@
 #include <limits>
 
 #include "core/IxoFormat.h"
+#include "core/WholeEdition.h"
 #include "ixoutils.h"
 #include "platform/Dialogs.h"
 
 namespace engine {
 namespace {
-
-std::uint16_t ReadU16(const std::uint8_t* bytes) {
-  return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
-}
 
 bool IsHyphen(char c) { return FoldLetter(static_cast<std::uint8_t>(c)) == 0x0D; }
 
@@ -19,29 +16,20 @@ char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + '
 
 }  // namespace
 
-void EnglishWordList::Init(std::span<const std::uint8_t> data) {
+bool EnglishWordList::Init(std::span<const std::uint8_t> data) {
   EnglishMaxLen = 0;
   EnglishGroups = {};
-  if (data.empty()) return;
-
-  EnglishMaxLen = data[0];
-  if (EnglishMaxLen != ixo::MaxWordLength) {
+  const ixo::WordListCheck list = ixo::CheckWordList(data);
+  if (!list.problems.empty()) {
     platform::MessageBox("Bad English data file.", "Error", platform::DialogButtons::OK,
                          platform::DialogType::Error);
-    return;
+    return false;
   }
-
-  std::size_t at = ixo::EnglishHeaderSize;
-  for (int length = 1; length <= ixo::MaxWordLength; ++length) {
-    if (at + sizeof(ixo::EnglishGroupHeader) > data.size()) break;
-    const std::uint16_t groupLength = ReadU16(&data[at]);
-    const std::uint16_t count = ReadU16(&data[at + 2]);
-    const std::size_t wordsAt = at + sizeof(ixo::EnglishGroupHeader);
-    if (groupLength != length || wordsAt + std::size_t{count} * groupLength > data.size()) break;
-    EnglishGroups[length] = EnglishGroup{count, groupLength, &data[wordsAt]};
-    if (count == 0) break;
-    at = wordsAt + std::size_t{count} * groupLength;
-  }
+  EnglishMaxLen = data[0];
+  for (const ixo::WordGroupView& group : list.groups)
+    EnglishGroups[group.length] = EnglishGroup{static_cast<std::uint16_t>(group.count),
+                                               static_cast<std::uint16_t>(group.length), group.words.data()};
+  return true;
 }
 
 std::vector<std::uint16_t> EnglishWordList::MatchingKeys(std::string_view word, std::size_t limit) const {

@@ -20,13 +20,13 @@ struct EnglishGroup {
 
 class EnglishWordList {
  public:
-  // Reads the group headers of the list. A list whose byte 0 is not 18 is
-  // reported ("Bad English data file.") and leaves the tables empty. Reading
-  // stops after a group whose count or length is 0, and before a group that
-  // does not lie wholly inside the list or does not hold words of its length.
-  void Init(std::span<const std::uint8_t> data);
+  // Reads the group headers of the list. A list that is not whole (see
+  // core/WholeEdition.h: its byte 0 not 18, its 18 groups not all there, of
+  // their lengths, inside the list), an empty one too, is reported ("Bad
+  // English data file.") and leaves the tables empty: false then.
+  bool Init(std::span<const std::uint8_t> data);
 
-  std::uint32_t EnglishMaxLen = 0;                // byte 0 of the list
+  std::uint32_t EnglishMaxLen = 0;                // byte 0 of a whole list
   std::array<EnglishGroup, 19> EnglishGroups{};  // entries 1..18, one per length
 
   // The key of a word (letters compared without regard to case, hyphens in the

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "TreeTarget.h"
+#include "platform/Dialogs.h"
 #include "platform/TextUtils.h"
 
 namespace engine {
@@ -29,9 +30,39 @@ int TDB::ReadInteger(std::string_view section, std::string_view ident, int defau
   return iniFile_ ? iniFile_->ReadInteger(section, ident, defaultValue) : defaultValue;
 }
 
+namespace {
+
+bool OnPath(const std::vector<std::string>& path, std::string_view section) {
+  return std::ranges::any_of(path, [&](const std::string& s) { return SameText(s, section); });
+}
+
+}  // namespace
+
 int TDB::BuildTree(std::string_view section, TreeTarget& tree, TreeNode* parent, bool expanding) const {
   std::vector<std::string> path;
+  int nodes = 0;
+  if (!FitsLimits(section, path, nodes)) {
+    platform::MessageDlg("The tree file \"" + iniFile_->FileName() + "\" is not shown: its sections nest deeper than " +
+                             std::to_string(MaxTreeDepth) + " levels or make more than " +
+                             std::to_string(MaxTreeNodes) + " entries.",
+                         platform::DialogType::Error);
+    return 0;
+  }
   return BuildBranch(section, tree, parent, expanding, path);
+}
+
+bool TDB::FitsLimits(std::string_view section, std::vector<std::string>& path, int& nodes) const {
+  if (path.size() >= MaxTreeDepth) return false;
+  const platform::TStringList keys = ReadSection(section);
+  path.emplace_back(section);
+  bool fits = true;
+  for (const std::string& key : keys) {
+    if (key.starts_with('#')) continue;
+    fits = ++nodes <= MaxTreeNodes && (OnPath(path, key) || FitsLimits(key, path, nodes));
+    if (!fits) break;
+  }
+  path.pop_back();
+  return fits;
 }
 
 int TDB::BuildBranch(std::string_view section, TreeTarget& tree, TreeNode* parent, bool expanding,
@@ -63,8 +94,7 @@ int TDB::BuildBranch(std::string_view section, TreeTarget& tree, TreeNode* paren
     ++added;
     const int image = indexing > 0 ? added - 1 : subicon;
     TreeNode& node = tree.AddChild(parent, key, image, image);
-    const bool onPath = std::ranges::any_of(path, [&](const std::string& s) { return SameText(s, key); });
-    if (onPath) continue;
+    if (OnPath(path, key)) continue;
     if (BuildBranch(key, tree, &node, expandingChildren != 0, path) > 0 && expanding) tree.Expand(node);
   }
 

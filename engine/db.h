@@ -35,14 +35,23 @@ class TDB {
   // A value that is not a decimal integer gives the default.
   int ReadInteger(std::string_view section, std::string_view ident, int defaultValue) const;
 
+  // The most nodes a tree may have, and the deepest its sections may nest.
+  static constexpr int MaxTreeNodes = 100'000;
+  static constexpr int MaxTreeDepth = 64;
+
   // Adds the children of section under parent (the top level when null) and,
   // below each, its own children; returns how many it added under parent.
   // With expanding, each child that got children of its own is expanded. A
   // child whose section is already on the path from the top (a cycle) is added
-  // without children.
+  // without children. A tree beyond MaxTreeNodes nodes or MaxTreeDepth levels
+  // (sections that name each other over and over, or a long chain of them) is
+  // reported and not built at all: 0.
   int BuildTree(std::string_view section, TreeTarget& tree, TreeNode* parent, bool expanding) const;
 
  private:
+  // Counts into nodes what BuildBranch would add; false as soon as the tree
+  // goes beyond the limits.
+  bool FitsLimits(std::string_view section, std::vector<std::string>& path, int& nodes) const;
   int BuildBranch(std::string_view section, TreeTarget& tree, TreeNode* parent, bool expanding,
                   std::vector<std::string>& path) const;
 

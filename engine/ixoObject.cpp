@@ -5,6 +5,8 @@
 
 #include "BookNameTable.h"
 #include "core/IxoFormat.h"
+#include "core/WholeEdition.h"
+#include "platform/Dialogs.h"
 #include "SettingValues.h"
 #include "ixoutils.h"
 #include "platform/Paths.h"
@@ -47,6 +49,38 @@ struct CoreFunctions {
 };
 
 int NotNegative(int count) { return std::max(count, 0); }
+
+void ReportBadDataFiles(const std::vector<std::string>& problems) {
+  std::string text = "Bad data file:";
+  for (const std::string& problem : problems) text += "\n" + problem;
+  platform::MessageBox(text, "Error", platform::DialogButtons::OK, platform::DialogType::Error);
+}
+
+// Maps the text, the lemma file and the word list through the library, decodes
+// the list and maps the status file. An edition that is not whole is
+// reported, and false: the status file is then not made from it.
+bool MapEdition(TixoEngine& engine, const CoreFunctions& core) {
+  if (const std::vector<std::string> problems = ixo::CheckTextFiles(engine.EditionDir); !problems.empty()) {
+    ReportBadDataFiles(problems);
+    return false;
+  }
+  engine.ReleaseAllProc = core.releaseAll;
+  engine.TextData = static_cast<const ixo::IxoWritten*>(core.mapText(engine.EditionDir.c_str()));
+  engine.LemmaData = static_cast<const ixo::TLemmaRec*>(core.mapLemma(engine.EditionDir.c_str()));
+  if (!engine.TextData || !engine.LemmaData) {
+    ReportBadDataFiles({engine.EditionDir + ixo::TextFileName + ", " + ixo::LemmaFileName + ": cannot be mapped"});
+    return false;
+  }
+  engine.EnglishData = static_cast<const std::uint8_t*>(core.mapEnglish(engine.EditionDir.c_str()));
+  engine.EnglishCount = engine.EnglishData ? NotNegative(core.englishCount()) : 0;
+  if (!engine.English.Init(std::span(engine.EnglishData, static_cast<std::size_t>(engine.EnglishCount))))
+    return false;  // reported
+  engine.StatusData = core.mapStatus(engine.HtmlDir.c_str());
+  engine.TextCount = NotNegative(core.textCount());
+  engine.LemmaCount = NotNegative(core.lemmaCount());
+  engine.StatusCount = NotNegative(core.statusCount());
+  return true;
+}
 
 }  // namespace
 
@@ -98,7 +132,7 @@ void TixoEngine::ClearViews() {
   TextCount = EnglishCount = LemmaCount = StatusCount = 0;
   ReleaseAllProc = nullptr;
   BookNames = {};
-  English.Init({});
+  English = EnglishWordList();
   index_.reset();
 }
 
@@ -109,23 +143,14 @@ bool TixoEngine::Load() {
 
   const CoreFunctions core(DataLibrary);
   if (!core.Complete()) DataLibrary = platform::SharedLibrary();
-  Loaded = DataLibrary.IsLoaded();
+  Loaded = DataLibrary.IsLoaded() && MapEdition(*this, core);
 
   if (Loaded) {
-    ReleaseAllProc = core.releaseAll;
-    TextData = static_cast<const ixo::IxoWritten*>(core.mapText(EditionDir.c_str()));
-    LemmaData = static_cast<const ixo::TLemmaRec*>(core.mapLemma(EditionDir.c_str()));
-    EnglishData = static_cast<const std::uint8_t*>(core.mapEnglish(EditionDir.c_str()));
-    StatusData = core.mapStatus(HtmlDir.c_str());
-    TextCount = NotNegative(core.textCount());
-    LemmaCount = NotNegative(core.lemmaCount());
-    EnglishCount = NotNegative(core.englishCount());
-    StatusCount = NotNegative(core.statusCount());
-    if (!TextData) TextCount = 0;
-    if (!LemmaData) LemmaCount = 0;
-    if (!EnglishData) EnglishCount = 0;
-    English.Init(std::span(EnglishData, static_cast<std::size_t>(EnglishCount)));
     for (int b = 1; b <= Books; ++b) BookNames[b] = std::string(BookNameTable[b].Name);
+  } else {
+    // Nothing of a damaged edition is used, and nothing is written from it.
+    ClearViews();
+    DataLibrary = platform::SharedLibrary();
   }
 
   BuildIndex();

@@ -39,7 +39,10 @@ class TixoEngine {
   // Reads the settings, loads the library and binds its nine functions, maps
   // the data files, decodes the word list and indexes the books. A library
   // that lacks any of the nine functions is not used: nothing of it is called
-  // and Loaded stays false. Returns Loaded.
+  // and Loaded stays false. So it stays for an edition that is not whole
+  // (core/WholeEdition.h), which is reported ("Bad data file:" naming the
+  // file, or "Bad English data file."): nothing of it is mapped or indexed,
+  // and no status file is made from it. Returns Loaded.
   bool Load();
   // Fills the folders and settings from the registry store, with their
   // defaults; true when LibraryPath is not empty.

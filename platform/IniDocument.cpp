@@ -16,6 +16,11 @@ std::string_view Unquoted(std::string_view value) {
 
 }  // namespace
 
+std::string_view IniDocument::CleanName(std::string_view name) {
+  while (name.starts_with(ByteOrderMark)) name.remove_prefix(ByteOrderMark.size());
+  return TrimBlanks(name);
+}
+
 IniDocument::Line IniDocument::Classify(std::string raw, bool inSection) {
   Line line;
   std::string_view text = raw;
@@ -25,13 +30,13 @@ IniDocument::Line IniDocument::Classify(std::string raw, bool inSection) {
     const auto close = text.rfind(']');
     if (close != std::string_view::npos && close > 0) {
       line.kind = Line::Kind::Section;
-      line.name = TrimBlanks(text.substr(1, close - 1));
+      line.name = CleanName(text.substr(1, close - 1));
     }
   } else if (inSection && !text.starts_with(';')) {
     const auto equals = text.find('=');
     if (equals != std::string_view::npos) {
       line.kind = Line::Kind::Key;
-      line.name = TrimBlanks(text.substr(0, equals));
+      line.name = CleanName(text.substr(0, equals));
       line.value = Unquoted(TrimBlanks(text.substr(equals + 1)));
     }
   }
@@ -70,12 +75,12 @@ std::string IniDocument::Serialize() const {
 }
 
 const IniDocument::Span* IniDocument::FindSpan(std::string_view section) const {
-  const auto found = sections_.find(LowerCase(TrimBlanks(section)));
+  const auto found = sections_.find(LowerCase(CleanName(section)));
   return found == sections_.end() ? nullptr : &spans_[found->second];
 }
 
 std::size_t IniDocument::FindKeyLine(const Span& span, std::string_view ident) const {
-  ident = TrimBlanks(ident);
+  ident = CleanName(ident);
   for (std::size_t i = span.header + 1; i < span.end; ++i)
     if (lines_[i].kind == Line::Kind::Key && SameText(lines_[i].name, ident)) return i;
   return lines_.size();
@@ -116,8 +121,8 @@ std::vector<std::string> IniDocument::KeyValueLines(std::string_view section) co
 }
 
 bool IniDocument::Set(std::string_view section, std::string_view ident, std::string_view value) {
-  section = TrimBlanks(section);
-  ident = TrimBlanks(ident);
+  section = CleanName(section);
+  ident = CleanName(ident);
   const Span* span = FindSpan(section);
   if (!span) {
     const std::string name(section);
@@ -143,7 +148,7 @@ bool IniDocument::Set(std::string_view section, std::string_view ident, std::str
 }
 
 bool IniDocument::EraseSection(std::string_view section) {
-  const std::string wanted = LowerCase(TrimBlanks(section));
+  const std::string wanted = LowerCase(CleanName(section));
   bool changed = false;
   for (std::size_t i = spans_.size(); i-- > 0;) {
     const Span span = spans_[i];
@@ -159,7 +164,7 @@ bool IniDocument::EraseSection(std::string_view section) {
 bool IniDocument::DeleteKey(std::string_view section, std::string_view ident) {
   const Span* span = FindSpan(section);
   if (!span) return false;
-  ident = TrimBlanks(ident);
+  ident = CleanName(ident);
   bool changed = false;
   for (std::size_t i = span->end; i-- > span->header + 1;) {
     if (lines_[i].kind == Line::Kind::Key && SameText(lines_[i].name, ident)) {

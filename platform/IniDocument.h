@@ -24,6 +24,12 @@ namespace platform {
 
 class IniDocument {
  public:
+  // A section or key name as the file holds it: without a leading byte-order
+  // mark (the reader drops one at the start of every line) and trimmed of
+  // blanks. Every name a caller gives is taken so, on writes and reads alike,
+  // so that what is written under a name reads back under it.
+  static std::string_view CleanName(std::string_view name);
+
   void Parse(std::string_view text);
   // Every line followed by CR LF.
   std::string Serialize() const;

@@ -12,11 +12,11 @@ bool HoldsLineBreak(std::string_view text) {
 }
 
 bool StorableSection(std::string_view section) {
-  return !HoldsLineBreak(section) && !TrimBlanks(section).empty();
+  return !HoldsLineBreak(section) && !IniDocument::CleanName(section).empty();
 }
 
 bool StorableIdent(std::string_view ident) {
-  const std::string_view name = TrimBlanks(ident);
+  const std::string_view name = IniDocument::CleanName(ident);
   return !HoldsLineBreak(name) && name.find('=') == std::string_view::npos &&
          !name.starts_with('[') && !name.starts_with(';');
 }

@@ -58,10 +58,6 @@ bool ModifyHive(RootKey root, Change change) {
   return ReplaceFileCreatingFolder(HiveFile(root), loaded.hive.Serialize());
 }
 
-bool StorableText(std::string_view text) {
-  return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
-}
-
 bool SameValue(const RegistryValue* a, const RegistryValue& b) {
   return a && a->type == b.type && a->text == b.text && a->number == b.number;
 }
@@ -87,7 +83,7 @@ bool TRegistry::OpenKey(std::string_view key, bool canCreate) {
   CloseKey();
   std::string path = RegistryHive::NormalizePath(key);
   if (!LoadHive(root_).hive.KeyExists(path)) {
-    if (!canCreate) return false;
+    if (!canCreate || !RegistryHive::CanHoldPath(path)) return false;
     const bool created = ModifyHive(root_, [&](RegistryHive& hive) {
       if (hive.KeyExists(path)) return false;
       hive.CreateKey(path);
@@ -125,22 +121,29 @@ std::optional<std::int32_t> TRegistry::ReadInteger(std::string_view name) const 
   return static_cast<std::int32_t>(value->number);
 }
 
-bool TRegistry::WriteValue(RegistryValue value) {
-  if (!open_ || !StorableText(value.name) || !StorableText(value.text)) return false;
+bool TRegistry::WriteValues(std::span<const RegistryValue> values) {
+  if (!open_) return false;
+  for (const RegistryValue& value : values)
+    if (!RegistryHive::CanHoldValue(key_, value)) return false;
   return ModifyHive(root_, [&](RegistryHive& hive) {
-    if (SameValue(hive.FindValue(key_, value.name), value)) return false;
-    hive.SetValue(key_, std::move(value));
-    return true;
+    bool changed = false;
+    for (const RegistryValue& value : values) {
+      if (SameValue(hive.FindValue(key_, value.name), value)) continue;
+      hive.SetValue(key_, value);  // holdable, checked above
+      changed = true;
+    }
+    return changed;
   });
 }
 
 bool TRegistry::WriteString(std::string_view name, std::string_view value) {
-  return WriteValue(RegistryValue{std::string(name), RegistryValue::Type::String, std::string(value), 0});
+  const RegistryValue values[] = {RegistryValue::String(std::string(name), std::string(value))};
+  return WriteValues(values);
 }
 
 bool TRegistry::WriteInteger(std::string_view name, std::int32_t value) {
-  return WriteValue(
-      RegistryValue{std::string(name), RegistryValue::Type::DWord, {}, static_cast<std::uint32_t>(value)});
+  const RegistryValue values[] = {RegistryValue::Integer(std::string(name), value)};
+  return WriteValues(values);
 }
 
 bool TRegistry::DeleteValue(std::string_view name) {

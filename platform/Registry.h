@@ -21,6 +21,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -47,7 +48,7 @@ class TRegistry {
   // Opens a key below the root (the path is taken from the root, whatever key
   // is open); with canCreate a missing key is created (and stored). False when
   // the key does not exist and may not be created, or when it cannot be
-  // stored; no key is open then.
+  // stored (a path holding a line break or "]" never is); no key is open then.
   bool OpenKey(std::string_view key, bool canCreate);
   void CloseKey();
   bool IsOpen() const { return open_; }
@@ -59,16 +60,18 @@ class TRegistry {
   std::optional<std::string> ReadString(std::string_view name) const;
   std::optional<std::int32_t> ReadInteger(std::string_view name) const;
 
-  // False when no key is open or the hive cannot be written, and for names and
-  // strings holding a line break or a NUL, which the file cannot hold.
+  // False when no key is open or the hive cannot be written, and for what the
+  // file cannot hold: a value of the root key itself, names and strings
+  // holding a line break or a NUL.
   bool WriteString(std::string_view name, std::string_view value);
   bool WriteInteger(std::string_view name, std::int32_t value);
+  // Writes the values in one replacement of the hive file: all of them, or
+  // (when one cannot be held or the file cannot be written) none.
+  bool WriteValues(std::span<const RegistryValue> values);
   // False also when there is no such value.
   bool DeleteValue(std::string_view name);
 
  private:
-  bool WriteValue(RegistryValue value);
-
   RootKey root_;
   bool open_ = false;
   std::string key_;

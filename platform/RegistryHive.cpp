@@ -107,7 +107,28 @@ std::optional<RegistryValue> ParseValue(std::string_view line, std::string& reas
   return std::nullopt;
 }
 
+bool HoldsNoLineBreak(std::string_view text) {
+  return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
+
 }  // namespace
+
+RegistryValue RegistryValue::String(std::string name, std::string text) {
+  return RegistryValue{std::move(name), Type::String, std::move(text), 0};
+}
+
+RegistryValue RegistryValue::Integer(std::string name, std::int32_t number) {
+  return RegistryValue{std::move(name), Type::DWord, {}, static_cast<std::uint32_t>(number)};
+}
+
+bool RegistryHive::CanHoldPath(std::string_view path) {
+  return HoldsNoLineBreak(path) && path.find(']') == std::string_view::npos;
+}
+
+bool RegistryHive::CanHoldValue(std::string_view path, const RegistryValue& value) {
+  return !NormalizePath(path).empty() && CanHoldPath(path) && HoldsNoLineBreak(value.name) &&
+         HoldsNoLineBreak(value.text);
+}
 
 std::string RegistryHive::NormalizePath(std::string_view path) {
   std::string result;
@@ -228,7 +249,8 @@ bool RegistryHive::KeyExists(std::string_view path) const {
   return false;
 }
 
-void RegistryHive::CreateKey(std::string_view path) {
+bool RegistryHive::CreateKey(std::string_view path) {
+  if (!CanHoldPath(path)) return false;
   const std::string normalized = NormalizePath(path);
   std::string prefix;  // spelled as the file already spells it
   std::size_t start = 0;
@@ -248,6 +270,7 @@ void RegistryHive::CreateKey(std::string_view path) {
     }
     keys_.insert(keys_.begin() + static_cast<std::ptrdiff_t>(position), Key{prefix, {}});
   }
+  return true;
 }
 
 std::string RegistryHive::SpelledAsStored(std::string path) const {
@@ -264,7 +287,8 @@ const RegistryValue* RegistryHive::FindValue(std::string_view path, std::string_
   return nullptr;
 }
 
-void RegistryHive::SetValue(std::string_view path, RegistryValue value) {
+bool RegistryHive::SetValue(std::string_view path, RegistryValue value) {
+  if (!CanHoldValue(path, value)) return false;
   const std::string normalized = NormalizePath(path);
   if (!FindKey(normalized)) CreateKey(normalized);
   Key* key = FindKey(normalized);
@@ -272,9 +296,10 @@ void RegistryHive::SetValue(std::string_view path, RegistryValue value) {
     if (!SameText(existing.name, value.name)) continue;
     value.name = std::move(existing.name);
     existing = std::move(value);
-    return;
+    return true;
   }
   key->values.push_back(std::move(value));
+  return true;
 }
 
 bool RegistryHive::DeleteValue(std::string_view path, std::string_view name) {

@@ -35,6 +35,10 @@ struct RegistryValue {
   Type type = Type::String;
   std::string text;          // String
   std::uint32_t number = 0;  // DWord
+
+  static RegistryValue String(std::string name, std::string text);
+  // A negative number is kept as its two's complement.
+  static RegistryValue Integer(std::string name, std::int32_t number);
 };
 
 class RegistryHive {
@@ -54,15 +58,25 @@ class RegistryHive {
   // The path with single backslashes between its parts, as it is stored.
   static std::string NormalizePath(std::string_view path);
 
+  // Whether the file can hold a key of this path: no line break, NUL or "]"
+  // (which ends a key's line).
+  static bool CanHoldPath(std::string_view path);
+  // Whether the file can hold a value of this name and text at this key: a
+  // key below the root (the root holds no values) that it can hold, and no
+  // line break or NUL in the name or the text.
+  static bool CanHoldValue(std::string_view path, const RegistryValue& value);
+
   bool KeyExists(std::string_view path) const;
   // Adds sections for the key and each missing key above it, each new one
-  // after the keys below its parent, so the file lists keys as a tree.
-  void CreateKey(std::string_view path);
+  // after the keys below its parent, so the file lists keys as a tree. False,
+  // with nothing added, for a path the file cannot hold.
+  bool CreateKey(std::string_view path);
 
   const RegistryValue* FindValue(std::string_view path, std::string_view name) const;
   // Creates the key when it is missing; a value of that name is replaced in
-  // place, keeping the name as first written.
-  void SetValue(std::string_view path, RegistryValue value);
+  // place, keeping the name as first written. False, with nothing changed,
+  // for a value the file cannot hold there.
+  bool SetValue(std::string_view path, RegistryValue value);
   // False when there was no such value.
   bool DeleteValue(std::string_view path, std::string_view name);
 

@@ -2,6 +2,9 @@
 
 #include <dlfcn.h>
 
+#include "Paths.h"
+#include "ShellFolders.h"
+
 namespace platform {
 
 void SharedLibrary::Closer::operator()(void* handle) const {
@@ -10,7 +13,14 @@ void SharedLibrary::Closer::operator()(void* handle) const {
 
 SharedLibrary SharedLibrary::Load(const std::string& path) {
   SharedLibrary library;
-  if (!path.empty()) library.handle_.reset(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL));
+  if (path.empty()) return library;
+  // A bare name is looked for in the program's own folder first.
+  if (path.find('/') == std::string::npos) {
+    const std::string beside = JoinPath(ProgramFolder(), path);
+    if (FileExists(beside)) library.handle_.reset(dlopen(beside.c_str(), RTLD_NOW | RTLD_LOCAL));
+    if (library.IsLoaded()) return library;
+  }
+  library.handle_.reset(dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL));
   return library;
 }
 

@@ -10,7 +10,9 @@ class SharedLibrary {
  public:
   SharedLibrary() = default;
 
-  // Loads the library; an empty object (IsLoaded false) when it cannot be loaded.
+  // Loads the library; an empty object (IsLoaded false) when it cannot be
+  // loaded. A bare name (no "/") is found in the program's own folder first,
+  // then where the system's loader looks.
   static SharedLibrary Load(const std::string& path);
 
   // The running program's own image, for binding what the program exports.

@@ -129,6 +129,11 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
   return true;
 }
 
+bool SyncFileSystem(const std::string& folder) {
+  Descriptor fd(::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  return fd.Get() >= 0 && ::syncfs(fd.Get()) == 0;
+}
+
 bool ReplaceFileCreatingFolder(const std::string& path, std::string_view bytes) {
   const std::string folder = ExtractFilePath(path);
   return (folder.empty() || ForceDirectories(folder)) && ReplaceFileAtomically(path, bytes);

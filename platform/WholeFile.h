@@ -41,4 +41,8 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);
 // The same, creating the file's folder and every missing parent first.
 bool ReplaceFileCreatingFolder(const std::string& path, std::string_view bytes);
 
+// Puts everything written to the file system that holds folder on its disk
+// (files and folders alike, in one call). False when it cannot.
+bool SyncFileSystem(const std::string& folder);
+
 }  // namespace platform

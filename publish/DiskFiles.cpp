@@ -1,6 +1,7 @@
 #include "publish/DiskFiles.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -73,7 +74,11 @@ class DiskFile final : public OutputFile {
 
 class DiskSink final : public FileSink {
  public:
+  // A file that replaces another keeps its permissions; a new one gets 0666
+  // less the process's umask.
   std::unique_ptr<OutputFile> Create(const std::string& path) override {
+    struct stat replaced {};
+    const bool replaces = ::stat(path.c_str(), &replaced) == 0;
     std::string temporary;
     int descriptor = -1;
     do {
@@ -81,7 +86,9 @@ class DiskSink final : public FileSink {
       descriptor = ::open(temporary.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     } while (descriptor < 0 && errno == EEXIST);
     if (descriptor < 0) return nullptr;
-    return std::make_unique<DiskFile>(path, std::move(temporary), descriptor);
+    auto file = std::make_unique<DiskFile>(path, std::move(temporary), descriptor);
+    if (replaces && ::fchmod(descriptor, replaced.st_mode & 07777) != 0) return nullptr;  // unlinks it
+    return file;
   }
 
   bool CreateFolder(const std::string& path) override { return platform::ForceDirectories(path); }

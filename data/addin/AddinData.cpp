@@ -104,8 +104,8 @@ BuildResult ConvertEdition(const std::string& editionFolder, AddinData& data) {
   const auto lemmas = Records<ixo::TLemmaRec>(lemmaBytes);
 
   engine::EnglishWordList list;
-  list.Init(std::span(reinterpret_cast<const std::uint8_t*>(listBytes.data()), listBytes.size()));
-  if (list.EnglishMaxLen != ixo::MaxWordLength) return BuildResult::Failure("the word list is not readable");
+  if (!list.Init(std::span(reinterpret_cast<const std::uint8_t*>(listBytes.data()), listBytes.size())))
+    return BuildResult::Failure("the word list is not readable");
   data = AddinData{};
   for (int length = 1; length <= ixo::MaxWordLength; ++length) {
     for (int i = 0; i < list.EnglishGroups[length].count; ++i) {

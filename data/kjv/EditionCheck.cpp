@@ -6,6 +6,7 @@
 #include <span>
 
 #include "core/IxoFormat.h"
+#include "core/WholeEdition.h"
 #include "platform/FileView.h"
 
 namespace data::kjv {
@@ -35,50 +36,24 @@ std::string Where(const char* file, std::size_t record) {
   return std::string(file) + " record " + std::to_string(record) + ": ";
 }
 
-// Checks the word list; the number of words it names, 0 when it is unusable.
-int CheckWordList(std::span<const std::uint8_t> list, Problems& problems) {
-  const char* file = ixo::EnglishFileName;
-  if (list.size() < ixo::EnglishHeaderSize) {
-    problems.Add(std::string(file) + ": shorter than its header");
-    return 0;
-  }
-  if (list[0] != ixo::MaxWordLength) {
-    problems.Add(std::string(file) + ": its first byte is " + std::to_string(list[0]) + ", not 18");
-    return 0;
-  }
-  std::size_t pos = ixo::EnglishHeaderSize;
-  int words = 0;
-  for (int length = 1; length <= ixo::MaxWordLength; ++length) {
-    const std::string group = std::string(file) + ": the group of length " + std::to_string(length);
-    if (pos + sizeof(ixo::EnglishGroupHeader) > list.size()) {
-      problems.Add(group + " is missing");
-      return 0;
-    }
-    const int count = ixo::ReadU16(&list[pos + 2]);
-    if (list[pos] != length || list[pos + 1] != 0) {
-      problems.Add(group + " gives the length " + std::to_string(ixo::ReadU16(&list[pos])));
-      return 0;
-    }
-    if (count == 0 || count > ixo::MaxGroupWords) {
-      problems.Add(group + " holds " + std::to_string(count) + " words");
-      return 0;
-    }
-    pos += sizeof(ixo::EnglishGroupHeader);
-    if (pos + static_cast<std::size_t>(count) * length > list.size()) {
-      problems.Add(group + " runs past the end of the file");
-      return 0;
-    }
+// What the builder expects of its own words beyond a whole list: letters
+// only, no hyphen at the end of a word, no word longer than 22 characters
+// when written, none listed twice in its group.
+void CheckWords(const ixo::WordListCheck& list, Problems& problems) {
+  for (const ixo::WordGroupView& words : list.groups) {
+    const std::string group = std::string(ixo::EnglishFileName) + ": the group of length " +
+                              std::to_string(words.length);
     std::set<std::string> seen;
-    for (int index = 0; index < count; ++index, pos += length) {
+    for (int index = 0; index < words.count; ++index) {
+      const auto stored = words.words.subspan(static_cast<std::size_t>(index) * words.length, words.length);
       std::string word;
       int hyphens = 0;
-      for (int i = 0; i < length; ++i) {
-        const std::uint8_t stored = list[pos + i];
-        const char letter = static_cast<char>(stored & ixo::LetterMask);
-        const bool hyphen = (stored & ixo::HyphenBit) != 0;
+      for (int i = 0; i < words.length; ++i) {
+        const char letter = static_cast<char>(stored[i] & ixo::LetterMask);
+        const bool hyphen = (stored[i] & ixo::HyphenBit) != 0;
         if (!((letter >= 'a' && letter <= 'z') || (letter >= 'A' && letter <= 'Z')))
           problems.Add(group + ", word " + std::to_string(index) + " holds a byte that is not a letter");
-        if (hyphen && i == length - 1)
+        if (hyphen && i == words.length - 1)
           problems.Add(group + ", word " + std::to_string(index) + " ends in a hyphen");
         word += static_cast<char>(letter | 0x20);
         if (hyphen) {
@@ -86,15 +61,11 @@ int CheckWordList(std::span<const std::uint8_t> list, Problems& problems) {
           ++hyphens;
         }
       }
-      if (length + hyphens > ixo::MaxWrittenWordLength)
+      if (words.length + hyphens > ixo::MaxWrittenWordLength)
         problems.Add(group + ": \"" + word + "\" is longer than 22 characters");
       if (!seen.insert(word).second) problems.Add(group + ": \"" + word + "\" is listed twice");
     }
-    words += count;
   }
-  if (pos != list.size()) problems.Add(std::string(file) + ": bytes follow the group of length 18");
-  if (words > ixo::MaxWordNumber) problems.Add(std::string(file) + ": more words than keys can number");
-  return words;
 }
 
 class TextCheck {
@@ -196,42 +167,38 @@ class TextCheck {
   int verses_ = 0;
 };
 
-// The records of a mapped file; a file whose size is not a whole number of
-// records is a problem.
+// The records of a mapped file whose size is a whole number of records.
 template <typename Record>
-std::vector<Record> ReadRecords(const platform::FileView& view, const char* file, Problems& problems) {
-  if (view.Size() % sizeof(Record) != 0) {
-    problems.Add(std::string(file) + ": its size is not a whole number of records");
-    return {};
-  }
+std::vector<Record> ReadRecords(const platform::FileView& view) {
   std::vector<Record> records(view.Size() / sizeof(Record));
-  std::memcpy(records.data(), view.Data(), view.Size());
+  std::memcpy(records.data(), view.Data(), records.size() * sizeof(Record));
   return records;
+}
+
+platform::FileView MapEditionFile(const std::string& folder, const char* file) {
+  return platform::FileView::Map(folder + file, platform::FileView::Access::ReadOnly);
 }
 
 }  // namespace
 
 std::vector<std::string> CheckEdition(const std::string& folder) {
   Problems problems;
-  const platform::FileView textView = platform::FileView::Map(folder + ixo::TextFileName, platform::FileView::Access::ReadOnly);
-  const platform::FileView lemmaView = platform::FileView::Map(folder + ixo::LemmaFileName, platform::FileView::Access::ReadOnly);
-  const platform::FileView listView = platform::FileView::Map(folder + ixo::EnglishFileName, platform::FileView::Access::ReadOnly);
-  for (const auto& [view, file] : {std::pair{&textView, ixo::TextFileName}, std::pair{&lemmaView, ixo::LemmaFileName},
-                                   std::pair{&listView, ixo::EnglishFileName}})
-    if (!view->IsOpen()) problems.Add(folder + file + ": missing or empty");
+  for (std::string& problem : ixo::CheckTextFiles(folder)) problems.Add(std::move(problem));
+  const platform::FileView listView = MapEditionFile(folder, ixo::EnglishFileName);
+  if (!listView.IsOpen()) problems.Add(folder + ixo::EnglishFileName + ": missing or empty");
   if (problems.Any()) return problems.Take();
 
-  const int words = CheckWordList(
-      {reinterpret_cast<const std::uint8_t*>(listView.Data()), listView.Size()}, problems);
-  const auto text = ReadRecords<ixo::IxoWritten>(textView, ixo::TextFileName, problems);
-  const auto lemmas = ReadRecords<ixo::TLemmaRec>(lemmaView, ixo::LemmaFileName, problems);
+  const ixo::WordListCheck list =
+      ixo::CheckWordList({reinterpret_cast<const std::uint8_t*>(listView.Data()), listView.Size()});
+  for (const std::string& problem : list.problems) problems.Add(problem);
+  CheckWords(list, problems);
+  const platform::FileView textView = MapEditionFile(folder, ixo::TextFileName);
+  const platform::FileView lemmaView = MapEditionFile(folder, ixo::LemmaFileName);
+  if (!textView.IsOpen() || !lemmaView.IsOpen()) problems.Add(folder + ": the text files cannot be read");
   if (problems.Any()) return problems.Take();
-  if (lemmas.size() != text.size()) {
-    problems.Add(std::string(ixo::LemmaFileName) + ": " + std::to_string(lemmas.size()) + " records for " +
-                 std::to_string(text.size()) + " text records");
-    return problems.Take();
-  }
-  TextCheck(text, lemmas, words, problems).Run();
+  const std::vector<ixo::IxoWritten> text = ReadRecords<ixo::IxoWritten>(textView);
+  const std::vector<ixo::TLemmaRec> lemmas = ReadRecords<ixo::TLemmaRec>(lemmaView);
+  TextCheck(text, lemmas, list.words, problems).Run();
   return problems.Take();
 }
 

@@ -146,6 +146,24 @@ TEST_F(Library, AnEmptyTextCannotBeMapped) {
   EXPECT_EQ(core.TextCnt(), 0);
 }
 
+// A folder in the file's place opens but cannot be mapped: nothing of the
+// attempt is counted, and the status file is not sized from it.
+TEST_F(Library, AFailedOpenCountsNothingAndSizesNoStatusFile) {
+  TempFolder edition, html;
+  for (const char* name : {TextFileName, LemmaFileName, EnglishFileName})
+    ASSERT_TRUE(std::filesystem::create_directory(edition.File(name)));
+  EXPECT_EQ(core.MapText(edition.Path().c_str()), nullptr);
+  EXPECT_EQ(core.MapLemma(edition.Path().c_str()), nullptr);
+  EXPECT_EQ(core.MapEnglish(edition.Path().c_str()), nullptr);
+  EXPECT_EQ(core.TextCnt(), 0);
+  EXPECT_EQ(core.LemmaCnt(), 0);
+  EXPECT_EQ(core.EnglishCnt(), 0);
+
+  EXPECT_EQ(core.MapStatus(html.Path().c_str()), nullptr);
+  EXPECT_FALSE(std::filesystem::exists(html.File(StatusFileName)));
+  EXPECT_EQ(core.StatusCnt(), 0);
+}
+
 TEST_F(Library, APathThatWouldNotFitTheBufferIsRefusedNotCut) {
   TempFolder edition;
   WriteEdition(edition, 4, 'a');

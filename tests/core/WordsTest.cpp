@@ -7,9 +7,14 @@
 #include <vector>
 
 #include "core/WORDS.h"
+#include "core/ixocore.h"
+#include "support/TempFolder.h"
 
 namespace ixo {
 namespace {
+
+using testing_support::TempFolder;
+using testing_support::WriteFileBytes;
 
 // A word list written out byte by byte: byte 0 the maximum length, byte 1
 // unread, then for each group its length, 0, its count (u16) and its words as
@@ -194,6 +199,26 @@ TEST(WordsList, ABadListIsReportedAndFindsNothing) {
   char out[8] = "untouch";
   EXPECT_STREQ(english.WordChr(1, out, sizeof out, Language::English), "");
   EXPECT_STREQ(PendingErrorText(), "Key is Illegal (Key=0001)\n");
+}
+
+// Over the library's own view the reads stop at the end of the file: a list
+// cut short in its last group is reported and holds no groups.
+TEST(WordsList, TheLibrarysViewOfAListCutShortIsReported) {
+  TempFolder edition;
+  const std::string whole = StandardList;
+  ASSERT_TRUE(WriteFileBytes(edition.File(EnglishFileName), whole.substr(0, whole.size() - 5)));
+  const auto* view = static_cast<const char*>(IxoMapEnglish(edition.Path().c_str()));
+  ASSERT_NE(view, nullptr);
+  testing::internal::CaptureStderr();
+  EnglishClass english(view);
+  EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error: Bad English data file.\n");
+  EXPECT_EQ(english.GetEnglishCnt(1), 0);
+  EXPECT_EQ(english.GetEnglishCnt(18), 0);
+  EXPECT_EQ(english.WordKey("moses", 5), 0);
+
+  // The same bytes whole, as the caller's own copy, index as before.
+  EnglishClass copy(whole.data());
+  EXPECT_EQ(copy.WordKey("moses", 5), 12);
 }
 
 TEST(WordsList, AListOfHighLengthNeverIndexesPastItsGroups) {

@@ -179,6 +179,25 @@ TEST_F(HelpPageTest, MissingTreeFileGivesAnEmptyTreeAndNoPage) {
   EXPECT_TRUE(fixture.Dialogs().Shown().empty());
 }
 
+// 25 sections that each name the next twice would make 2^25 topics: the
+// click on Help tells so at once and shows no part of the tree.
+TEST_F(HelpPageTest, TreeFileBeyondTheLimitsIsReportedAtTheFirstVisit) {
+  std::string tree = "[Help]\nT1=\nT1=\n";
+  for (int i = 1; i < 25; ++i) {
+    const std::string next = "T" + std::to_string(i + 1) + "=\n";
+    tree += "[T" + std::to_string(i) + "]\n" + next + next;
+  }
+  ASSERT_TRUE(testing_support::WriteFileBytes(Home() + "help.tree", tree));
+  fixture.Run();
+  fixture.Dialogs().Clear();
+  Form().HelpMenu->trigger();
+  EXPECT_TRUE(Form().TreeHelp->IsEmpty());
+  EXPECT_TRUE(Browser().Addresses().isEmpty());
+  ASSERT_EQ(fixture.Dialogs().Shown().size(), 1u);
+  EXPECT_EQ(fixture.Dialogs().Shown()[0].type, platform::DialogType::Error);
+  EXPECT_NE(fixture.Dialogs().Shown()[0].text.find(Home() + "help.tree"), std::string::npos);
+}
+
 TEST_F(HelpPageTest, TreeWhoseFirstTopicHasNoSubTopicsShowsThatTopic) {
   ASSERT_TRUE(testing_support::WriteFileBytes(Home() + "help.tree", "[Help]\nAbout=\n[About]\n#link=about.html\n"));
   fixture.Run();

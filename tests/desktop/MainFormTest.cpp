@@ -22,6 +22,7 @@
 #include "desktop/InterfaceFormLink.h"
 #include "desktop/ChapterPagesMarker.h"
 #include "desktop/SpeedButton.h"
+#include "core/IxoFormat.h"
 #include "desktop/ixoMain.h"
 #include "engine/ixoObject.h"
 #include "ui/NodeKind.h"
@@ -157,6 +158,51 @@ TEST(StartUp, TextThatCannotBeLoadedIsReportedAndNothingIsBuiltOrWritten) {
   form.ModeChange();
   EXPECT_TRUE(form.TreeIxo->IsEmpty());
   EXPECT_TRUE(fs::is_empty(fixture.HtmlDir()));
+}
+
+// A damaged edition is told by its file, then the program starts as without
+// the text: no page, no style sheet, no status file and no marker are written
+// from it, and a page an interrupted start left stays as it was.
+TEST(StartUp, DamagedEditionIsReportedAndNothingIsWrittenFromIt) {
+  struct Case {
+    const char* name;
+    const char* file;
+    std::function<void(const std::string& path)> spoil;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"word list cut short", ixo::EnglishFileName,
+       [](const std::string& path) { fs::resize_file(path, fs::file_size(path) - 1); }, "Bad English data file."},
+      {"lemma file short", ixo::LemmaFileName,
+       [](const std::string& path) { fs::resize_file(path, fs::file_size(path) - 8); }, "Bad data file:"},
+      {"text a folder", ixo::TextFileName,
+       [](const std::string& path) {
+         fs::remove(path);
+         fs::create_directory(path);
+       },
+       "Bad data file:"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    DesktopFixture fixture;
+    const std::string html = fixture.HtmlDir();
+    fs::create_directories(html + "Bible/1");
+    ASSERT_TRUE(testing_support::WriteFileBytes(PagePath(html, 1, 1), "<html>\nan earlier page"));
+    c.spoil(fixture.Installation().EditionDir() + c.file);
+    fixture.Run();
+
+    const auto& shown = fixture.Dialogs().Shown();
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_NE(shown[0].text.find(c.message), std::string::npos) << shown[0].text;
+    EXPECT_EQ(shown[1].text, "Could not initialize bible text.  Please re-install the program.");
+    EXPECT_FALSE(engine::Engine().Loaded);
+    EXPECT_TRUE(fixture.Form().TreeIxo->IsEmpty());
+    fixture.Form().FormActivate();
+    EXPECT_EQ(testing_support::ReadFileBytes(PagePath(html, 1, 1)), "<html>\nan earlier page");
+    EXPECT_FALSE(desktop::ChapterPagesWritten(html));
+    EXPECT_FALSE(fs::exists(html + ixo::StatusFileName));
+    EXPECT_FALSE(fs::exists(html + "Style"));
+  }
 }
 
 TEST(StartUp, WithoutTheTextTheToolBarSearchesNothingAndKeepsNothing) {

@@ -279,6 +279,27 @@ TEST_F(OptionsPageTest, StoreThatCannotBeWrittenIsReportedAndTheProgramIsNotEnde
   for (const platform::DialogRequest& request : shown) EXPECT_NE(request.text, kSaved);
 }
 
+// The four values go into the store together: one the store cannot hold (a
+// folder with a line break) keeps the others out too.
+TEST_F(OptionsPageTest, UpdateThatTheStoreRefusesPartWayChangesNoValue) {
+  fixture.Run();
+  WriteUserInteger("Sensitivity", 20);
+  WriteUserInteger("Settings", 0x8002);
+  const std::string hiveFile = Registry().Folder() + "HKEY_CURRENT_USER.reg";
+  const std::string before = testing_support::ReadFileBytes(hiveFile);
+  Engine().DocumentDir = "/home/me/line\nbreak/";
+  Form().EditRegSensitivity->setValue(15);
+  Update(ModalResult::OK);
+
+  EXPECT_EQ(testing_support::ReadFileBytes(hiveFile), before);
+  EXPECT_EQ(UserValueLines(), (std::vector<std::string>{"\"Sensitivity\"=dword:00000014",
+                                                        "\"Settings\"=dword:00008002"}));
+  const auto& shown = fixture.Dialogs().Shown();
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[1].type, DialogType::Error);
+  EXPECT_NE(shown[1].text.find("could not be saved"), std::string::npos) << shown[1].text;
+}
+
 // The answer to the question whether to end the program, with the message
 // loop running: OK ends it at once, Cancel lets it run on.
 TEST_F(OptionsPageTest, OkOnTheSavedQuestionEndsTheProgram) {

@@ -1,10 +1,14 @@
 // Tree files: sections as nodes, keys as children, the directives, cycles.
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <memory>
 
 #include "RecordingTree.h"
 #include "TempFolder.h"
 #include "engine/db.h"
+#include "platform/Dialogs.h"
 
 namespace engine {
 namespace {
@@ -98,6 +102,53 @@ TEST(TreeFile, MissingFileOrNoFileBuildsNothing) {
   missing.Open(temp.File("none.tree"));
   EXPECT_EQ(missing.BuildTree("Help", tree, nullptr, true), 0);
   EXPECT_EQ(tree.Print(), "");
+}
+
+// A file beyond the limits is told and builds nothing, not a part of it.
+TEST(TreeFile, TreeBeyondTheLimitsIsReportedAndNotBuilt) {
+  struct Case {
+    const char* name;
+    std::string text;
+  };
+  // Each of 25 sections names the next one twice: 2^25 nodes from a few
+  // hundred bytes.
+  std::string doubling = "[Help]\r\nS1=\r\nS1=\r\n";
+  for (int i = 1; i < 25; ++i) {
+    const std::string next = "S" + std::to_string(i + 1) + "=\r\n";
+    doubling += "[S" + std::to_string(i) + "]\r\n" + next + next;
+  }
+  // A chain of 50,000 sections, each the only child of the one before.
+  std::string chain = "[Help]\r\nS1=\r\n";
+  for (int i = 1; i < 50'000; ++i)
+    chain += "[S" + std::to_string(i) + "]\r\nS" + std::to_string(i + 1) + "=\r\n";
+  const Case cases[] = {{"sections named twice over", doubling}, {"a long chain", chain}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto dialogs = std::make_shared<platform::RecordingDialogService>();
+    platform::ScopedDialogService guard(dialogs);
+    TempFolder temp;
+    ASSERT_TRUE(WriteFileBytes(temp.File("help.tree"), c.text));
+    TDB db;
+    db.Open(temp.File("help.tree"));
+    RecordingTree tree;
+    EXPECT_EQ(db.BuildTree("Help", tree, nullptr, true), 0);
+    EXPECT_EQ(tree.Print(), "");
+    ASSERT_EQ(dialogs->Shown().size(), 1u);
+    EXPECT_THAT(dialogs->Shown()[0].text, testing::HasSubstr("The tree file \"" + temp.File("help.tree") + "\" is not shown"));
+  }
+}
+
+TEST(TreeFile, TreeWithinTheLimitsIsBuiltWhole) {
+  std::vector<std::string> chain = {"[Help]", "S1="};
+  for (int i = 1; i < 60; ++i) {
+    chain.push_back("[S" + std::to_string(i) + "]");
+    chain.push_back("S" + std::to_string(i + 1) + "=");
+  }
+  auto dialogs = std::make_shared<platform::RecordingDialogService>();
+  platform::ScopedDialogService guard(dialogs);
+  const std::string tree = BuildHelp(chain);
+  EXPECT_TRUE(dialogs->Shown().empty());
+  EXPECT_NE(tree.find("S60(-1/-1)"), std::string::npos);
 }
 
 TEST(TreeFile, ReadersOfTheOpenFile) {

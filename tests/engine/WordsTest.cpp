@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include "EngineFixture.h"
@@ -33,9 +35,13 @@ class WordsTest : public ::testing::Test {
 
 // ---- the word list ----------------------------------------------------------------
 
-// A word list file from groups of words, one group per length from 1; a "-"
-// after a letter sets the letter's hyphen bit.
-std::vector<std::uint8_t> WordListBytes(const std::vector<std::vector<std::string>>& groups) {
+// A whole word list file from groups of words, one group per length from 1;
+// a "-" after a letter sets the letter's hyphen bit. The lengths no group is
+// given for get one filler word each ("qq" for 2 letters), after all the
+// words given.
+std::vector<std::uint8_t> WordListBytes(std::vector<std::vector<std::string>> groups) {
+  for (std::size_t length = groups.size() + 1; length <= 18; ++length)
+    groups.push_back({std::string(length, 'q')});
   std::vector<std::uint8_t> bytes{18, 0};
   for (std::size_t g = 0; g < groups.size(); ++g) {
     bytes.insert(bytes.end(), {static_cast<std::uint8_t>(g + 1), 0,
@@ -66,7 +72,8 @@ TEST(WordList, KeysNumberTheWordsInTheListsOrder) {
   EXPECT_EQ(list.WordToKey("abc"), 9);
   EXPECT_EQ(list.WordToKey("-a-b-c"), 9);
   EXPECT_EQ(list.WordToKey("THE"), 10);
-  EXPECT_EQ(list.KeyToWord(11), "");  // beyond the last word
+  EXPECT_EQ(list.KeyToWord(11), "qqqq");  // the first filler
+  EXPECT_EQ(list.KeyToWord(26), "");      // beyond the last word
   EXPECT_EQ(list.KeyToWord(0x8000), "");
   EXPECT_EQ(list.WordToKey("zz"), 0);
   EXPECT_EQ(list.WordToKey(""), 0);
@@ -91,28 +98,38 @@ TEST(WordList, KeysForWordFindsEverySpellingOfItsLetters) {
     EXPECT_TRUE(list.KeysForWord(none).empty()) << none;
 }
 
-TEST(WordList, ListCutShortKeepsTheGroupsThatAreWhole) {
-  std::vector<std::uint8_t> bytes = WordListBytes({{"a", "i"}, {"am", "an", "as"}});
-  bytes.resize(bytes.size() - 1);  // the last word of length 2 is cut
-  EnglishWordList list;
-  list.Init(bytes);
-  EXPECT_EQ(list.KeyToWord(2), "i");
-  EXPECT_EQ(list.KeyToWord(3), "");
-  EXPECT_EQ(list.WordToKey("am"), 0);
-}
-
+// A list that is not whole is told and knows no word, not even of the
+// groups before the damage.
 TEST(WordList, BadListIsReportedAndKnowsNoWord) {
-  platform::ScopedDialogService guard(std::make_shared<platform::RecordingDialogService>());
-  auto& dialogs = static_cast<platform::RecordingDialogService&>(platform::CurrentDialogService());
-  std::vector<std::uint8_t> bytes = WordListBytes({{"a", "i"}});
-  bytes[0] = 17;
-  EnglishWordList list;
-  list.Init(bytes);
-  ASSERT_EQ(dialogs.Shown().size(), 1u);
-  EXPECT_EQ(dialogs.Shown()[0].text, "Bad English data file.");
-  EXPECT_EQ(dialogs.Shown()[0].caption, "Error");
-  EXPECT_EQ(list.WordToKey("a"), 0);
-  EXPECT_EQ(list.KeyToWord(1), "");
+  const std::vector<std::uint8_t> whole = WordListBytes({{"a", "i"}, {"am", "an", "as"}});
+  struct Case {
+    const char* name;
+    std::function<void(std::vector<std::uint8_t>&)> spoil;
+  };
+  const Case cases[] = {
+      {"length not 18", [](std::vector<std::uint8_t>& bytes) { bytes[0] = 17; }},
+      {"cut short", [](std::vector<std::uint8_t>& bytes) { bytes.resize(bytes.size() - 1); }},
+      {"cut before its last group", [](std::vector<std::uint8_t>& bytes) { bytes.resize(bytes.size() - 20); }},
+      {"a group of another length", [](std::vector<std::uint8_t>& bytes) { bytes[2 + 4 + 2] = 3; }},
+      {"an empty group", [](std::vector<std::uint8_t>& bytes) { bytes[2 + 2] = 0; }},
+      {"bytes after the last group", [](std::vector<std::uint8_t>& bytes) { bytes.push_back('x'); }},
+      {"empty", [](std::vector<std::uint8_t>& bytes) { bytes.clear(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto dialogs = std::make_shared<platform::RecordingDialogService>();
+    platform::ScopedDialogService guard(dialogs);
+    std::vector<std::uint8_t> bytes = whole;
+    c.spoil(bytes);
+    EnglishWordList list;
+    EXPECT_FALSE(list.Init(bytes));
+    ASSERT_EQ(dialogs->Shown().size(), 1u);
+    EXPECT_EQ(dialogs->Shown()[0].text, "Bad English data file.");
+    EXPECT_EQ(dialogs->Shown()[0].caption, "Error");
+    EXPECT_EQ(list.WordToKey("a"), 0);
+    EXPECT_EQ(list.KeyToWord(1), "");
+    EXPECT_EQ(list.EnglishGroups[1].count, 0);
+  }
 }
 
 TEST_F(WordsTest, EveryKeyOfTheListRoundTrips) {

@@ -183,6 +183,24 @@ TEST_F(IniFileTest, WritesThatCannotBeStoredFailAndChangeNothing) {
   EXPECT_FALSE(noFolder.WriteString("A", "k", "v"));
 }
 
+// A byte-order mark before a name is no part of it, on writes and reads
+// alike: the key is written once and reads back under either spelling.
+TEST_F(IniFileTest, ByteOrderMarkBeforeANameIsDropped) {
+  const std::string bom = "\xEF\xBB\xBF";
+  TIniFile ini = FileWith("[A]\r\nk=1\r\n");
+  for (int write = 0; write < 2; ++write) ASSERT_TRUE(ini.WriteString("A", bom + "key", "v"));
+  EXPECT_EQ(ReadFileBytes(Path()), "[A]\r\nk=1\r\nkey=v\r\n");
+  EXPECT_EQ(ini.ReadString("A", bom + "key", "none"), "v");
+  EXPECT_EQ(ini.ReadString("A", "key", "none"), "v");
+  EXPECT_EQ(ini.ReadString(bom + "A", bom + "k", "none"), "1");
+
+  EXPECT_FALSE(ini.WriteString("A", bom + "[S]", "v"));  // a section line once the mark is gone
+  EXPECT_FALSE(ini.WriteString(bom, "k", "v"));
+  EXPECT_EQ(ReadFileBytes(Path()), "[A]\r\nk=1\r\nkey=v\r\n");
+  ASSERT_TRUE(ini.DeleteKey("A", bom + "key"));
+  EXPECT_EQ(ReadFileBytes(Path()), "[A]\r\nk=1\r\n");
+}
+
 TEST_F(IniFileTest, AFileThatCannotBeReadIsNeverReplaced) {
   const std::string folder = temp_.File("a folder");
   ASSERT_EQ(mkdir(folder.c_str(), 0755), 0);

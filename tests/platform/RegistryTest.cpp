@@ -8,6 +8,7 @@
 #include "platform/Dialogs.h"
 #include "platform/Paths.h"
 #include "platform/Registry.h"
+#include "platform/RegistryHive.h"
 #include "ScopedEnvironment.h"
 #include "TempFolder.h"
 
@@ -229,6 +230,55 @@ TEST_F(RegistryTest, TextThatTheFileCannotHoldIsRefused) {
   EXPECT_FALSE(registry.WriteString("Two\rLines", "x"));
   EXPECT_FALSE(registry.WriteInteger(std::string_view("nul\0", 4), 1));
   EXPECT_FALSE(registry.ValueExists("Colors"));
+}
+
+// Keys the file cannot hold are refused on every path that writes one: the
+// hive stays as it was and every setting in it still reads.
+TEST_F(RegistryTest, KeysThatTheFileCannotHoldAreRefused) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(ProductKey, true));
+  ASSERT_TRUE(registry.WriteString("Document", "/home/me/"));
+  const std::string before = ReadFileBytes(UserHive());
+
+  for (const char* key : {"SOFTWARE\\Line\nBreak", "SOFTWARE\\Return\rKey", "SOFTWARE\\Closed]Key",
+                          "SOFTWARE\\Ends]"}) {
+    SCOPED_TRACE(key);
+    TRegistry other;
+    EXPECT_FALSE(other.OpenKey(key, true));
+    EXPECT_FALSE(other.IsOpen());
+    EXPECT_FALSE(other.WriteString("Name", "x"));
+  }
+  // The root key opens, but holds no values.
+  TRegistry root;
+  ASSERT_TRUE(root.OpenKey("\\", false));
+  EXPECT_FALSE(root.WriteString("Name", "x"));
+  EXPECT_FALSE(root.WriteInteger("Number", 1));
+  EXPECT_FALSE(root.ValueExists("Name"));
+
+  EXPECT_EQ(ReadFileBytes(UserHive()), before);
+  TRegistry reader;
+  ASSERT_TRUE(reader.OpenKey(ProductKey, false));
+  EXPECT_EQ(reader.ReadString("Document"), "/home/me/");
+  EXPECT_TRUE(dialogs_->Shown().empty());
+}
+
+// Several values go into the file in one write, or none of them does.
+TEST_F(RegistryTest, ValuesWrittenTogetherAreAllOrNothing) {
+  TRegistry registry;
+  ASSERT_TRUE(registry.OpenKey(ProductKey, true));
+  const RegistryValue both[] = {RegistryValue::Integer("Sensitivity", 9), RegistryValue::String("Colors", "a=b")};
+  ASSERT_TRUE(registry.WriteValues(both));
+  EXPECT_EQ(registry.ReadInteger("Sensitivity"), 9);
+  EXPECT_EQ(registry.ReadString("Colors"), "a=b");
+
+  const std::string before = ReadFileBytes(UserHive());
+  const RegistryValue refused[] = {RegistryValue::Integer("Sensitivity", 12),
+                                   RegistryValue::String("Document", "two\nlines"),
+                                   RegistryValue::Integer("Settings", 6)};
+  EXPECT_FALSE(registry.WriteValues(refused));
+  EXPECT_EQ(ReadFileBytes(UserHive()), before);
+  EXPECT_EQ(registry.ReadInteger("Sensitivity"), 9);
+  EXPECT_FALSE(registry.ValueExists("Settings"));
 }
 
 TEST(RegistryFolder, FollowsTheEnvironment) {

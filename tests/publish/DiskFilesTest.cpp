@@ -54,6 +54,27 @@ TEST(DiskFiles, CommitPutsTheBytesUnderTheNameAndLeavesNoTemporaryFile) {
   EXPECT_EQ(FilesIn(folder.Path()), 1u);
 }
 
+// A page written again keeps the permissions its owner gave it; a new one
+// gets the usual ones.
+TEST(DiskFiles, AReplacedFileKeepsItsPermissions) {
+  TempFolder folder;
+  ASSERT_TRUE(WriteFileBytes(folder.File("1.html"), "old page"));
+  namespace fs = std::filesystem;
+  fs::permissions(folder.File("1.html"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  for (const char* name : {"1.html", "2.html"}) {
+    auto file = publish::DiskFiles().Create(folder.File(name));
+    ASSERT_TRUE(file);
+    ASSERT_TRUE(file->Write("new page"));
+    ASSERT_TRUE(file->Commit());
+  }
+  EXPECT_EQ(ReadFileBytes(folder.File("1.html")), "new page");
+  EXPECT_EQ(fs::status(folder.File("1.html")).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  const fs::perms fresh = fs::status(folder.File("2.html")).permissions();
+  EXPECT_TRUE((fresh & fs::perms::owner_write) != fs::perms::none);
+  EXPECT_EQ(fresh & (fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec), fs::perms::none);
+}
+
 TEST(DiskFiles, AFileDroppedWithoutCommitLeavesTheOldOneAndNoTrace) {
   TempFolder folder;
   ASSERT_TRUE(WriteFileBytes(folder.File("1.html"), "good page"));

@@ -3,8 +3,9 @@
 //
 // Input: the text of the tree file.
 //
-// Properties: a tree never holds more nodes than its file has keys (each
-// node is a key of a section, and a section is shown once); every node is
+// Properties: a tree never holds more nodes, nor nests deeper, than the
+// reader's limits; a file beyond them is reported and nothing of it is
+// shown, and a tree within them is shown without a message; every node is
 // added under a node already there; only nodes with children are expanded;
 // the count returned is that of the nodes added at the top.
 
@@ -21,25 +22,30 @@
 #include "desktop/HelpTopics.h"
 #include "engine/TreeTarget.h"
 #include "engine/db.h"
+#include "platform/Dialogs.h"
 
 namespace {
 
 struct CountedNode final : engine::TreeNode {
   CountedNode* parent = nullptr;
+  int depth = 1;
   int children = 0;
 };
 
 // Keeps every node it was asked to add, and checks each call against them.
 class CountingTree final : public engine::TreeTarget {
  public:
-  explicit CountingTree(std::size_t limit) : limit_(limit) {}
-
   engine::TreeNode& AddChild(engine::TreeNode* parent, std::string_view, int, int) override {
-    FUZZ_CHECK(nodes_.size() < limit_);
+    FUZZ_CHECK(nodes_.size() < engine::TDB::MaxTreeNodes);
     auto node = std::make_unique<CountedNode>();
     node->parent = Known(parent);
-    if (node->parent) ++node->parent->children;
-    else ++top_;
+    if (node->parent) {
+      ++node->parent->children;
+      node->depth = node->parent->depth + 1;
+      FUZZ_CHECK(node->depth <= engine::TDB::MaxTreeDepth);
+    } else {
+      ++top_;
+    }
     nodes_.push_back(std::move(node));
     return *nodes_.back();
   }
@@ -50,6 +56,7 @@ class CountingTree final : public engine::TreeTarget {
   }
 
   int Top() const { return top_; }
+  bool Empty() const { return nodes_.empty(); }
 
  private:
   // The node as added here; null for the top level. A node not added here fails.
@@ -60,35 +67,40 @@ class CountingTree final : public engine::TreeTarget {
     return counted;
   }
 
-  std::size_t limit_;
   std::vector<std::unique_ptr<CountedNode>> nodes_;
   int top_ = 0;
 };
 
-std::size_t KeyCount(const engine::TDB& tree) {
-  std::size_t keys = 0;
-  for (const std::string& section : tree.IniFile()->ReadSections()) keys += tree.ReadSection(section).Count();
-  return keys;
+bool HasTopics(const engine::TDB& tree, std::string_view root) {
+  for (const std::string& key : tree.ReadSection(root))
+    if (!key.starts_with('#')) return true;
+  return false;
 }
 
-void Build(const engine::TDB& tree, std::string_view root, std::size_t keys, bool expanding) {
-  CountingTree target(keys);
+void Build(const engine::TDB& tree, std::string_view root, bool expanding,
+           platform::RecordingDialogService& dialogs) {
+  dialogs.Clear();
+  CountingTree target;
   const int added = tree.BuildTree(root, target, nullptr, expanding);
   FUZZ_CHECK(added == target.Top());
+  const bool reported = !dialogs.Shown().empty();
+  if (reported) FUZZ_CHECK(target.Empty());
+  FUZZ_CHECK(reported == (target.Empty() && HasTopics(tree, root)));
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const testing_support::TempFolder folder;
+  static const auto dialogs = std::make_shared<platform::RecordingDialogService>();
+  static const platform::ScopedDialogService recorded(dialogs);
   const std::string file = folder.File("help.tree");
   FUZZ_CHECK(testing_support::WriteFileBytes(file, std::string(fuzz::AsText(std::span(data, size)))));
 
   engine::TDB tree;
   tree.Open(file);
-  const std::size_t keys = KeyCount(tree);
-  Build(tree, desktop::kHelpTreeRoot, keys, true);
+  Build(tree, desktop::kHelpTreeRoot, true, *dialogs);
   const std::vector<std::string> sections = tree.IniFile()->ReadSections();
-  if (!sections.empty()) Build(tree, sections.front(), keys, false);
+  if (!sections.empty()) Build(tree, sections.front(), false, *dialogs);
   return 0;
 }

@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "FuzzCheck.h"
+#include "FuzzConditions.h"
 #include "FuzzInput.h"
 #include "FuzzText.h"
-#include "engine/SearchMarks.h"
 #include "engine/SearchTokens.h"
 #include "platform/StringList.h"
 #include "search/ConditionSet.h"
@@ -58,15 +58,13 @@ void CheckToken(std::string_view token) {
 }
 
 void CheckConditions(const search::ConditionSet& conditions) {
-  std::uint16_t withWords = 0;
   for (int n = 1; n <= ConditionCount; ++n) {
     for (const std::string& word : conditions[n].WordList) {
       const char kind = engine::ClassifyToken(word);
       FUZZ_CHECK(kind != 'E' || conditions.Text().WordKey(word) != 0);
     }
-    if (!conditions[n].WordList.Empty()) withWords |= engine::ConditionMask(n);
   }
-  for (const std::uint16_t marks : conditions.Text().WordMarks()) FUZZ_CHECK((marks & ~withWords) == 0);
+  fuzz::CheckMarksOfWordLists(conditions);
 }
 
 void CheckSearch(const search::ConditionSet& conditions, int span) {

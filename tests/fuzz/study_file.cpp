@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "FuzzCheck.h"
+#include "FuzzConditions.h"
 #include "FuzzInput.h"
 #include "FuzzText.h"
 #include "desktop/WordSummaryPage.h"
-#include "engine/SearchMarks.h"
 #include "platform/IniFile.h"
 #include "platform/TextUtils.h"
 #include "search/ConditionSet.h"
@@ -39,13 +39,6 @@ ConditionSet Loaded(const Study& study) {
   search::UseStudy(conditions, study);
   conditions.ShowRowsInUse();
   return conditions;
-}
-
-void CheckMarks(const ConditionSet& conditions) {
-  std::uint16_t withWords = 0;
-  for (int n = 1; n <= ConditionCount; ++n)
-    if (!conditions[n].WordList.Empty()) withWords |= engine::ConditionMask(n);
-  for (const std::uint16_t marks : conditions.Text().WordMarks()) FUZZ_CHECK((marks & ~withWords) == 0);
 }
 
 void CheckSameConditions(const ConditionSet& a, const ConditionSet& b) {
@@ -112,7 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Study study = search::ReadStudy(file);
   CheckSummaryPages(study);
   const ConditionSet conditions = Loaded(study);
-  CheckMarks(conditions);
+  fuzz::CheckMarksOfWordLists(conditions);
 
   const std::string saved = text.Temp().File("saved.ixolc");
   std::remove(saved.c_str());

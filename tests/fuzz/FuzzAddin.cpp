@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "FuzzCheck.h"
+#include "FuzzLibrary.h"
 #include "FuzzText.h"
 #include "core/IxoFormat.h"
 #include "data/TextBuilder.h"
@@ -27,6 +28,7 @@ AddinFiles::AddinFiles() : versionDir_(temp_.File("install/Ixo-2005/Lib/")) {
 
   std::filesystem::create_directories(versionDir_);
   std::filesystem::create_symlink(IXO_ADDIN_LIBRARY, versionDir_ + wordaddin::EngineLibraryFileName);
+  KeepLoaded(IXO_ADDIN_LIBRARY);
   std::string error;
   FUZZ_CHECK(data::WriteAddinInstallationValues(temp_.File("install/"), error));
   Write(bible_, reference_);

@@ -59,10 +59,14 @@ class RegistryRun {
   explicit RegistryRun(bool userHiveParses) : userHiveParses_(userHiveParses) {}
 
   void Open(std::string_view path, bool canCreate) {
-    const bool existed = TRegistry(registry_.GetRootKey()).OpenKey(path, false);
+    const RootKey root = registry_.GetRootKey();
+    const bool existed = TRegistry(root).OpenKey(path, false);
+    const std::string before = testing_support::ReadFileBytes(HiveFile(root));
+    const bool parsed = Parses(root);
     const bool opened = registry_.OpenKey(path, canCreate);
     if (!canCreate) FUZZ_CHECK(opened == existed);
-    if (opened) FUZZ_CHECK(Parses(registry_.GetRootKey()));
+    if (parsed) FUZZ_CHECK(Parses(root));
+    else FUZZ_CHECK(testing_support::ReadFileBytes(HiveFile(root)) == before);
   }
 
   void Write(std::string_view name, const Value& value) {

@@ -24,6 +24,7 @@
 
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
+#include "FuzzLibrary.h"
 #include "FuzzText.h"
 #include "TempFolder.h"
 #include "TestInstallation.h"
@@ -108,17 +109,25 @@ void CheckPagesWritten(const engine::TixoEngine& text, int book) {
                                        std::to_string(chapter) + ".html"));
 }
 
+// One installation for every input, its data-file library kept loaded: each
+// load of the engine maps the files afresh.
+struct Installation {
+  Installation() {
+    std::filesystem::create_directories(installation.EditionDir());
+    fuzz::KeepLoaded(installation.InstallDir() + "2011.ixocore");
+  }
+  testing_support::TestInstallation installation{IXOCORE_LIBRARY};
+};
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const auto dialogs = std::make_shared<platform::RecordingDialogService>();
   static const platform::ScopedDialogService recorded(dialogs);
+  static const Installation installed;
+  const testing_support::TestInstallation& installation = installed.installation;
   if (size == 0 || data[0] >= kFiles.size()) return 0;
 
-  // A new copy of the data-file library for each input: its state is the
-  // process's, and a distinct file is a distinct library to the loader.
-  testing_support::TestInstallation installation(IXOCORE_LIBRARY);
-  std::filesystem::create_directories(installation.EditionDir());
   std::array<std::string, 3> files = SmallEdition();
   files[data[0]] = fuzz::AsText(std::span(data + 1, size - 1));
   for (std::size_t i = 0; i < kFiles.size(); ++i)

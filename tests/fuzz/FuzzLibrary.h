@@ -13,8 +13,11 @@ namespace fuzz {
 // code under test loads and unloads it: the fuzzer goes on reading the
 // coverage counters of every library it has seen, so one that is unloaded
 // would crash it.
-inline void KeepLoaded(const std::string& path) {
-  FUZZ_CHECK(dlopen(path.c_str(), RTLD_NOW | RTLD_NODELETE) != nullptr);
+// Returns the library's handle.
+inline void* KeepLoaded(const std::string& path) {
+  void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_NODELETE);
+  FUZZ_CHECK(handle != nullptr);
+  return handle;
 }
 
 }  // namespace fuzz

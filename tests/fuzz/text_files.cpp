@@ -15,6 +15,8 @@
 // words have keys that read back, and every chapter page of every book is
 // written.
 
+#include <dlfcn.h>
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -29,6 +31,7 @@
 #include "TempFolder.h"
 #include "TestInstallation.h"
 #include "core/IxoFormat.h"
+#include "core/ixocore.h"
 #include "data/TextBuilder.h"
 #include "engine/ixoObject.h"
 #include "engine/ixoutils.h"
@@ -109,14 +112,18 @@ void CheckPagesWritten(const engine::TixoEngine& text, int book) {
                                        std::to_string(chapter) + ".html"));
 }
 
-// One installation for every input, its data-file library kept loaded: each
-// load of the engine maps the files afresh.
+// One installation for every input, its data-file library kept loaded. Its
+// views are closed before the files of the next input replace those of the
+// last; the next load of the engine maps them afresh.
 struct Installation {
   Installation() {
     std::filesystem::create_directories(installation.EditionDir());
-    fuzz::KeepLoaded(installation.InstallDir() + "2011.ixocore");
+    void* library = fuzz::KeepLoaded(installation.InstallDir() + "2011.ixocore");
+    releaseAll = reinterpret_cast<ixo::ReleaseAllFunction*>(dlsym(library, "IxoMapReleaseAll"));
+    FUZZ_CHECK(releaseAll != nullptr);
   }
   testing_support::TestInstallation installation{IXOCORE_LIBRARY};
+  ixo::ReleaseAllFunction* releaseAll = nullptr;
 };
 
 }  // namespace
@@ -127,6 +134,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   static const Installation installed;
   const testing_support::TestInstallation& installation = installed.installation;
   if (size == 0 || data[0] >= kFiles.size()) return 0;
+  installed.releaseAll();
 
   std::array<std::string, 3> files = SmallEdition();
   files[data[0]] = fuzz::AsText(std::span(data + 1, size - 1));

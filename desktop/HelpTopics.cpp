@@ -1,6 +1,7 @@
 #include "HelpTopics.h"
 
-#include <ranges>
+#include <algorithm>
+#include <cstddef>
 
 #include "platform/IniFile.h"
 #include "platform/Paths.h"
@@ -13,10 +14,14 @@ constexpr char kHelpFolder[] = "Help/";
 // A path below the folder it is read from: relative, and without a ".." part.
 // The browsers take a page's path as it stands, up to a verse anchor at most,
 // so what follows a "#" is part of the path too ("a#/../../b" leaves).
+// The parts are found by hand: clang's fuzzer build cannot compile the
+// standard library's split view of this GCC.
 bool StaysInFolder(std::string_view link) {
   if (link.empty() || link.front() == platform::PathSeparator) return false;
-  for (const auto part : std::views::split(link, platform::PathSeparator)) {
-    if (std::string_view(part.begin(), part.end()) == "..") return false;
+  for (std::size_t start = 0; start <= link.size();) {
+    const std::size_t end = std::min(link.find(platform::PathSeparator, start), link.size());
+    if (link.substr(start, end - start) == "..") return false;
+    start = end + 1;
   }
   return true;
 }

@@ -30,7 +30,7 @@ AddinFiles::AddinFiles() : versionDir_(temp_.File("install/Ixo-2005/Lib/")) {
   std::filesystem::create_symlink(IXO_ADDIN_LIBRARY, versionDir_ + wordaddin::EngineLibraryFileName);
   KeepLoaded(IXO_ADDIN_LIBRARY);
   std::string error;
-  FUZZ_CHECK(data::WriteAddinInstallationValues(temp_.File("install/"), error));
+  FUZZ_CHECK(data::WriteAddinInstallationValues(temp_.File("install/"), {}, error));
   Write(bible_, reference_);
 }
 

@@ -15,7 +15,7 @@ inline void CheckMarksOfWordLists(const search::ConditionSet& conditions) {
   std::uint16_t withWords = 0;
   for (int n = 1; n <= search::ConditionCount; ++n)
     if (!conditions[n].WordList.Empty()) withWords |= engine::ConditionMask(n);
-  for (const std::uint16_t marks : conditions.Text().WordMarks()) FUZZ_CHECK((marks & ~withWords) == 0);
+  for (const std::uint16_t marks : conditions.Text().Marks().WordMarks) FUZZ_CHECK((marks & ~withWords) == 0);
 }
 
 }  // namespace fuzz

@@ -6,10 +6,10 @@
 // Input: a byte giving the chapters of the book (1 to 256), then the
 // reference as typed.
 //
-// Properties: a book name gives a book from 1 to 66 or none; a request for
-// chapters stays within the book, first before last, and only such a
-// request asks a question; verses are never below -1 or beyond the parser's
-// limit; the verse of a passage is found within its book.
+// Properties: a book name gives a book from 1 to 66 or none; a reference
+// read whole stays within the book's chapters, first before last, its verses
+// never below 0 or beyond the parser's limit, and its first verse is found
+// within its book.
 
 #include <algorithm>
 #include <cstdint>
@@ -39,24 +39,20 @@ const wordaddin::TixoEngine& AddinEngine() {
 }
 
 void CheckRequest(const ReferenceRequest& request, int chapterCount) {
-  if (request.kind == ReferenceRequest::Kind::Chapters) {
-    FUZZ_CHECK(1 <= request.firstChapter && request.firstChapter <= request.lastChapter);
-    FUZZ_CHECK(request.lastChapter <= chapterCount);
-    return;
-  }
-  FUZZ_CHECK(request.question.empty());
-  FUZZ_CHECK(request.chapter >= 0 && request.chapter <= kNumberLimit);
-  FUZZ_CHECK(request.fromVerse >= -1 && request.fromVerse <= kNumberLimit);
+  if (!request.unread.empty()) return;
+  FUZZ_CHECK(1 <= request.firstChapter && request.firstChapter <= request.lastChapter);
+  FUZZ_CHECK(request.lastChapter <= chapterCount);
+  FUZZ_CHECK(request.fromVerse >= 0 && request.fromVerse <= kNumberLimit);
   FUZZ_CHECK(request.toVerse >= 0 && request.toVerse <= kNumberLimit);
 }
 
-// The insertion clamps the chapter and the verses into the book.
+// The insertion clamps the verses into the book.
 void CheckPassageFound(const wordaddin::TixoEngine& engine, int book, const ReferenceRequest& request) {
-  if (request.kind != ReferenceRequest::Kind::Passage) return;
+  if (!request.unread.empty()) return;
   wordaddin::TWordCursor cursor;
   if (!engine.BookCursor(book, cursor)) return;
   wordaddin::TWordCursor at;
-  FUZZ_CHECK(engine.SeekVerse(book, std::max(request.chapter, 1), std::max(request.fromVerse, 1), at));
+  FUZZ_CHECK(engine.SeekVerse(book, request.firstChapter, std::max(request.fromVerse, 1), at));
   FUZZ_CHECK(at.Text.Cur >= cursor.Text.First && at.Text.Cur < cursor.Text.End);
 }
 

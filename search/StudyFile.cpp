@@ -75,10 +75,11 @@ void UseStudy(ConditionSet& conditions, const Study& study) {
     conditions.SetConditionChecked(n, n == 1);
     for (const std::string& word : study.Words[n]) {
       conditions.SetConditionChecked(n, true);
-      // A word the text does not hold is reported and kept in the row: the
-      // condition stays shown and active, so that the study finds what it
-      // found when it was saved (nothing, when no other word is known).
-      conditions.AddConditionWord(word, false, n);
+      // A word the text does not hold is reported and kept in the row and
+      // its list, unmarked: the condition stays shown and active, so that the
+      // study finds what it found when it was saved (nothing, when no other
+      // word is known), and saving it again keeps the word.
+      if (!conditions.AddConditionWord(word, false, n)) c.WordList.Add(word);
       if (!c.AndEdit.Text.empty()) c.AndEdit.Text += ' ';
       c.AndEdit.Text += word;
       c.AndEdit.Visible = true;

@@ -117,7 +117,7 @@ TEST_F(StudyFileTest, UnknownWordOfAStudyIsReportedAndItsConditionStaysActive) {
   UseStudy(conditions_, ReadStudy(File("odd.ixolc")));
   conditions_.ShowRowsInUse();
   EXPECT_EQ(fixture_.Dialogs().Shown().size(), 2u);
-  EXPECT_TRUE(conditions_[2].WordList.Empty());
+  EXPECT_EQ(conditions_[2].WordList.Items(), (std::vector<std::string>{"../x", "zebra"}));
   EXPECT_TRUE(conditions_[2].AndEdit.Visible);
   EXPECT_EQ(conditions_[2].AndEdit.Text, "zebra ../x");
   EXPECT_TRUE(conditions_[2].CheckBox.Checked);
@@ -125,6 +125,16 @@ TEST_F(StudyFileTest, UnknownWordOfAStudyIsReportedAndItsConditionStaysActive) {
   EXPECT_EQ(conditions_[1].AndEdit.Text, "love");
   // love alone is in two verses; with the condition no word of which the text holds, in none.
   EXPECT_EQ(RunSearch(conditions_, 0, 7).Verses, 0);
+
+  // Saved again (as a finished search is), the study keeps the unknown words.
+  ASSERT_TRUE(SaveStudy(File("again.ixolc"), conditions_, 7, HistoryDir()));
+  ConditionSet again;
+  again.Reset();
+  UseStudy(again, ReadStudy(File("again.ixolc")));
+  again.ShowRowsInUse();
+  EXPECT_EQ(again[2].WordList.Items(), conditions_[2].WordList.Items());
+  EXPECT_EQ(again.ActiveMask(), conditions_.ActiveMask());
+  EXPECT_EQ(RunSearch(again, 0, 7).Verses, 0);
 }
 
 TEST_F(StudyFileTest, SaveThenLoadGivesTheSameResult) {

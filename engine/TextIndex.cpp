@@ -27,6 +27,10 @@ LemmaVariant UnpackSlots(bool greekBook, std::uint64_t packed) {
 class PackedSet {
  public:
   void Insert(std::uint64_t packed) {
+    // Neighbouring occurrences of a word often carry the same numbers.
+    if (hasLast_ && packed == last_) return;
+    hasLast_ = true;
+    last_ = packed;
     if (packed == 0) {
       hasZero_ = true;
       return;
@@ -65,6 +69,8 @@ class PackedSet {
   std::vector<std::uint64_t> table_;
   std::size_t count_ = 0;
   bool hasZero_ = false;
+  bool hasLast_ = false;
+  std::uint64_t last_ = 0;  // the last inserted
 };
 
 constexpr std::size_t KeyEntries = ixo::KeyNumberMask + 1;

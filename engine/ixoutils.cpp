@@ -1,6 +1,7 @@
 #include "ixoutils.h"
 
 #include <algorithm>
+#include <bitset>
 #include <vector>
 
 #include "SearchTokens.h"
@@ -116,11 +117,18 @@ void WordsForStrongsNumber(std::string_view token, platform::TStringList& list) 
   const std::optional<std::uint16_t> number = StrongsNumberOf(token);
   if (!number) return;
 
+  // A frequent number has thousands of words but a few hundred keys: the keys
+  // are gathered once each, and only those are sorted.
   const TextIndex& index = Engine().WordIndex();
+  std::bitset<ixo::KeyNumberMask + 1> seen;
   std::vector<std::uint16_t> keys;
-  for (std::uint32_t wordNumber : WordsOfStrongs(*number, token[0])) keys.push_back(index.KeyOfWord(wordNumber));
+  for (std::uint32_t wordNumber : WordsOfStrongs(*number, token[0])) {
+    const std::uint16_t key = index.KeyOfWord(wordNumber);
+    if (seen[key]) continue;
+    seen.set(key);
+    keys.push_back(key);
+  }
   std::ranges::sort(keys);
-  keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
   for (std::uint16_t key : keys) {
     const std::string stored = KeyToEnglishWord(key);
     if (!stored.empty()) list.Add(stored);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bitset>
+#include <utility>
 #include <vector>
 
 #include "SearchTokens.h"
@@ -90,13 +91,15 @@ std::string MakeLemmaTag(std::string_view word, const ixo::TLemmaRec* lemma) {
 // ---- words and Strong's numbers -------------------------------------------------
 
 void LemmaTagsForWord(std::string_view word, platform::TStringList& list) {
+  std::vector<std::string> tags;
   for (const std::uint16_t key : KeysForWord(word)) {
     const std::string stored = TagWord(key);
     for (const LemmaVariant& variant : Engine().WordIndex().LemmaVariantsOfKey(key)) {
       const ixo::TLemmaRec lemma{{variant.slots[0], variant.slots[1], variant.slots[2], variant.slots[3]}};
-      list.Add(MakeLemmaTag(stored, &lemma));
+      tags.push_back(MakeLemmaTag(stored, &lemma));
     }
   }
+  list.AddAll(std::move(tags));
 }
 
 void StrongsNumbersForWord(std::string_view word, platform::TStringList& list) {

@@ -1,5 +1,6 @@
 #include "EnglishWordList.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "core/IxoFormat.h"
@@ -41,9 +42,14 @@ std::vector<std::uint16_t> EnglishWordList::MatchingKeys(std::string_view word, 
   std::uint32_t base = 1;
   for (int shorter = 1; shorter < length; ++shorter) base += EnglishGroups[shorter].count;
   const EnglishGroup& group = EnglishGroups[length];
+  // The first letter settles most comparisons, so it is compared here before
+  // the whole word.
+  const auto letter = std::ranges::find_if_not(word, IsHyphen);
+  const std::uint8_t firstLetter = FoldLetter(static_cast<std::uint8_t>(*letter));
   std::vector<std::uint16_t> keys;
   for (int p = 0; p < group.count && keys.size() < limit; ++p) {
-    if (!CompareEnglishWord(word, group.words + std::size_t(p) * length, length)) continue;
+    const std::uint8_t* stored = group.words + std::size_t(p) * length;
+    if (FoldLetter(stored[0]) != firstLetter || !CompareEnglishWord(word, stored, length)) continue;
     const std::uint32_t key = base + p;
     if (key > ixo::KeyNumberMask) break;  // beyond what a key can number
     keys.push_back(static_cast<std::uint16_t>(key));

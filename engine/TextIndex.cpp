@@ -27,6 +27,10 @@ LemmaVariant UnpackSlots(bool greekBook, std::uint64_t packed) {
 class PackedSet {
  public:
   void Insert(std::uint64_t packed) {
+    // Neighbouring occurrences of a word often carry the same numbers.
+    if (hasLast_ && packed == last_) return;
+    hasLast_ = true;
+    last_ = packed;
     if (packed == 0) {
       hasZero_ = true;
       return;
@@ -65,6 +69,8 @@ class PackedSet {
   std::vector<std::uint64_t> table_;
   std::size_t count_ = 0;
   bool hasZero_ = false;
+  bool hasLast_ = false;
+  std::uint64_t last_ = 0;  // the last inserted
 };
 
 constexpr std::size_t KeyEntries = ixo::KeyNumberMask + 1;
@@ -184,12 +190,25 @@ std::vector<LemmaVariant> TextIndex::FindVariants(std::span<const std::uint32_t>
   // variants at most: per language, the variants are gathered packed in a
   // set, then sorted. Packed, as one number hashes and compares several times
   // faster than four slots.
+  //
+  // The occurrences' lemma records lie far apart, and reading them one after
+  // the other would wait for memory on each: they are read in batches, all of
+  // a batch asked for from memory before the first is used.
+  constexpr std::size_t Batch = 64;
   std::array<PackedSet, 2> found;
+  std::array<const ixo::TLemmaRec*, Batch> lemmas{};
+  std::array<bool, Batch> greek{};
   int book = 1;
-  for (const std::uint32_t wordNumber : words) {
-    while (book < ixo::BookCount && wordNumber >= books_[book].firstWordNumber + books_[book].count) ++book;
-    const ixo::TLemmaRec* lemma = Lemma(book, wordNumber);
-    found[books_[book].greek].Insert(lemma ? PackSlots(*lemma) : 0);
+  for (std::size_t from = 0; from < words.size(); from += Batch) {
+    const std::span<const std::uint32_t> batch = words.subspan(from, std::min(Batch, words.size() - from));
+    for (std::size_t i = 0; i < batch.size(); ++i) {
+      const std::uint32_t wordNumber = batch[i];
+      while (book < ixo::BookCount && wordNumber >= books_[book].firstWordNumber + books_[book].count) ++book;
+      lemmas[i] = Lemma(book, wordNumber);
+      greek[i] = books_[book].greek;
+      if (lemmas[i]) __builtin_prefetch(lemmas[i]);
+    }
+    for (std::size_t i = 0; i < batch.size(); ++i) found[greek[i]].Insert(lemmas[i] ? PackSlots(*lemmas[i]) : 0);
   }
 
   std::vector<LemmaVariant> variants;

@@ -1,6 +1,8 @@
 #include "ixoutils.h"
 
 #include <algorithm>
+#include <bitset>
+#include <utility>
 #include <vector>
 
 #include "SearchTokens.h"
@@ -89,13 +91,15 @@ std::string MakeLemmaTag(std::string_view word, const ixo::TLemmaRec* lemma) {
 // ---- words and Strong's numbers -------------------------------------------------
 
 void LemmaTagsForWord(std::string_view word, platform::TStringList& list) {
+  std::vector<std::string> tags;
   for (const std::uint16_t key : KeysForWord(word)) {
     const std::string stored = TagWord(key);
     for (const LemmaVariant& variant : Engine().WordIndex().LemmaVariantsOfKey(key)) {
       const ixo::TLemmaRec lemma{{variant.slots[0], variant.slots[1], variant.slots[2], variant.slots[3]}};
-      list.Add(MakeLemmaTag(stored, &lemma));
+      tags.push_back(MakeLemmaTag(stored, &lemma));
     }
   }
+  list.AddAll(std::move(tags));
 }
 
 void StrongsNumbersForWord(std::string_view word, platform::TStringList& list) {
@@ -116,11 +120,18 @@ void WordsForStrongsNumber(std::string_view token, platform::TStringList& list) 
   const std::optional<std::uint16_t> number = StrongsNumberOf(token);
   if (!number) return;
 
+  // A frequent number has thousands of words but a few hundred keys: the keys
+  // are gathered once each, and only those are sorted.
   const TextIndex& index = Engine().WordIndex();
+  std::bitset<ixo::KeyNumberMask + 1> seen;
   std::vector<std::uint16_t> keys;
-  for (std::uint32_t wordNumber : WordsOfStrongs(*number, token[0])) keys.push_back(index.KeyOfWord(wordNumber));
+  for (std::uint32_t wordNumber : WordsOfStrongs(*number, token[0])) {
+    const std::uint16_t key = index.KeyOfWord(wordNumber);
+    if (seen[key]) continue;
+    seen.set(key);
+    keys.push_back(key);
+  }
   std::ranges::sort(keys);
-  keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
   for (std::uint16_t key : keys) {
     const std::string stored = KeyToEnglishWord(key);
     if (!stored.empty()) list.Add(stored);

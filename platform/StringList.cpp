@@ -73,13 +73,19 @@ int TStringList::Compare(std::string_view a, std::string_view b) const {
   return caseSensitive_ ? CompareWithCase(a, b) : CompareText(a, b);
 }
 
-void TStringList::Sort() {
-  std::stable_sort(items_.begin(), items_.end(),
-                   [this](const std::string& a, const std::string& b) { return Compare(a, b) < 0; });
+void TStringList::Sort() { SortInOrder(items_); }
+
+void TStringList::SortInOrder(std::vector<std::string>& items) const {
+  std::ranges::stable_sort(items, [this](const std::string& a, const std::string& b) { return Compare(a, b) < 0; });
 }
 
 int TStringList::Add(std::string_view item) {
   if (!sorted_) {
+    items_.emplace_back(item);
+    return static_cast<int>(items_.size()) - 1;
+  }
+  // An item after the last needs no search and no move.
+  if (!items_.empty() && Compare(items_.back(), item) < 0) {
     items_.emplace_back(item);
     return static_cast<int>(items_.size()) - 1;
   }
@@ -104,6 +110,11 @@ void TStringList::Delete(std::size_t index) {
 
 void TStringList::Assign(const std::vector<std::string>& items) {
   items_.clear();
+  for (const std::string& item : items) Add(item);
+}
+
+void TStringList::AddAll(std::vector<std::string> items) {
+  if (sorted_) SortInOrder(items);
   for (const std::string& item : items) Add(item);
 }
 

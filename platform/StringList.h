@@ -50,6 +50,9 @@ class TStringList {
   void Clear() { items_.clear(); }
   // Replaces the items, adding them one by one (a sorted list sorts them).
   void Assign(const std::vector<std::string>& items);
+  // Adds the items as Add does one by one. A sorted list first puts them in
+  // its order (equal ones as given), so that most land at its end.
+  void AddAll(std::vector<std::string> items);
 
   // -1 when not found.
   int IndexOf(std::string_view item) const;
@@ -112,6 +115,8 @@ class TStringList {
 
  private:
   void Sort();
+  // Sorts items in this list's order, equal ones kept as they are.
+  void SortInOrder(std::vector<std::string>& items) const;
   std::string Join(char delimiter, char quote, bool strict) const;
   void Split(std::string_view text, char delimiter, char quote, bool strict);
 

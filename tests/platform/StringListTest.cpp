@@ -219,5 +219,24 @@ TEST(StringList, DeleteOutOfRangeDoesNothing) {
   EXPECT_EQ(list.Items(), (Items{"b"}));
 }
 
+TEST(StringList, AddAllAddsAsAddingOneByOne) {
+  // Equal items in another case, items before, among and after those there,
+  // and repeats: the kept spelling and the order of equal items must match.
+  const std::vector<std::string> items{"the_H853", "The_E", "a", "THE_h853", "zeal", "b", "the_e", "A", "zeal"};
+  TStringList unique = TStringList::SortedUnique();
+  TStringList accepting;
+  accepting.SetSorted(true);
+  TStringList unsorted;
+  for (TStringList* list : {&unique, &accepting, &unsorted}) {
+    TStringList oneByOne = *list;
+    oneByOne.Add("m");
+    oneByOne.Add("The_E");
+    TStringList all = oneByOne;
+    for (const std::string& item : items) oneByOne.Add(item);
+    all.AddAll(items);
+    EXPECT_EQ(all.Items(), oneByOne.Items());
+  }
+}
+
 }  // namespace
 }  // namespace platform

@@ -79,7 +79,7 @@ void UseStudy(ConditionSet& conditions, const Study& study) {
       // its list, unmarked: the condition stays shown and active, so that the
       // study finds what it found when it was saved (nothing, when no other
       // word is known), and saving it again keeps the word.
-      if (!conditions.AddConditionWord(word, false, n)) c.WordList.Add(word);
+      if (!conditions.AddConditionWord(word, false, n) && c.WordList.IndexOf(word) < 0) c.WordList.Add(word);
       if (!c.AndEdit.Text.empty()) c.AndEdit.Text += ' ';
       c.AndEdit.Text += word;
       c.AndEdit.Visible = true;

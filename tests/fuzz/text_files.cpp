@@ -17,12 +17,14 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "FuzzCheck.h"
 #include "FuzzInput.h"
@@ -80,6 +82,15 @@ bool WithinText(const engine::TixoEngine& text, const ixo::IxoWritten* record) {
   return record >= text.TextData && record < text.TextData + text.TextCount;
 }
 
+// A word of letters, with hyphens between them, is found again by its
+// spelling. The engine does not judge the letters of a list: a word holding
+// other bytes (a zero byte, say) decodes to a spelling no look-up matches.
+bool IsLettersAndHyphens(std::string_view word) {
+  return !word.empty() && std::ranges::all_of(word, [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-';
+  });
+}
+
 void CheckBook(const engine::TixoEngine& text, int book) {
   engine::TWordCursor cursor;
   if (!text.BookCursor(book, cursor)) return;
@@ -88,7 +99,7 @@ void CheckBook(const engine::TixoEngine& text, int book) {
     FUZZ_CHECK(WithinText(text, cursor.Cur) && cursor.Cur >= cursor.First && cursor.Cur < cursor.End);
     const std::uint16_t key = cursor.Cur->key;
     const std::string word = engine::KeyToEnglishWord(key);
-    if (!word.empty()) FUZZ_CHECK(!engine::KeysForWord(word).empty());
+    if (IsLettersAndHyphens(word)) FUZZ_CHECK(!engine::KeysForWord(word).empty());
   } while (engine::NextWord(cursor) && ++words);
   FUZZ_CHECK(words == static_cast<std::uint32_t>(cursor.End - cursor.First));
 

@@ -59,6 +59,16 @@ bool HasFileExtension(std::string_view path) {
   return ExtractFileName(path).find('.') != std::string::npos;
 }
 
+std::vector<std::string> FolderList(std::string_view list) {
+  std::vector<std::string> folders;
+  for (;;) {
+    const std::size_t colon = list.find(':');
+    folders.emplace_back(list.substr(0, colon));
+    if (colon == std::string_view::npos) return folders;
+    list.remove_prefix(colon + 1);
+  }
+}
+
 bool FileExists(std::string_view path) {
   std::error_code error;
   return std::filesystem::is_regular_file(std::filesystem::path(path), error);

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -30,6 +31,10 @@ std::string ExtractFileName(std::string_view path);
 std::string ExtractFilePath(std::string_view path);
 // Whether the file name (the part after the last separator) holds a dot.
 bool HasFileExtension(std::string_view path);
+
+// The folders of a colon-separated list such as PATH or XDG_CONFIG_DIRS, in
+// order, empty entries kept.
+std::vector<std::string> FolderList(std::string_view list);
 
 bool FileExists(std::string_view path);
 bool DirectoryExists(std::string_view path);

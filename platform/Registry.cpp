@@ -25,15 +25,9 @@ std::string HiveFile(RootKey root) { return HiveFileIn(RegistryFolder(), root); 
 // (absolute entries only), else /etc/xdg.
 std::vector<std::string> SystemConfigurationFolders() {
   const char* variable = std::getenv("XDG_CONFIG_DIRS");
-  std::string_view list = variable && *variable ? variable : "/etc/xdg";
-  std::vector<std::string> folders;
-  for (;;) {
-    const std::size_t colon = list.find(':');
-    const std::string_view folder = list.substr(0, colon);
-    if (folder.starts_with('/')) folders.emplace_back(folder);
-    if (colon == std::string_view::npos) return folders;
-    list.remove_prefix(colon + 1);
-  }
+  std::vector<std::string> folders = FolderList(variable && *variable ? variable : "/etc/xdg");
+  std::erase_if(folders, [](const std::string& folder) { return !folder.starts_with('/'); });
+  return folders;
 }
 
 // Where a hive is read. The machine hive of a system-wide installation stands

@@ -13,6 +13,7 @@
 #include <optional>
 #include <utility>
 
+#include "Descriptor.h"
 #include "Paths.h"
 #include "PrintFormat.h"
 #include "TextUtils.h"
@@ -49,23 +50,6 @@ class SpawnActions {
 
  private:
   posix_spawn_file_actions_t actions_;
-};
-
-// A file descriptor, closed when it goes out of scope.
-class Descriptor {
- public:
-  Descriptor() = default;
-  ~Descriptor() { Close(); }
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  int& Get() { return fd_; }
-  void Close() {
-    if (fd_ >= 0) close(fd_);
-    fd_ = -1;
-  }
-
- private:
-  int fd_ = -1;
 };
 
 // Appends what can be read from fd without waiting; false once it reached the
@@ -118,11 +102,9 @@ std::string WithProgramsMessage(std::string summary, std::string message) {
 // standard input from /dev/null and standard error collected, and waits for it.
 ShellResult Run(Command command, std::string_view file) {
   const std::string name = "\"" + command.program + "\"";
-  Descriptor errorRead, errorWrite;
   int ends[2];
   if (pipe2(ends, O_CLOEXEC) != 0) return {false, "cannot run " + name + ": " + std::strerror(errno)};
-  errorRead.Get() = ends[0];
-  errorWrite.Get() = ends[1];
+  Descriptor errorRead(ends[0]), errorWrite(ends[1]);
 
   SpawnActions actions;
   posix_spawn_file_actions_addopen(actions.Get(), STDIN_FILENO, "/dev/null", O_RDONLY, 0);
@@ -151,23 +133,18 @@ ShellResult Run(Command command, std::string_view file) {
 // Whether PATH holds the program as an executable file.
 bool Installed(const std::string& program) {
   const char* path = std::getenv("PATH");
-  std::string_view folders = path ? path : "";
-  for (;;) {
-    const std::size_t colon = folders.find(':');
-    const std::string_view folder = folders.substr(0, colon);
-    const std::string candidate = JoinPath(folder.empty() ? "." : std::string(folder), program);
+  for (const std::string& folder : FolderList(path ? path : "")) {
+    const std::string candidate = JoinPath(folder.empty() ? "." : folder, program);
     struct stat info {};
     if (stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) && access(candidate.c_str(), X_OK) == 0)
       return true;
-    if (colon == std::string_view::npos) return false;
-    folders.remove_prefix(colon + 1);
   }
+  return false;
 }
 
 // The first bytes of the file; nothing, with errno set, when it cannot be read.
 std::optional<std::string> HeadOf(const std::string& file) {
-  Descriptor descriptor;
-  descriptor.Get() = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  Descriptor descriptor(open(file.c_str(), O_RDONLY | O_CLOEXEC));
   if (descriptor.Get() < 0) return std::nullopt;
   std::string head(kHeadBytes, '\0');
   std::size_t filled = 0;

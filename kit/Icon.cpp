@@ -1,39 +1,13 @@
 #include "Icon.h"
 
-#include <map>
+#include "KitHandles.h"
 
 namespace kit {
 
-namespace {
-
-struct IconTable {
-  std::map<HICON, QIcon> icons;
-  HICON last = 0;
-};
-
-IconTable& Icons() {
-  static IconTable table;
-  return table;
-}
-
-}  // namespace
-
-HICON CreateIconHandle(const QIcon& icon) {
-  IconTable& table = Icons();
-  HICON handle = 0;
-  do {
-    handle = ++table.last;
-  } while (handle == 0 || table.icons.count(handle) != 0);
-  table.icons.emplace(handle, icon);
-  return handle;
-}
-
-void DestroyIconHandle(HICON handle) { Icons().icons.erase(handle); }
-
 QIcon IconOfHandle(HICON handle) {
-  const IconTable& table = Icons();
-  const auto found = table.icons.find(handle);
-  return found == table.icons.end() ? QIcon() : found->second;
+  const HandlesOf<const TIcon>* handles = IconHandles();
+  const TIcon* icon = handles == nullptr ? nullptr : handles->Find(handle);
+  return icon == nullptr ? QIcon() : icon->Picture();
 }
 
 TIcon::~TIcon() { ReleaseHandle(); }
@@ -45,12 +19,15 @@ void TIcon::SetPicture(const QIcon& icon) {
 }
 
 HICON TIcon::Handle() const {
-  if (handle_ == 0 && !icon_.isNull()) handle_ = CreateIconHandle(icon_);
+  if (handle_ == 0 && !icon_.isNull()) {
+    if (HandlesOf<const TIcon>* handles = IconHandles()) handle_ = handles->Add(*this);
+  }
   return handle_;
 }
 
 void TIcon::ReleaseHandle() {
-  if (handle_ != 0) DestroyIconHandle(handle_);
+  if (handle_ == 0) return;
+  if (HandlesOf<const TIcon>* handles = IconHandles()) handles->Remove(handle_, *this);
   handle_ = 0;
 }
 

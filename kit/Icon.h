@@ -1,7 +1,7 @@
 #pragma once
-// Icons as the shell takes them: a 32-bit handle for an icon, which stays
-// valid until it is destroyed. TIcon is an icon a component owns, with a
-// change event and a handle made on demand.
+// Icons as the shell takes them: a 32-bit handle for an icon, which names it
+// while it lives (KitHandles.h). TIcon is an icon a component owns, with a
+// change event and a handle made on demand; a new picture gets a new handle.
 // GUI thread only.
 
 #include <QIcon>
@@ -14,9 +14,8 @@ namespace kit {
 
 using HICON = std::uint32_t;
 
-HICON CreateIconHandle(const QIcon& icon);
-void DestroyIconHandle(HICON handle);
-// The icon of a handle; a null icon for 0 or a destroyed handle.
+// The picture of the icon of a handle; a null icon for 0 or a handle that
+// names no icon now.
 QIcon IconOfHandle(HICON handle);
 
 class TIcon : public QObject {
@@ -32,7 +31,8 @@ class TIcon : public QObject {
   void SetPicture(const QIcon& icon);
   void Assign(const TIcon& source) { SetPicture(source.icon_); }
 
-  // The handle of the picture (0 for an empty icon).
+  // The handle of the picture (0 for an empty icon, and without an
+  // initialised kit).
   HICON Handle() const;
 
   TNotifyEvent OnChange;

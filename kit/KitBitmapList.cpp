@@ -5,7 +5,7 @@
 
 namespace kit {
 
-TKitBitmapList::TKitBitmapList(QObject* owner) : TKitCustomImageList(owner, TKitListType::ltBitmapList) {}
+TKitBitmapList::TKitBitmapList(QObject* owner) : ContainerOf(owner, TKitListType::ltBitmapList) {}
 
 TKitBitmapListItem& TKitBitmapList::BitmapItem(int list) const { return static_cast<TKitBitmapListItem&>(Item(list)); }
 
@@ -58,21 +58,6 @@ void TKitBitmapList::Draw(QPainter& canvas, int list, int image, QPoint at, bool
 
 void TKitBitmapList::DrawRect(QPainter& canvas, int list, int image, const QRect& target, unsigned flags) const {
   DrawBitmap(canvas, Picture(list, image), target, flags, TransparentColor(list, image));
-}
-
-std::unique_ptr<TKitListItem> TKitBitmapList::CreateItem() const {
-  auto item = std::make_unique<TKitBitmapListItem>();
-  item->PixelFormat = DefaultPixelFormat;
-  item->Compressed = DefaultCompressed;
-  return item;
-}
-
-bool TKitBitmapList::AcceptsItem(const TKitListItem& item) const {
-  return dynamic_cast<const TKitBitmapListItem*>(&item) != nullptr;
-}
-
-bool TKitBitmapList::AcceptsAssign(const TKitCustomContainer& source) const {
-  return dynamic_cast<const TKitBitmapList*>(&source) != nullptr;
 }
 
 }  // namespace kit

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 
+#include "ContainerOf.h"
 #include "KitBitmapListItem.h"
 #include "KitCustomImageList.h"
 
@@ -10,7 +11,7 @@ namespace kit {
 
 enum class TKitBitmapSource : std::uint8_t { bsNone = 0, bsListFile = 1, bsProgram = 2, bsLibrary = 3, bsFile = 4 };
 
-class TKitBitmapList : public TKitCustomImageList {
+class TKitBitmapList : public ContainerOf<TKitBitmapList, TKitBitmapListItem, TKitCustomImageList> {
  public:
   explicit TKitBitmapList(QObject* owner);
 
@@ -33,11 +34,6 @@ class TKitBitmapList : public TKitCustomImageList {
   QColor PixelColor(int list, int image, QPoint point) const override;
   void Draw(QPainter& canvas, int list, int image, QPoint at, bool enabled = true) const override;
   void DrawRect(QPainter& canvas, int list, int image, const QRect& target, unsigned flags) const override;
-
- protected:
-  std::unique_ptr<TKitListItem> CreateItem() const override;
-  bool AcceptsItem(const TKitListItem& item) const override;
-  bool AcceptsAssign(const TKitCustomContainer& source) const override;
 
  private:
   // The list's bitmap, which must be image 0.

@@ -4,7 +4,7 @@
 
 namespace kit {
 
-TKitImageList::TKitImageList(QObject* owner) : TKitCustomImageList(owner, TKitListType::ltImageList) {}
+TKitImageList::TKitImageList(QObject* owner) : ContainerOf(owner, TKitListType::ltImageList) {}
 
 TKitImageListItem& TKitImageList::ImageItem(int list) const { return static_cast<TKitImageListItem&>(Item(list)); }
 
@@ -60,21 +60,6 @@ void TKitImageList::DrawRect(QPainter& canvas, int list, int image, const QRect&
   } else {
     DrawBitmap(canvas, picture, target, flags, TransparentColor(list, image));
   }
-}
-
-std::unique_ptr<TKitListItem> TKitImageList::CreateItem() const {
-  auto item = std::make_unique<TKitImageListItem>();
-  item->PixelFormat = DefaultPixelFormat;
-  item->Compressed = DefaultCompressed;
-  return item;
-}
-
-bool TKitImageList::AcceptsItem(const TKitListItem& item) const {
-  return dynamic_cast<const TKitImageListItem*>(&item) != nullptr;
-}
-
-bool TKitImageList::AcceptsAssign(const TKitCustomContainer& source) const {
-  return dynamic_cast<const TKitImageList*>(&source) != nullptr;
 }
 
 }  // namespace kit

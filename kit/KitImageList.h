@@ -2,12 +2,13 @@
 // A list of image-list items: list number N is item N, each with its strip of
 // images.
 
+#include "ContainerOf.h"
 #include "KitCustomImageList.h"
 #include "KitImageListItem.h"
 
 namespace kit {
 
-class TKitImageList : public TKitCustomImageList {
+class TKitImageList : public ContainerOf<TKitImageList, TKitImageListItem, TKitCustomImageList> {
  public:
   explicit TKitImageList(QObject* owner);
 
@@ -27,11 +28,6 @@ class TKitImageList : public TKitCustomImageList {
   QColor PixelColor(int list, int image, QPoint point) const override;
   void Draw(QPainter& canvas, int list, int image, QPoint at, bool enabled = true) const override;
   void DrawRect(QPainter& canvas, int list, int image, const QRect& target, unsigned flags) const override;
-
- protected:
-  std::unique_ptr<TKitListItem> CreateItem() const override;
-  bool AcceptsItem(const TKitListItem& item) const override;
-  bool AcceptsAssign(const TKitCustomContainer& source) const override;
 };
 
 }  // namespace kit

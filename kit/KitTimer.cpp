@@ -14,6 +14,7 @@ TKitHiTimer::TKitHiTimer(QObject* owner) : TKitCustomComponent(owner) {}
 
 TKitHiTimer::~TKitHiTimer() {
   SetOnTimer(nullptr);
+  event_.reset();
   window_.reset();
 }
 
@@ -82,8 +83,10 @@ void TKitHiTimer::RestartHiTimer() {
   }
   if (!window_) window_ = std::make_unique<HiddenWindow>([this](TMessage& message) { WindowMessage(message); });
   if (wanted && interval_ != 0) {
+    // The event stops before the window goes, so its thread never posts to
+    // a window that is gone.
     event_ = std::make_unique<MultimediaEvent>(
-        interval_, [window = window_->Handle()](std::uint32_t id) { HiddenWindow::PostMessage(window, WM_TIMER, id, 0); });
+        interval_, [window = window_.get()](std::uint32_t id) { window->Post(WM_TIMER, id, 0); });
     eventId_ = event_->Id();
   }
 }

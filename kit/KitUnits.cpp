@@ -9,6 +9,7 @@
 #include "KitClass.h"
 #include "KitCont.h"
 #include "KitErrors.h"
+#include "KitHandles.h"
 #include "KitTrayIcon.h"
 #include "KitXPThemeManager.h"
 #include "QtTrayShell.h"
@@ -18,6 +19,10 @@ namespace kit {
 
 // Made in the order of the members, freed in the reverse one.
 struct KitUnits::Units {
+  // The handle tables outlive every object below, whose windows and icons
+  // let go of their handles when they are freed.
+  HandlesOf<HiddenWindow> windowHandles;
+  HandlesOf<const TIcon> iconHandles;
   std::unique_ptr<TApplication> application = std::make_unique<TApplication>();
   // Visual themes come with the widget styles of a widget application.
   std::unique_ptr<TKitApplication> kitApplication =
@@ -58,10 +63,6 @@ Member& Get(std::unique_ptr<Member> Units::*member) {
 
 KitUnits::KitUnits() {
   if (units != nullptr) throw EKitError("The component kit is initialised already");
-  // The tables of hidden windows and icons are made before the kit's objects,
-  // so that they are freed after them, also when a library is unloaded.
-  HiddenWindow::SendMessage(0, 0);
-  IconOfHandle(0);
   units_ = std::make_unique<Units>();
   units = units_.get();
 }
@@ -77,6 +78,8 @@ TApplication& Application() { return Get(&Units::application); }
 TKitApplication& KitApplication() { return Get(&Units::kitApplication); }
 TKitXPThemeManager& XPThemeManager() { return Get(&Units::themeManager); }
 TKitContainer& GlobalContainer() { return Get(&Units::container); }
+HandlesOf<HiddenWindow>* WindowHandles() { return units == nullptr ? nullptr : &units->windowHandles; }
+HandlesOf<const TIcon>* IconHandles() { return units == nullptr ? nullptr : &units->iconHandles; }
 WavePlayer* TheWavePlayer() { return units == nullptr ? nullptr : units->wavePlayer.get(); }
 
 TrayShell* CurrentTrayShell() { return units == nullptr ? nullptr : units->trayShell.get(); }

@@ -1,6 +1,7 @@
 #pragma once
 // The kit's process-wide objects, made when the kit is initialised and freed
-// when it is finalised: the class library's application object, then the
+// when it is finalised: the handle tables of the kit's hidden windows and
+// icons, the class library's application object, then the
 // kit's own application object with its timer pool and settings component,
 // the theme manager, the global container, the wave player and the tray
 // shell (with the number of the shell's "TaskbarCreated" message). A library

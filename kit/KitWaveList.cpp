@@ -2,20 +2,6 @@
 
 namespace kit {
 
-TKitWaveList::TKitWaveList(QObject* owner) : TKitCustomContainer(owner, TKitListType::ltWaveList) {}
-
-std::unique_ptr<TKitListItem> TKitWaveList::CreateItem() const {
-  auto item = std::make_unique<TKitWaveListItem>();
-  item->Compressed = DefaultCompressed;
-  return item;
-}
-
-bool TKitWaveList::AcceptsItem(const TKitListItem& item) const {
-  return dynamic_cast<const TKitWaveListItem*>(&item) != nullptr;
-}
-
-bool TKitWaveList::AcceptsAssign(const TKitCustomContainer& source) const {
-  return dynamic_cast<const TKitWaveList*>(&source) != nullptr;
-}
+TKitWaveList::TKitWaveList(QObject* owner) : ContainerOf(owner, TKitListType::ltWaveList) {}
 
 }  // namespace kit

@@ -1,22 +1,17 @@
 #pragma once
 // A list of wave sounds.
 
-#include "KitCustomContainer.h"
+#include "ContainerOf.h"
 #include "KitWaveListItem.h"
 
 namespace kit {
 
-class TKitWaveList : public TKitCustomContainer {
+class TKitWaveList : public ContainerOf<TKitWaveList, TKitWaveListItem> {
  public:
   explicit TKitWaveList(QObject* owner);
 
   // Raises EListError for an index beyond the items.
   TKitWaveListItem& WaveItem(int index) const { return static_cast<TKitWaveListItem&>(Item(index)); }
-
- protected:
-  std::unique_ptr<TKitListItem> CreateItem() const override;
-  bool AcceptsItem(const TKitListItem& item) const override;
-  bool AcceptsAssign(const TKitCustomContainer& source) const override;
 };
 
 }  // namespace kit

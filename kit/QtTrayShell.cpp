@@ -34,7 +34,9 @@ std::span<const std::uint32_t> MouseMessages(QSystemTrayIcon::ActivationReason r
 
 QtTrayShell::QtTrayShell() = default;
 
-QtTrayShell::~QtTrayShell() = default;
+QtTrayShell::~QtTrayShell() {
+  for (const auto& [key, icon] : icons_) delete icon.data();
+}
 
 void QtTrayShell::Apply(QSystemTrayIcon& icon, const TNotifyIconData& data) const {
   if (data.uFlags & NIF_ICON) icon.setIcon(IconOfHandle(data.hIcon));
@@ -44,33 +46,35 @@ void QtTrayShell::Apply(QSystemTrayIcon& icon, const TNotifyIconData& data) cons
   }
 }
 
+bool QtTrayShell::Add(const TNotifyIconData& data) {
+  if (Icon(data.hWnd, data.uID) != nullptr || qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
+    return false;
+  HiddenWindow* window = HiddenWindow::FromHandle(data.hWnd);
+  auto* icon = new QSystemTrayIcon(window);
+  Apply(*icon, data);
+  if (window != nullptr && (data.uFlags & NIF_MESSAGE)) {
+    // Posted, as a handler may free the window and with it this icon.
+    QObject::connect(icon, &QSystemTrayIcon::activated, window,
+                     [window, id = data.uID, message = data.uCallbackMessage](auto reason) {
+                       for (std::uint32_t mouse : MouseMessages(reason)) window->Post(message, id, mouse);
+                     });
+  }
+  icon->show();
+  icons_[Key{data.hWnd, data.uID}] = icon;
+  return true;
+}
+
 bool QtTrayShell::NotifyIcon(std::uint32_t operation, const TNotifyIconData& data) {
-  const Key key{data.hWnd, data.uID};
-  const auto found = icons_.find(key);
+  if (operation == NIM_ADD) return Add(data);
+  QSystemTrayIcon* icon = Icon(data.hWnd, data.uID);
+  if (icon == nullptr) return false;
   switch (operation) {
-    case NIM_ADD: {
-      if (found != icons_.end() || qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr)
-        return false;
-      auto icon = std::make_unique<QSystemTrayIcon>();
-      Apply(*icon, data);
-      if (data.uFlags & NIF_MESSAGE) {
-        QObject::connect(icon.get(), &QSystemTrayIcon::activated,
-                         [window = data.hWnd, id = data.uID, message = data.uCallbackMessage](auto reason) {
-                           for (std::uint32_t mouse : MouseMessages(reason))
-                             HiddenWindow::PostMessage(window, message, id, mouse);
-                         });
-      }
-      icon->show();
-      icons_.emplace(key, std::move(icon));
-      return true;
-    }
     case NIM_MODIFY:
-      if (found == icons_.end()) return false;
-      Apply(*found->second, data);
+      Apply(*icon, data);
       return true;
     case NIM_DELETE:
-      if (found == icons_.end()) return false;
-      icons_.erase(found);
+      icons_.erase(Key{data.hWnd, data.uID});
+      delete icon;
       return true;
     default:
       return false;
@@ -84,7 +88,7 @@ bool QtTrayShell::IconShown(HWND window, std::uint32_t id) const {
 
 QSystemTrayIcon* QtTrayShell::Icon(HWND window, std::uint32_t id) const {
   const auto found = icons_.find(Key{window, id});
-  return found == icons_.end() ? nullptr : found->second.get();
+  return found == icons_.end() ? nullptr : found->second.data();
 }
 
 }  // namespace kit

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
+#include <string>
+#include <typeinfo>
+
 #include "KitTesting.h"
 #include "kit/KitChangeLink.h"
 #include "kit/KitCont.h"
@@ -67,6 +72,69 @@ TEST(Container, AssignCopiesSettingsAndItemsWithOneNotification) {
 
   kit::TKitBitmapList other(nullptr);
   EXPECT_THROW(target.Assign(other), kit::EConvertError);
+}
+
+// The four kinds of list, each with a new item of its kind.
+struct ListKind {
+  const char* name;
+  kit::TKitCustomContainer& (*list)(const kit::TKitContainer&);
+  std::unique_ptr<kit::TKitListItem> (*item)();
+};
+const ListKind kListKinds[] = {
+    {"bitmaps", [](const kit::TKitContainer& c) -> kit::TKitCustomContainer& { return c.BitmapList(); },
+     []() -> std::unique_ptr<kit::TKitListItem> { return std::make_unique<kit::TKitBitmapListItem>(); }},
+    {"images", [](const kit::TKitContainer& c) -> kit::TKitCustomContainer& { return c.ImageList(); },
+     []() -> std::unique_ptr<kit::TKitListItem> { return std::make_unique<kit::TKitImageListItem>(); }},
+    {"strings", [](const kit::TKitContainer& c) -> kit::TKitCustomContainer& { return c.StringList(); },
+     []() -> std::unique_ptr<kit::TKitListItem> { return std::make_unique<kit::TKitStringListItem>(); }},
+    {"waves", [](const kit::TKitContainer& c) -> kit::TKitCustomContainer& { return c.WaveList(); },
+     []() -> std::unique_ptr<kit::TKitListItem> { return std::make_unique<kit::TKitWaveListItem>(); }},
+};
+
+// The pixel format of an item of an image or bitmap list.
+std::optional<kit::TKitSavePixelFormat> PixelFormatOf(const kit::TKitListItem& item) {
+  if (const auto* image = dynamic_cast<const kit::TKitImageListItem*>(&item)) return image->PixelFormat;
+  if (const auto* bitmap = dynamic_cast<const kit::TKitBitmapListItem*>(&item)) return bitmap->PixelFormat;
+  return std::nullopt;
+}
+
+TEST(Container, EachListMakesItemsOfItsKindWithItsDefaults) {
+  kit::TKitContainer container(nullptr);
+  for (const ListKind& kind : kListKinds) {
+    SCOPED_TRACE(kind.name);
+    kit::TKitCustomContainer& list = kind.list(container);
+    list.DefaultCompressed = true;
+    auto* images = dynamic_cast<kit::TKitCustomImageList*>(&list);
+    if (images != nullptr) images->DefaultPixelFormat = kit::TKitSavePixelFormat::spf8bit;
+    const kit::TKitListItem& item = list.Add();
+    const auto ofTheKind = kind.item();
+    EXPECT_EQ(typeid(item), typeid(*ofTheKind));
+    EXPECT_TRUE(item.Compressed);
+    const std::optional<kit::TKitSavePixelFormat> format =
+        images != nullptr ? std::optional(kit::TKitSavePixelFormat::spf8bit) : std::nullopt;
+    EXPECT_EQ(PixelFormatOf(item), format);
+  }
+}
+
+TEST(Container, EachListTakesItemsAndListsOfItsOwnKindOnly) {
+  kit::TKitContainer container(nullptr), other(nullptr);
+  for (const ListKind& kind : kListKinds) {
+    kind.list(other).Add();
+    for (const ListKind& from : kListKinds) {
+      SCOPED_TRACE(std::string(kind.name) + " from " + from.name);
+      kit::TKitCustomContainer& list = kind.list(container);
+      list.Clear();
+      if (&kind == &from) {
+        list.Add(from.item());
+        list.Assign(from.list(other));
+        EXPECT_EQ(list.Count(), 1);
+      } else {
+        EXPECT_THROW(list.Add(from.item()), kit::EConvertError);
+        EXPECT_THROW(list.Assign(from.list(other)), kit::EConvertError);
+        EXPECT_TRUE(list.IsEmpty());
+      }
+    }
+  }
 }
 
 TEST(Container, HoldsOneListOfEachKindAndTellsItsLinks) {

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QMenu>
+#include <QPointer>
 #include <QSystemTrayIcon>
 #include <QWidget>
 #include <cstring>
@@ -594,6 +595,33 @@ TEST_F(TrayIconOnQt, ActivationsBecomeTheMouseEventsOfTheirButtons) {
     EXPECT_EQ(events, c.events) << c.reason;
     menu.hide();
   }
+}
+
+TEST_F(TrayIconOnQt, AClickOnItsWayToAFreedIconIsDropped) {
+  ASSERT_NE(QtIcon(), nullptr);
+  int downs = 0;
+  icon->OnMouseDown = [&](QObject*, kit::TMouseButton, kit::TShiftState, int, int) {
+    ++downs;
+    delete icon;
+    icon = nullptr;
+  };
+  emit QtIcon()->activated(QSystemTrayIcon::Trigger);  // the down and the up are posted
+  EXPECT_EQ(downs, 0);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(downs, 1);
+  EXPECT_EQ(icon, nullptr);
+}
+
+TEST_F(TrayIconOnQt, TheQtIconGoesWithTheWindowItReportsTo) {
+  const QPointer<QSystemTrayIcon> qtIcon = QtIcon();
+  ASSERT_FALSE(qtIcon.isNull());
+  const kit::HWND window = icon->Handle();
+  // The tray icon's removal goes to another shell: this one is not told.
+  kit::SetTrayShell(std::make_shared<RecordingShell>());
+  delete icon;
+  EXPECT_TRUE(qtIcon.isNull());
+  EXPECT_EQ(shell->Icon(window, 0), nullptr);
+  EXPECT_FALSE(shell->NotifyIcon(kit::NIM_DELETE, kit::TNotifyIconData{.hWnd = window}));
 }
 
 TEST_F(TrayIconOnQt, WithoutANotificationAreaTheFormStaysWhereTheUserCanReachIt) {

@@ -256,7 +256,9 @@ void TIxoBibleMainForm::ShowPaneButtons() {
 
 void TIxoBibleMainForm::PageSwitched() { ShowPaneButtons(); }
 
-void TIxoBibleMainForm::RunPageMenuHandler(const PageDescriptor& page) { page.menuClick(*this, this->*page.page); }
+void TIxoBibleMainForm::RunPageMenuHandler(const PageDescriptor& page) {
+  page.menuClick(*this, this->*page.page);
+}
 
 void TIxoBibleMainForm::ModeChange() {
   pageIxoEnter();

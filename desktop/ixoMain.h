@@ -361,8 +361,8 @@ class TIxoBibleMainForm : public QMainWindow {
   // ---- state -----------------------------------------------------------------------
 
   std::string FUrl;
-  // Whether the switches of the Options page may run: not before the first
-  // show handler has ended, nor while they work. While it is false the show
+  // Whether the switches of the Options page may run: not until the first
+  // show handler has run, nor while they work. While it is false the show
   // handler sends the tree pages back to their first page.
   bool FOptionsReady = false;
   bool FLargePrintChanged = false;

@@ -45,7 +45,7 @@ class StartedProgram {
     program_ = std::make_unique<desktop::IxoProgram>(
         desktop::IxoProgram::Parts{desktop::PlainBrowser::Factory(), desktop::InterfaceFormLink::Factory()});
     program_->Start();
-    while (!program_->MainForm().FOptionsReady) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    while (!program_->MainForm().IsSetUp()) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
   }
 
   desktop::TIxoBibleMainForm& Form() { return program_->MainForm(); }

@@ -5,9 +5,9 @@
 #include <QLabel>
 
 #include "BookTree.h"
+#include "PageTable.h"
 #include "engine/ixoObject.h"
 #include "ixoMain.h"
-#include "ui/EventPump.h"
 #include "ui/NodeKind.h"
 #include "ui/PageControl.h"
 #include "ui/TreeView.h"
@@ -45,16 +45,23 @@ void TIxoBibleMainForm::pageIxoEnter() {
   const engine::TixoEngine& text = engine::Engine();
   // Without the text there are no books to list.
   if (!TreeIxo->IsEmpty() || !text.Loaded) return;
+  bookTreeBuild_.emplace();
   FOldTestamentNode = AddTreeNode(*TreeIxo, nullptr, 0, ui::node::kResultRoot, "Old Testament");
-  for (int book = 1; book <= kLastOldTestamentBook; ++book) {
-    ui::EventPump::ProcessPending();
-    AddBookNode(*TreeIxo, FOldTestamentNode, text.BookInfo[book]);
-  }
   FNewTestamentNode = AddTreeNode(*TreeIxo, nullptr, 0, ui::node::kResultRoot, "New Testament");
-  for (int book = kLastOldTestamentBook + 1; book <= engine::TixoEngine::Books; ++book) {
-    ui::EventPump::ProcessPending();
-    AddBookNode(*TreeIxo, FNewTestamentNode, text.BookInfo[book]);
+  AddBookNodesFrom(1);
+}
+
+void TIxoBibleMainForm::AddBookNodesFrom(int book) {
+  ui::TreeNode* testament = book <= kLastOldTestamentBook ? FOldTestamentNode : FNewTestamentNode;
+  AddBookNode(*TreeIxo, testament, engine::Engine().BookInfo[book]);
+  if (book < engine::TixoEngine::Books) {
+    // The waiting events run before the next book; a form that is gone drops the call.
+    QMetaObject::invokeMethod(this, [this, book] { AddBookNodesFrom(book + 1); }, Qt::QueuedConnection);
+    return;
   }
+  const bool showWaiting = bookTreeBuild_->showWaiting;
+  bookTreeBuild_.reset();
+  if (showWaiting) FormShow();
 }
 
 ui::TreeNode* TIxoBibleMainForm::AddTreeNode(ui::TreeView& tree, ui::TreeNode* parent, std::intptr_t data,
@@ -86,7 +93,7 @@ void TIxoBibleMainForm::TreeIxoExpanded(ui::TreeNode*) { TreeIxo->SetAutoExpand(
 
 void TIxoBibleMainForm::treeIxoChange(QObject* sender, ui::TreeNode* node) {
   const engine::TixoEngine& text = engine::Engine();
-  if (!node || !FOptionsReady || !text.Loaded) return;
+  if (!node || !setUp_ || !text.Loaded) return;
   FUrl.clear();
   if (node->ImageIndex() == ui::node::kBook || !node->Parent()) node->Tree()->SetAutoExpand(true);
 
@@ -140,23 +147,10 @@ void TIxoBibleMainForm::UpdateTitle() {
   FlagGuard busy(FTitleBusy);
   LabelBook->clear();
 
-  const QWidget* page = Mode->ActivePage();
-  QString pageName = "Version 2011";
-  QString shortName = "Ixo Bible 2011";
-  if (page == PageHelp)
-    pageName = shortName = "Ixo Bible Help";
-  else if (page == PageOptions)
-    pageName = shortName = "Configuration Options";
-  else if (page == pageSearch)
-    pageName = shortName = "Search Results";
-  else if (page == PageHistory)
-    pageName = shortName = "Search History";
-  else if (page == PageNames)
-    pageName = shortName = "Proper Names";
-
-  // The selected node of the Bible, Search, Review or Names page names the place.
-  const int pageNo = Mode->ActivePageIndex() + 1;
-  const ui::TreeView* tree = pageNo >= 1 && pageNo <= 4 ? TreeForPage(pageNo) : nullptr;
+  const PageDescriptor* active = PageOf(0);
+  const PageDescriptor& page = active ? *active : BiblePage();
+  QString shortName = page.label;
+  const ui::TreeView* tree = page.selectionNamesPlace ? this->*page.tree : nullptr;
   const ui::TreeNode* node = tree ? tree->Selected() : nullptr;
   if (node) {
     QString location;
@@ -180,7 +174,7 @@ void TIxoBibleMainForm::UpdateTitle() {
     }
   }
   LabelBook->setText(BookLabel(shortName));
-  setWindowTitle(" Ixo Bible - " + pageName);
+  setWindowTitle(QString(" Ixo Bible - ") + page.caption);
 }
 
 void TIxoBibleMainForm::ButtonBookPrevProc(Qt::MouseButton button) { StepSelection(false, button); }
@@ -188,20 +182,14 @@ void TIxoBibleMainForm::ButtonBookPrevProc(Qt::MouseButton button) { StepSelecti
 void TIxoBibleMainForm::ButtonBookNextProc(Qt::MouseButton button) { StepSelection(true, button); }
 
 void TIxoBibleMainForm::StepSelection(bool forward, Qt::MouseButton button) {
-  const QWidget* page = Mode->ActivePage();
-  ui::TreeView* tree = TreeIxo;
-  bool siblings = button == Qt::RightButton;
-  if (page == pageSearch)
-    tree = TreeSearch;
-  else if (page == PageNames)
-    tree = TreeNames;
-  else if (page == PageHelp)
-    tree = TreeHelp;
-  else if (page == PageHistory) {
-    tree = TreeHistory;
-    siblings = true;
-  } else if (page != pageIxo)
-    Mode->SetActivePage(pageIxo);
+  // A page without a tree steps on the Bible page.
+  const PageDescriptor* page = PageOf(0);
+  if (!page || !page->tree) {
+    page = &BiblePage();
+    Mode->SetActivePage(this->*page->page);
+  }
+  ui::TreeView* tree = this->*page->tree;
+  const bool siblings = page->stepsSiblings || button == Qt::RightButton;
 
   if (!tree->Selected() && !tree->IsEmpty()) tree->Select(tree->FirstNode());
   const ui::TreeNode* node = tree->Selected();

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <functional>
 
+#include "PageTable.h"
 #include "ixoMain.h"
 #include "ui/NodeKind.h"
 #include "ui/PageControl.h"
@@ -87,19 +88,24 @@ void TIxoBibleMainForm::BindBookLists() {
   found->OnMouseUp = [this](Qt::MouseButton button, int x, int y) { ListViewFoundMouseUp(button, x, y); };
 }
 
-QMetaObject::Connection& TIxoBibleMainForm::BookListChangeLink(const QListWidget* list) {
-  return list == ListViewIxo ? bookListIxoChange_ : bookListFoundChange_;
+void TIxoBibleMainForm::HideBookLists() {
+  for (const PageDescriptor& page : MainPages())
+    if (page.bookList) (this->*page.bookList)->hide();
 }
 
 void TIxoBibleMainForm::buttonBookListClick(QObject*) {
-  const bool searchPage = Mode->ActivePage() == pageSearch;
-  if (!searchPage && Mode->ActivePage() != pageIxo) Mode->SetActivePage(pageIxo);
-  ui::TreeView* tree = searchPage ? TreeSearch : TreeIxo;
-  QListWidget* list = searchPage ? ListViewFound : ListViewIxo;
-  const ui::Browser* browser = searchPage ? HtmlFound : HtmlBible;
+  // A page without a book list shows that of the Bible page.
+  const PageDescriptor* page = PageOf(0);
+  if (!page || !page->bookList) {
+    page = &BiblePage();
+    Mode->SetActivePage(this->*page->page);
+  }
+  ui::TreeView* tree = this->*page->tree;
+  QListWidget* list = this->*page->bookList;
+  const ui::Browser* browser = this->*page->browser;
 
   FKeepBookList = true;
-  QObject::disconnect(BookListChangeLink(list));
+  QObject::disconnect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this, nullptr);
   list->setUpdatesEnabled(false);
   list->clear();
   // The books hang one level down: under the testaments, or under the result root.
@@ -116,19 +122,20 @@ void TIxoBibleMainForm::buttonBookListClick(QObject*) {
   list->setUpdatesEnabled(true);
   list->clearSelection();
   list->setCurrentItem(nullptr);
-  BookListChangeLink(list) = connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-                                     [this, list](const QItemSelection& selected) {
-                                       if (selected.isEmpty()) return;
-                                       ListViewBibleChange(list, list->item(selected.indexes().first().row()));
-                                     });
+  connect(list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this, list](const QItemSelection& selected) {
+            if (selected.isEmpty()) return;
+            ListViewBibleChange(list, list->item(selected.indexes().first().row()));
+          });
 
-  ListViewIxo->setVisible(list == ListViewIxo && !list->isHidden());
-  ListViewFound->setVisible(list == ListViewFound && !list->isHidden());
+  // The other pages' lists go.
+  for (const PageDescriptor& other : MainPages())
+    if (other.bookList && other.bookList != page->bookList) (this->*other.bookList)->hide();
 }
 
 void TIxoBibleMainForm::ListViewBibleChange(QObject*, QListWidgetItem* item) {
-  const QWidget* page = Mode->ActivePage();
-  ui::TreeView* tree = page == pageIxo ? TreeIxo : page == pageSearch ? TreeSearch : nullptr;
+  const PageDescriptor* page = PageOf(0);
+  ui::TreeView* tree = page && page->bookList ? this->*page->tree : nullptr;
   if (tree && item && !tree->IsEmpty()) {
     // A book of the Bible page shows its first chapter; a book of the Search
     // page the first verse found in it.
@@ -138,8 +145,7 @@ void TIxoBibleMainForm::ListViewBibleChange(QObject*, QListWidgetItem* item) {
     // Like a selection the user makes, the node is brought into view (Select reveals it).
     if (node) tree->Select(node);
   }
-  ListViewFound->hide();
-  ListViewIxo->hide();
+  HideBookLists();
 }
 
 void TIxoBibleMainForm::ListViewIxoMouseMove(int x, int y) {

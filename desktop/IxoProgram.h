@@ -29,8 +29,9 @@ class IxoProgram {
   IxoProgram(const IxoProgram&) = delete;
   IxoProgram& operator=(const IxoProgram&) = delete;
 
-  // Initialises the main window and shows it; its show handler runs as soon
-  // as the message loop (or a test) lets waiting events run.
+  // Initialises the main window and shows it; its show handler runs once the
+  // message loop (or a test) has let the waiting events run and the main
+  // window's book tree is built.
   void Start();
 
   // The hand-over of a later copy of the program: the main window shows and

@@ -2,14 +2,13 @@
 // into TreeSearch, the page hands the form a study and shows it, and a
 // selection in the tree shows a chapter page or a word summary page.
 
+#include <QTimer>
 #include <chrono>
-#include <thread>
 
 #include "SearchFormLink.h"
 #include "ixoMain.h"
 #include "search/FinishSearch.h"
 #include "search/StudyFile.h"
-#include "ui/EventPump.h"
 #include "ui/NodeKind.h"
 #include "ui/PageControl.h"
 #include "ui/TreeView.h"
@@ -17,6 +16,7 @@
 namespace desktop {
 namespace {
 
+// How long the waiting events run after the page switch before the study is loaded.
 constexpr auto kPagePause = std::chrono::milliseconds(3);
 
 }  // namespace
@@ -30,21 +30,36 @@ void TIxoBibleMainForm::OpenStudyInSearchPage(const std::string& fileName) {
 }
 
 void TIxoBibleMainForm::ShowSearchForm(const std::string& fileName, bool pump) {
-  if (pump) ui::EventPump::ProcessPending();
+  if (!pump) {
+    AttachSearchPage();
+    ShowSearchFormWith(fileName);
+    return;
+  }
+  // Each step is queued behind the events waiting now; a form that is gone
+  // drops it.
+  QMetaObject::invokeMethod(
+      this,
+      [this, fileName] {
+        AttachSearchPage();
+        QTimer::singleShot(kPagePause, this, [this, fileName] { ShowSearchFormWith(fileName); });
+      },
+      Qt::QueuedConnection);
+}
+
+void TIxoBibleMainForm::AttachSearchPage() {
   if (InterfaceForm) InterfaceForm->SetResultTree(TreeSearch);
   if (Mode->ActivePage() != pageSearch) Mode->SetActivePage(pageSearch);
   // Switched by code, so that the search is not run again; the caption names
   // the page all the same.
   UpdateTitle();
-  if (pump) {
-    ui::EventPump::ProcessPending();
-    std::this_thread::sleep_for(kPagePause);
-  }
+}
+
+void TIxoBibleMainForm::ShowSearchFormWith(const std::string& fileName) {
   if (!InterfaceForm) return;
   if (!fileName.empty()) InterfaceForm->LoadStudy(fileName);
   InterfaceForm->ShowForm();
-  ui::EventPump::ProcessPending();
-  InterfaceForm->ShowForm();
+  // And once more when the waiting events have run.
+  QMetaObject::invokeMethod(this, [this] { InterfaceForm->ShowForm(); }, Qt::QueuedConnection);
 }
 
 void TIxoBibleMainForm::ButtonSearchClick() {

@@ -1,5 +1,5 @@
 // The main window as a whole: creation, initialisation, first showing and
-// activation, the page tables and navigation, the page switch and the menus.
+// activation, the pages and navigation, the page switch and the menus.
 
 #include "ixoMain.h"
 
@@ -13,6 +13,7 @@
 
 #include "BookTree.h"
 #include "ChapterPagesMarker.h"
+#include "PageTable.h"
 #include "SearchFormLink.h"
 #include "SpeedButton.h"
 #include "engine/ixoObject.h"
@@ -36,17 +37,6 @@ namespace {
 constexpr char kNotLoadedMessage[] = "Could not initialize bible text.  Please re-install the program.";
 constexpr int kOpenPaneWidth = 270;
 constexpr int kClosedPaneWidth = 1;
-
-using BrowserSlot = ui::Browser* TIxoBibleMainForm::*;
-using TreeSlot = ui::TreeView* TIxoBibleMainForm::*;
-
-// The browser and the tree of each page, 1 to 6; the Options page has neither.
-constexpr std::array<BrowserSlot, TIxoBibleMainForm::PageCount> kPageBrowsers = {
-    &TIxoBibleMainForm::HtmlBible, &TIxoBibleMainForm::HtmlFound, &TIxoBibleMainForm::htmlHistory,
-    &TIxoBibleMainForm::HtmlNames, nullptr,                        &TIxoBibleMainForm::HtmlHelp};
-constexpr std::array<TreeSlot, TIxoBibleMainForm::PageCount> kPageTrees = {
-    &TIxoBibleMainForm::TreeIxo,   &TIxoBibleMainForm::TreeSearch, &TIxoBibleMainForm::TreeHistory,
-    &TIxoBibleMainForm::TreeNames, nullptr,                        &TIxoBibleMainForm::TreeHelp};
 
 }  // namespace
 
@@ -122,12 +112,13 @@ void TIxoBibleMainForm::FormInit() {
 
 void TIxoBibleMainForm::FormShow() {
   const ui::TreeView* remembered = TreeForPage(0);
-  const bool firstShow = !FOptionsReady;
-  if (firstShow) {
+  const bool firstPages = !FOptionsReady;
+  if (firstPages) {
     for (int page = 1; page <= 4; ++page) BrowserForPage(page)->Navigate(QString::fromStdString(FGospelPage));
     if (InterfaceForm) InterfaceForm->HideAboutMenuItem();
   }
   FOptionsReady = true;
+  setUp_ = true;
 
   const engine::TixoEngine& text = engine::Engine();
   if (text.Loaded && !ChapterPagesWritten(text.HtmlDir)) {
@@ -141,7 +132,7 @@ void TIxoBibleMainForm::FormShow() {
   // with nothing selected selects its first visible node, which here shows the
   // first chapter of Genesis. (The focus may have made that node the current
   // one already; selecting it again only highlights it.)
-  if (firstShow && Mode->ActivePage() == pageIxo) {
+  if (firstPages && Mode->ActivePage() == pageIxo) {
     TreeIxo->setFocus();
     TreeIxo->Select(TreeIxo->Selected() ? TreeIxo->Selected() : TreeIxo->TopNode());
   }
@@ -198,8 +189,17 @@ void TIxoBibleMainForm::ActivateInstance() {
 void TIxoBibleMainForm::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   // FormShow runs once the window is on the screen, so that it stays painted
-  // while the chapter pages are written.
-  if (!event->spontaneous()) QMetaObject::invokeMethod(this, [this] { FormShow(); }, Qt::QueuedConnection);
+  // while the chapter pages are written, and once the book tree is built.
+  if (event->spontaneous()) return;
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (bookTreeBuild_)
+          bookTreeBuild_->showWaiting = true;
+        else
+          FormShow();
+      },
+      Qt::QueuedConnection);
 }
 
 void TIxoBibleMainForm::changeEvent(QEvent* event) {
@@ -209,18 +209,20 @@ void TIxoBibleMainForm::changeEvent(QEvent* event) {
 
 // ---- pages, browsers and navigation -------------------------------------------------
 
-ui::Browser* TIxoBibleMainForm::BrowserForPage(int pageNo) const {
+const PageDescriptor* TIxoBibleMainForm::PageOf(int pageNo) const {
   const int page = pageNo == 0 ? Mode->ActivePageIndex() + 1 : pageNo;
   if (page < 1 || page > PageCount) return nullptr;
-  const BrowserSlot slot = kPageBrowsers[page - 1];
-  return slot ? this->*slot : nullptr;
+  return &MainPages()[page - 1];
+}
+
+ui::Browser* TIxoBibleMainForm::BrowserForPage(int pageNo) const {
+  const PageDescriptor* page = PageOf(pageNo);
+  return page && page->browser ? this->*page->browser : nullptr;
 }
 
 ui::TreeView* TIxoBibleMainForm::TreeForPage(int pageNo) const {
-  const int page = pageNo == 0 ? Mode->ActivePageIndex() + 1 : pageNo;
-  if (page < 1 || page > PageCount) return nullptr;
-  const TreeSlot slot = kPageTrees[page - 1];
-  return slot ? this->*slot : nullptr;
+  const PageDescriptor* page = PageOf(pageNo);
+  return page && page->tree ? this->*page->tree : nullptr;
 }
 
 void TIxoBibleMainForm::GoToURL(QObject*, int pageNo) {
@@ -243,7 +245,8 @@ void TIxoBibleMainForm::SetTreePaneWidth(ui::TreeView& tree, int width) {
   splitter->setSizes({width, std::max(total - width, 1)});
 }
 
-void TIxoBibleMainForm::ShowPaneButtons(const ui::TreeView* tree) {
+void TIxoBibleMainForm::ShowPaneButtons() {
+  const ui::TreeView* tree = TreeForPage(0);
   const bool collapsed = tree && TreePaneWidth(*tree) <= kClosedPaneWidth;
   ButtonBooksOpen->setEnabled(tree && collapsed);
   ButtonBooksClose->setEnabled(tree && !collapsed);
@@ -251,37 +254,28 @@ void TIxoBibleMainForm::ShowPaneButtons(const ui::TreeView* tree) {
   ButtonBooksClose->setVisible(tree && !collapsed);
 }
 
-void TIxoBibleMainForm::RunPageMenuHandler(QWidget* page) {
-  if (page == PageHistory)
-    ReviewMenuClick();
-  else if (page == pageSearch)
-    SearchMenuClick(pageSearch);
-  else if (page == pageIxo)
-    BibleMenuClick();
-  else if (page == PageNames)
-    NamesMenuClick();
-  else if (page == PageOptions)
-    OptionsMenuClick();
-  else if (page == PageHelp)
-    HelpMenuClick();
+void TIxoBibleMainForm::PageSwitched() { ShowPaneButtons(); }
+
+void TIxoBibleMainForm::RunPageMenuHandler(const PageDescriptor& page) {
+  page.menuClick(*this, this->*page.page);
 }
 
 void TIxoBibleMainForm::ModeChange() {
   pageIxoEnter();
-  ShowPaneButtons(TreeForPage(0));
-  RunPageMenuHandler(Mode->ActivePage());
+  ShowPaneButtons();
+  if (const PageDescriptor* page = PageOf(0)) RunPageMenuHandler(*page);
 }
 
 void TIxoBibleMainForm::ButtonBooksOpenCloseClick(QObject* sender) {
-  QWidget* page = Mode->ActivePage();
+  const PageDescriptor* page = PageOf(0);
   if (ui::TreeView* tree = TreeForPage(0)) {
     if (sender == ButtonBooksOpen)
       SetTreePaneWidth(*tree, kOpenPaneWidth);
     else if (sender == ButtonBooksClose)
       SetTreePaneWidth(*tree, kClosedPaneWidth);
   }
-  ShowPaneButtons(TreeForPage(0));
-  RunPageMenuHandler(page);
+  ShowPaneButtons();
+  if (page) RunPageMenuHandler(*page);
 }
 
 void TIxoBibleMainForm::ShowPageOnly(QWidget* page) {

@@ -18,17 +18,21 @@
 //   BookListView.cpp       the book lists over the Bible and Search browsers
 //   NamesPage.cpp          the Names page: the letters, names and entries of
 //                          "names.tree", and the search of a name
+// What goes with each page (its menu, tree, browser, book list, caption and
+// label) is in one table, PageTable.h.
 //
 // Page numbers run from 1 to 6: Bible, Search, Review, Names, Options, Help.
 
 #include <QMainWindow>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "WordSummaryPage.h"
 #include "ui/Browser.h"
 #include "ui/ImageList.h"
+#include "ui/InputBlock.h"
 
 class QAction;
 class QLabel;
@@ -62,6 +66,7 @@ namespace desktop {
 class PublishForms;
 class SearchFormLink;
 class SpeedButton;
+struct PageDescriptor;
 
 class TIxoBibleMainForm : public QMainWindow {
   Q_OBJECT
@@ -185,6 +190,9 @@ class TIxoBibleMainForm : public QMainWindow {
   void FormActivate();
   // The hand-over of a second copy of the program: show and raise the window.
   void ActivateInstance();
+  // Whether the first show handler has run: until then the window is being
+  // set up, and selections in its trees are ignored.
+  bool IsSetUp() const { return setUp_; }
 
   // PageNo 0: the active page; 1 to 6: that page; anything else, and the
   // Options page: none.
@@ -223,7 +231,9 @@ class TIxoBibleMainForm : public QMainWindow {
   // study is loaded (and searched) by the form.
   void OpenStudyInSearchPage(const std::string& fileName);
   // The same without a study when fileName is empty, and the search form
-  // shown; pump lets the waiting events run around the page switch.
+  // shown (and shown again once the waiting events have run). With pump the
+  // waiting events run first, and again for a short pause after the page
+  // switch, before the study is loaded: the rest follows when they have.
   void ShowSearchForm(const std::string& fileName, bool pump);
   // Shows the search form, with the last search ("current.ixolc") when the
   // Search page is empty.
@@ -330,6 +340,9 @@ class TIxoBibleMainForm : public QMainWindow {
 
   // ---- Bible page ------------------------------------------------------------------
 
+  // Builds the book tree when it is empty: the testaments at once, their
+  // books one a turn of the event loop; the user is held off, and the show
+  // handler waits, until the last book is in.
   void pageIxoEnter();
   ui::TreeNode* AddTreeNode(ui::TreeView& tree, ui::TreeNode* parent, std::intptr_t data,
                             int imageIndex, const QString& text);
@@ -348,21 +361,16 @@ class TIxoBibleMainForm : public QMainWindow {
   // ---- state -----------------------------------------------------------------------
 
   std::string FUrl;
+  // Whether the switches of the Options page may run: not until the first
+  // show handler has run, nor while they work. While it is false the show
+  // handler sends the tree pages back to their first page.
   bool FOptionsReady = false;
   bool FLargePrintChanged = false;
-  bool FTitleBusy = false;
-  // A rewrite of the style sheet on activation runs, or the last one failed:
-  // the next failures are not shown in a message box (FormActivate).
-  bool FStyleSheetQuiet = false;
   std::string FBlankPage;
   std::string FGospelPage;
   ui::TreeNode* FOldTestamentNode = nullptr;
   ui::TreeNode* FNewTestamentNode = nullptr;
-  std::unique_ptr<platform::TIniFile> FNamesIni;
-  QString FEditOldName;  // the caption of a Names node when its editing began
   ui::TreeNode* FPopupNode = nullptr;
-  // The study and history files TreeHistory was built from (ReviewMenuClick).
-  std::string FReviewFilesListed;
   PublishForms* FPublishForms = nullptr;
   // Set when a book list has just been shown or Esc was pressed in one: the
   // pointer in the list's edge band does not hide it until it has been inside.
@@ -395,12 +403,18 @@ class TIxoBibleMainForm : public QMainWindow {
   void BindHelpPage();
   void BindBookLists();
 
+  // The entry of page pageNo in the page table: 0 the active page, 1 to
+  // PageCount that page; none for any other.
+  const PageDescriptor* PageOf(int pageNo) const;
+  // Every switch of the active page, by the user, a menu or code, ends here.
+  void PageSwitched();
   // Activates page without a page-change event, empties FUrl and sets the title.
   void ShowPageOnly(QWidget* page);
-  // The menu handler that belongs to page.
-  void RunPageMenuHandler(QWidget* page);
-  // Shows the one tree-pane button that applies to tree; none without a tree.
-  void ShowPaneButtons(const ui::TreeView* tree);
+  // The menu handler of page, with the page as sender.
+  void RunPageMenuHandler(const PageDescriptor& page);
+  // Shows the one tree-pane button that applies to the active page's tree;
+  // none without a tree.
+  void ShowPaneButtons();
   // The width of the tree pane of a tree page, and setting it.
   int TreePaneWidth(const ui::TreeView& tree) const;
   void SetTreePaneWidth(ui::TreeView& tree, int width);
@@ -417,13 +431,32 @@ class TIxoBibleMainForm : public QMainWindow {
   bool WriteSearchStyleSheet(publish::FileSink* sink = nullptr) const;
   // Builds the help tree from the home folder's tree file and shows its first topic.
   void BuildHelpTree();
-  // The list's change handler while one is attached.
-  QMetaObject::Connection& BookListChangeLink(const QListWidget* list);
+  // Adds book number book to the book tree, and queues the next one.
+  void AddBookNodesFrom(int book);
+  // Hides the book lists of every page.
+  void HideBookLists();
+  // The parts of ShowSearchForm: TreeSearch attached and the Search page
+  // shown; then the study loaded and the search form shown.
+  void AttachSearchPage();
+  void ShowSearchFormWith(const std::string& fileName);
 
   ui::BrowserFactory browsers_;
   SearchFormLink* InterfaceForm = nullptr;
-  QMetaObject::Connection bookListIxoChange_;
-  QMetaObject::Connection bookListFoundChange_;
+  bool setUp_ = false;
+  bool FTitleBusy = false;
+  // A rewrite of the style sheet on activation runs, or the last one failed:
+  // the next failures are not shown in a message box (FormActivate).
+  bool FStyleSheetQuiet = false;
+  std::unique_ptr<platform::TIniFile> FNamesIni;
+  QString FEditOldName;  // the caption of a Names node when its editing began
+  // The study and history files TreeHistory was built from (ReviewMenuClick).
+  std::string FReviewFilesListed;
+  // While the books of the book tree are being added.
+  struct BookTreeBuild {
+    ui::InputBlock input;
+    bool showWaiting = false;  // the show handler runs when the last book is in
+  };
+  std::optional<BookTreeBuild> bookTreeBuild_;
 };
 
 }  // namespace desktop

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <climits>
 
+#include "PageTable.h"
 #include "SpeedButton.h"
 #include "ToolIcons.h"
 #include "ixoMain.h"
@@ -417,14 +418,13 @@ void TIxoBibleMainForm::BindHandlers() {
   Mode->OnChange = [this] { ModeChange(); };
   // Every page switch, by the user or by code (the menus switch by code),
   // leaves the one pane button shown that applies to the page now shown.
-  connect(Mode, &QTabWidget::currentChanged, this, [this] { ShowPaneButtons(TreeForPage(0)); });
+  connect(Mode, &QTabWidget::currentChanged, this, [this] { PageSwitched(); });
 
-  connect(BibleMenu, &QAction::triggered, this, [this] { BibleMenuClick(); });
-  connect(SearchMenu, &QAction::triggered, this, [this] { SearchMenuClick(SearchMenu); });
-  connect(ReviewMenu, &QAction::triggered, this, [this] { ReviewMenuClick(); });
-  connect(NamesMenu, &QAction::triggered, this, [this] { NamesMenuClick(); });
-  connect(OptionsMenu, &QAction::triggered, this, [this] { OptionsMenuClick(); });
-  connect(HelpMenu, &QAction::triggered, this, [this] { HelpMenuClick(); });
+  // Each page's menu entry runs its handler with the entry as sender.
+  for (const PageDescriptor& page : MainPages()) {
+    QAction* menu = this->*page.menu;
+    connect(menu, &QAction::triggered, this, [this, &page, menu] { page.menuClick(*this, menu); });
+  }
   connect(TreePopupMenu, &QMenu::aboutToShow, this, [this] { TreePopupMenuPopup(); });
   BindPublishMenu();
 

@@ -1,78 +1,12 @@
 #include "EventPump.h"
 
-#include <QApplication>
-#include <QEvent>
-#include <QPointer>
-#include <QWidget>
-#include <QWindow>
+#include <QCoreApplication>
+
+#include "InputBlock.h"
 
 namespace ui {
-namespace {
 
-bool IsUserInputOrClose(const QEvent& event) {
-  switch (event.type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-    case QEvent::NonClientAreaMouseButtonPress:
-    case QEvent::NonClientAreaMouseButtonRelease:
-    case QEvent::NonClientAreaMouseButtonDblClick:
-    case QEvent::NonClientAreaMouseMove:
-    case QEvent::Wheel:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
-    case QEvent::ShortcutOverride:
-    case QEvent::Shortcut:
-    case QEvent::InputMethod:
-    case QEvent::ContextMenu:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-    case QEvent::TouchCancel:
-    case QEvent::TabletPress:
-    case QEvent::TabletRelease:
-    case QEvent::TabletMove:
-    case QEvent::NativeGesture:
-    case QEvent::Gesture:
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop:
-    // A close by code comes through the window system as well, so no window
-    // closes during the operation; its own dialogs close by hiding.
-    case QEvent::Close:
-      return true;
-    default:
-      return false;
-  }
-}
-
-}  // namespace
-
-class EventPump::InputFilter final : public QObject {
- public:
-  InputFilter() : modalAtStart_(QApplication::activeModalWidget()) {
-    QCoreApplication::instance()->installEventFilter(this);
-  }
-  ~InputFilter() override { QCoreApplication::instance()->removeEventFilter(this); }
-
-  bool eventFilter(QObject* target, QEvent* event) override {
-    return IsUserInputOrClose(*event) && !InModalOpenedSince(target);
-  }
-
- private:
-  bool InModalOpenedSince(QObject* target) const {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal || modal == modalAtStart_) return false;
-    if (auto* widget = qobject_cast<QWidget*>(target)) return widget->window() == modal;
-    if (auto* window = qobject_cast<QWindow*>(target)) return window == modal->windowHandle();
-    return false;
-  }
-
-  QPointer<QWidget> modalAtStart_;
-};
-
-EventPump::EventPump() : filter_(std::make_unique<InputFilter>()) {}
+EventPump::EventPump() : block_(std::make_unique<InputBlock>()) {}
 
 EventPump::~EventPump() { Pump(); }
 

@@ -1,10 +1,8 @@
 #pragma once
 // Keeps the window painting and timers running during a long operation while no
-// user input gets through: for the life of an EventPump every mouse, key, wheel,
-// touch, drag and context-menu event and every close request is dropped, so
-// handlers cannot be re-entered and no window closes under the operation.
-// Input reaches only a modal dialog that the operation itself opens (an error
-// message, say), and that dialog can be closed.
+// user input gets through: for the life of an EventPump the user is held off
+// (InputBlock.h), so handlers cannot be re-entered and no window closes under
+// the operation.
 //
 //   ui::EventPump pump;
 //   for (...) { WriteOneBook(); pump.Pump(); }
@@ -12,6 +10,8 @@
 #include <memory>
 
 namespace ui {
+
+class InputBlock;
 
 class EventPump {
  public:
@@ -28,8 +28,7 @@ class EventPump {
   static void ProcessPending();
 
  private:
-  class InputFilter;
-  std::unique_ptr<InputFilter> filter_;
+  std::unique_ptr<InputBlock> block_;
 };
 
 }  // namespace ui

@@ -229,11 +229,16 @@ TEST_F(BiblePageTest, ReviewNodesOnlyUpdateTheTitle) {
   EXPECT_EQ(Form().windowTitle(), " Ixo Bible - Search Results");
 }
 
-TEST_F(BiblePageTest, SelectionsBeforeTheFormIsSetUpAreIgnored) {
-  Form().FOptionsReady = false;
-  const qsizetype before = Navigations(1);
-  Node("Exodus")->Tree()->Select(Node("Exodus"));
-  EXPECT_EQ(Navigations(1), before);
+TEST(BiblePageSetUp, SelectionsBeforeTheFormIsSetUpAreIgnored) {
+  DesktopFixture fixture;
+  fixture.Create();
+  TIxoBibleMainForm& form = fixture.Form();
+  fixture.Program().Start();
+  ASSERT_FALSE(form.IsSetUp());
+  TreeNode* genesis = form.TreeIxo->FindByCaption("Genesis", Qt::CaseSensitive);
+  ASSERT_NE(genesis, nullptr);
+  form.TreeIxo->Select(genesis);
+  EXPECT_TRUE(fixture.BrowserOfPage(1).Addresses().isEmpty());
 }
 
 TEST_F(BiblePageTest, CaptionAndLabelFollowThePageAndItsSelectedNode) {

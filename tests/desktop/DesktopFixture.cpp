@@ -67,7 +67,7 @@ desktop::IxoProgram& DesktopFixture::Create(SearchForm searchForm) {
 desktop::IxoProgram& DesktopFixture::Run(SearchForm searchForm) {
   Create(searchForm);
   program_->Start();
-  EXPECT_TRUE(ProcessEventsUntil([this] { return Form().FOptionsReady; }));
+  EXPECT_TRUE(ProcessEventsUntil([this] { return Form().IsSetUp(); }));
   return *program_;
 }
 

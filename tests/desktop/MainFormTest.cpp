@@ -129,7 +129,7 @@ TEST(StartUp, NoInputAndNoCloseRequestReachTheWindowWhileThePagesAreWritten) {
   QCoreApplication::postEvent(&form, new QCloseEvent);
   QCoreApplication::postEvent(form.EditSearchCriteria,
                               new QKeyEvent(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r"));
-  ASSERT_TRUE(ProcessEventsUntil([&] { return form.FOptionsReady; }));
+  ASSERT_TRUE(ProcessEventsUntil([&] { return form.IsSetUp(); }));
   QCoreApplication::processEvents();
 
   EXPECT_TRUE(desktop::ChapterPagesWritten(fixture.HtmlDir()));

@@ -279,6 +279,7 @@ TEST_F(ReviewPageTest, ReviewSearchReopensItsStudyInTheSearchPage) {
     form.ReviewMenu->trigger();
     Search().ClearLog();
     form.TreeHistory->Select(Node(c.entry)->FirstChild());
+    ASSERT_TRUE(ProcessEventsUntil([&] { return Search().Log().count("ShowForm") == 2; }));
     EXPECT_EQ(Search().Log(), (QStringList{"SetResultTree", "LoadStudy " + QString::fromStdString(UserData() + c.file),
                                            "ShowForm", "ShowForm"}));
     EXPECT_EQ(form.Mode->ActivePage(), form.pageSearch);
@@ -331,6 +332,8 @@ TEST(ReviewPageWithTheSearchForm, StudyWithAConditionOfUnknownWordsFindsNothing)
   if (!study->Expanded()) click(study);
   ASSERT_TRUE(study->Expanded());
   click(study->FirstChild());  // "Review Search"
+  // The study is loaded, and the form shown, once the waiting events have run.
+  ASSERT_TRUE(ProcessEventsUntil([&] { return fixture.Program().InterfaceForm()->Window().isVisible(); }));
 
   ASSERT_EQ(form.Mode->ActivePage(), form.pageSearch);
   for (const ui::TreeNode* n = form.TreeSearch->FirstNode(); n; n = n->GetNext())

@@ -39,6 +39,7 @@ class SearchPageTest : public ::testing::Test {
 TEST_F(SearchPageTest, SearchButtonOfTheWindowReloadsTheLastSearchOnlyIntoAnEmptyPage) {
   TIxoBibleMainForm& form = Form();
   form.ButtonSearchClick();
+  ASSERT_TRUE(ProcessEventsUntil([&] { return Search().Log().count("ShowForm") == 2; }));
   EXPECT_EQ(Search().Log(), (QStringList{"SetResultTree", "LoadStudy " + CurrentStudy(), "ShowForm", "ShowForm"}));
   EXPECT_EQ(Search().ResultTree(), form.TreeSearch);
   EXPECT_EQ(form.Mode->ActivePage(), form.pageSearch);
@@ -47,6 +48,7 @@ TEST_F(SearchPageTest, SearchButtonOfTheWindowReloadsTheLastSearchOnlyIntoAnEmpt
   form.BibleMenu->trigger();
   Search().ClearLog();
   form.ButtonSearchClick();
+  ASSERT_TRUE(ProcessEventsUntil([&] { return Search().Log().count("ShowForm") == 2; }));
   EXPECT_EQ(Search().Log(), (QStringList{"SetResultTree", "ShowForm", "ShowForm"}));
   EXPECT_EQ(form.Mode->ActivePage(), form.pageSearch);
 }
@@ -68,6 +70,7 @@ TEST_F(SearchPageTest, ShowingTheFormSwitchesThePageWithoutSearchingAgain) {
     form.BibleMenu->trigger();
     Search().ClearLog();
     form.ShowSearchForm(c.file, c.pump);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return Search().Log().count("ShowForm") == 2; }));
     // No page handler ran: the tool-bar search would have been logged first.
     EXPECT_EQ(Search().Log(), c.log);
     EXPECT_EQ(form.Mode->ActivePage(), form.pageSearch);
@@ -77,6 +80,38 @@ TEST_F(SearchPageTest, ShowingTheFormSwitchesThePageWithoutSearchingAgain) {
   Search().ClearLog();
   form.OpenStudyInSearchPage("/studies/b.ixolc");
   EXPECT_EQ(Search().Log(), (QStringList{"SetResultTree", "LoadStudy /studies/b.ixolc"}));
+}
+
+TEST_F(SearchPageTest, WithAPumpTheEventsWaitingRunBeforeThePageSwitchAndTheStudy) {
+  TIxoBibleMainForm& form = Form();
+  struct Case {
+    bool pump;
+    QStringList logSeen;
+    bool searchPageSeen;
+  };
+  const Case cases[] = {
+      {true, {}, false},
+      {false, {"SetResultTree", "LoadStudy /studies/a.ixolc", "ShowForm"}, true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.pump ? "pumped" : "not pumped");
+    form.BibleMenu->trigger();
+    Search().ClearLog();
+    QStringList logSeen;
+    bool searchPageSeen = false;
+    // An event already waiting when the form is asked for.
+    QMetaObject::invokeMethod(
+        &form,
+        [&] {
+          logSeen = Search().Log();
+          searchPageSeen = form.Mode->ActivePage() == form.pageSearch;
+        },
+        Qt::QueuedConnection);
+    form.ShowSearchForm("/studies/a.ixolc", c.pump);
+    ASSERT_TRUE(ProcessEventsUntil([&] { return Search().Log().count("ShowForm") == 2; }));
+    EXPECT_EQ(logSeen, c.logSeen);
+    EXPECT_EQ(searchPageSeen, c.searchPageSeen);
+  }
 }
 
 TEST_F(SearchPageTest, SelectionShowsResultsAsChapterPagesAndConditionsAsWordPages) {

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "ui/EventPump.h"
+#include "ui/InputBlock.h"
 
 namespace ui {
 namespace {
@@ -123,6 +124,25 @@ TEST(EventPump, ADialogThatTheOperationOpensStillTakesInput) {
   window.QueueClick();  // the operation's own window still takes none
   pump.Pump();
   EXPECT_EQ(window.clicks, 0);
+}
+
+// The block alone runs no events: it holds the user off over the turns of the
+// program's own event loop, and input still waiting when it ends gets through.
+TEST(InputBlock, HoldsTheUserOffAcrossTheTurnsOfTheEventLoop) {
+  Window window;
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window.widget));
+  {
+    InputBlock block;
+    window.QueueClick();
+    window.QueueSpaceKey();
+    QCoreApplication::processEvents();
+    window.CloseAsTheUser();
+    EXPECT_EQ(window.clicks, 0);
+    EXPECT_TRUE(window.widget.isVisible());
+    window.QueueClick();
+  }
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window.clicks, 1);
 }
 
 }  // namespace

@@ -46,13 +46,13 @@ class TprintTextForm : public ui::ModalForm {
   void ButtonOkayClick();
   void ButtonCancelClick();
 
-  // The options of a run started now, as the controls say.
-  PublishOptions RunOptions() const;
-
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
+  // The options of a run started now, as the controls say.
+  PublishOptions RunOptions() const;
+
   PublishHandlers handlers_;
 };
 

@@ -166,7 +166,7 @@ void TIxoBibleMainForm::ButtonResetClick() {
   }
   ui::BusyCursor busy;
   ui::EventPump pump;
-  publish::HtmlPageOptions options;
+  publish::PublishOptions options;
   options.processMessages = [&pump] { pump.Pump(); };
   for (int book = 1; book <= engine::TixoEngine::Books; ++book) {
     if (!publish::WriteChapterHtml(book, 0, options)) return;  // reported

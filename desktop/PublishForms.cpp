@@ -6,16 +6,19 @@
 namespace desktop {
 namespace {
 
-publish::PublishHandlers Handlers(TIxoBibleMainForm& mainForm, void (TIxoBibleMainForm::*writerHandler)()) {
-  return {[&mainForm] { mainForm.TreeHistory->Clear(); }, [&mainForm, writerHandler] { (mainForm.*writerHandler)(); }};
+using WriterHandler = void (TIxoBibleMainForm::*)(const publish::PublishOptions&);
+
+publish::PublishHandlers Handlers(TIxoBibleMainForm& mainForm, WriterHandler writerHandler) {
+  return {[&mainForm] { mainForm.TreeHistory->Clear(); },
+          [&mainForm, writerHandler](const publish::PublishOptions& options) { (mainForm.*writerHandler)(options); }};
 }
 
 }  // namespace
 
 PublishForms::PublishForms(TIxoBibleMainForm& mainForm)
-    : printHtml([&mainForm] { mainForm.TreePrintHtml(); }, &mainForm),
-      printText(TextWriter, Handlers(mainForm, &TIxoBibleMainForm::TreePrintText), &mainForm),
-      PrintRtf(RtfWriter, Handlers(mainForm, &TIxoBibleMainForm::TreePrintRTF), &mainForm),
-      PrintWp(WpWriter, Handlers(mainForm, &TIxoBibleMainForm::TreePrintWp), &mainForm) {}
+    : printHtml([&mainForm](const publish::PublishOptions& options) { mainForm.TreePrintHtml(options); }, &mainForm),
+      printText(Handlers(mainForm, &TIxoBibleMainForm::TreePrintText), &mainForm),
+      PrintRtf(Handlers(mainForm, &TIxoBibleMainForm::TreePrintRTF), &mainForm),
+      PrintWp(Handlers(mainForm, &TIxoBibleMainForm::TreePrintWp), &mainForm) {}
 
 }  // namespace desktop

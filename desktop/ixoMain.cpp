@@ -141,7 +141,7 @@ void TIxoBibleMainForm::FormShow() {
 void TIxoBibleMainForm::WriteChapterPages(const ui::TreeView& tree) {
   ui::BusyCursor busy;
   ui::EventPump pump;
-  publish::HtmlPageOptions options;
+  publish::PublishOptions options;
   options.processMessages = [&pump] { pump.Pump(); };
 
   // The books hang one level down: under the testaments, or under a result root.

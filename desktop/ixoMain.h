@@ -52,6 +52,7 @@ class TIniFile;
 }
 namespace publish {
 class FileSink;
+struct PublishOptions;
 }
 namespace ui {
 class CheckBox;
@@ -252,15 +253,15 @@ class TIxoBibleMainForm : public QMainWindow {
   void TreePrintWpDialog();
   void TreePrintMSWDialog();
   void TreePopupWordBasicClick(QObject* sender);
-  // Called by the forms' OK buttons: each writes the book of its node, or the
-  // books under it, and stops at the first book that fails. HTML and text
-  // take the active page's selected node, RTF and WordPerfect FPopupNode; a
-  // chapter stands for its book, and so does a verse, except that HTML
-  // writes a chapter's page alone.
-  void TreePrintHtml();
-  void TreePrintText();
-  void TreePrintRTF();
-  void TreePrintWp();
+  // Called by the forms' OK buttons with the run's options: each writes the
+  // book of its node, or the books under it, and stops at the first book that
+  // fails. HTML and text take the active page's selected node, RTF and
+  // WordPerfect FPopupNode; a chapter stands for its book, and so does a
+  // verse, except that HTML writes a chapter's page alone.
+  void TreePrintHtml(const publish::PublishOptions& options);
+  void TreePrintText(const publish::PublishOptions& options);
+  void TreePrintRTF(const publish::PublishOptions& options);
+  void TreePrintWp(const publish::PublishOptions& options);
   // ---- Review page -----------------------------------------------------------------
 
   // Adds the folder folderName under baseDir (with its sub-folders and its

@@ -1,7 +1,8 @@
 // The publish menu of the Bible tree and the Search page's tree: the entries
 // show the options form of their format; the forms' OK buttons call back the
-// writer handlers here, which write the books under the node the menu was
-// opened on (BookWalk.h).
+// writer handlers here with the run's options, and each makes the writer of
+// its run and writes the books under the node the menu was opened on
+// (BookWalk.h).
 
 #include <QAction>
 #include <QPushButton>
@@ -12,6 +13,9 @@
 #include "ixoMain.h"
 #include "publish/BookDocuments.h"
 #include "publish/HtmlPages.h"
+#include "publish/ixoRtf.h"
+#include "publish/ixoText.h"
+#include "publish/ixoWp.h"
 #include "ui/BusyCursor.h"
 #include "ui/CheckBox.h"
 #include "ui/NodeKind.h"
@@ -118,12 +122,11 @@ void TIxoBibleMainForm::TreePopupWordBasicClick(QObject* sender) {
 
 // ---- the writer handlers ---------------------------------------------------------------
 
-void TIxoBibleMainForm::TreePrintHtml() {
+void TIxoBibleMainForm::TreePrintHtml(const publish::PublishOptions& options) {
   const ui::TreeView* tree = TreeForPage(0);
   const ui::TreeNode* node = ChapterOfVerse(tree ? tree->Selected() : nullptr);
-  if (!node || !FPublishForms) return;
+  if (!node) return;
   const ui::BusyCursor busy;
-  const publish::HtmlPageOptions& options = FPublishForms->printHtml.Options;
   // The pages link the style sheet of the folder they go to, which a folder
   // other than the engine's own does not have yet.
   if (!WriteSearchStyleSheet(options.sink)) return;
@@ -137,32 +140,32 @@ void TIxoBibleMainForm::TreePrintHtml() {
   });
 }
 
-void TIxoBibleMainForm::TreePrintText() {
+void TIxoBibleMainForm::TreePrintText(const publish::PublishOptions& options) {
   const ui::TreeView* tree = TreeForPage(0);
   const ui::TreeNode* node = BookOfChapter(tree ? tree->Selected() : nullptr);
-  if (!node || !FPublishForms) return;
+  if (!node) return;
   const ui::BusyCursor busy;
-  const publish::TprintText& writer = FPublishForms->TextWriter;
+  const publish::TprintText writer(options);
   WriteBookOrBooksUnder(*node, [&writer](const ui::TreeNode&, const engine::TBookInfoRec& book) {
     return writer.WriteBookText(book);
   });
 }
 
-void TIxoBibleMainForm::TreePrintRTF() {
+void TIxoBibleMainForm::TreePrintRTF(const publish::PublishOptions& options) {
   const ui::TreeNode* node = BookOfChapter(FPopupNode);
-  if (!node || !FPublishForms) return;
+  if (!node) return;
   const ui::BusyCursor busy;
-  publish::TPrintRtf& writer = FPublishForms->RtfWriter;
+  publish::TPrintRtf writer(options);
   WriteBookOrBooksUnder(*node, [&writer](const ui::TreeNode& bookNode, const engine::TBookInfoRec& book) {
     return publish::WriteBookRtf(writer, book, bookNode.Text().toStdString());
   });
 }
 
-void TIxoBibleMainForm::TreePrintWp() {
+void TIxoBibleMainForm::TreePrintWp(const publish::PublishOptions& options) {
   const ui::TreeNode* node = BookOfChapter(FPopupNode);
-  if (!node || !FPublishForms) return;
+  if (!node) return;
   const ui::BusyCursor busy;
-  publish::TPrintWp& writer = FPublishForms->WpWriter;
+  publish::TPrintWp writer(options);
   WriteBookOrBooksUnder(*node, [&writer](const ui::TreeNode&, const engine::TBookInfoRec& book) {
     return publish::WriteBookWp(writer, book);
   });

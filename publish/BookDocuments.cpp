@@ -28,22 +28,6 @@ class DocumentFrame {
   virtual bool EndFile(OutputFile& /*file*/) { return true; }
 };
 
-// While a book is written one file per chapter, every chapter gets the
-// document header; afterwards the flag is as the form left it.
-class HeaderForEveryFile {
- public:
-  explicit HeaderForEveryFile(TPublishWriter& writer) : writer_(writer), kept_(writer.HeaderEachChapter()) {
-    if (!writer.AllInOne()) writer.SetHeaderEachChapter(true);
-  }
-  ~HeaderForEveryFile() { writer_.SetHeaderEachChapter(kept_); }
-  HeaderForEveryFile(const HeaderForEveryFile&) = delete;
-  HeaderForEveryFile& operator=(const HeaderForEveryFile&) = delete;
-
- private:
-  TPublishWriter& writer_;
-  bool kept_;
-};
-
 bool Print(const std::string& path) {
   const platform::ShellResult printed = platform::ShellExecute("print", path);
   if (printed.ok) return true;
@@ -60,11 +44,10 @@ struct BookFiles {
 };
 
 // The chapter loop of both document formats.
-bool WriteBookDocuments(TPublishWriter& writer, const DocumentOptions& options, const BookFiles& files,
-                        DocumentFrame& frame) {
+bool WriteBookDocuments(TPublishWriter& writer, const BookFiles& files, DocumentFrame& frame) {
+  const PublishOptions& options = writer.Options();
   FileSink& sink = options.sink ? *options.sink : DiskFiles();
   const bool allInOne = writer.AllInOne();
-  const HeaderForEveryFile header(writer);
   std::unique_ptr<OutputFile> file;
   // What the messages call the file: the book's name alone for a file of the
   // whole book, the name with the chapter and the extension for a chapter's.
@@ -104,7 +87,7 @@ class WpFileFrame final : public DocumentFrame {
   WpFileFrame(TPrintWp& writer, std::string headerText) : writer_(writer), headerText_(std::move(headerText)) {}
 
   bool BeginFile(std::unique_ptr<OutputFile>& file) override {
-    frame_ = WpFrame(writer_.Options.headersAndFooters);
+    frame_ = WpFrame(writer_.Options().headersAndFooters);
     if (!WriteBlock(file, frame_.Prefix()) || !WriteBlock(file, frame_.IndexEntries(1, frame_.IndexCount())))
       return false;
     if (frame_.IndexCount() == 1) return true;
@@ -163,22 +146,22 @@ std::string SafeFileName(std::string_view caption) {
 }
 
 bool WriteBookRtf(TPrintRtf& writer, const engine::TBookInfoRec& book, std::string_view caption) {
-  if (writer.Options.processMessages) writer.Options.processMessages();
+  const PublishOptions& options = writer.Options();
+  if (options.processMessages) options.processMessages();
   if (!BookIsInText(book)) return false;
-  const BookFiles files{book.Ordinal + 1, book.ChapterCount, SafeFileName(caption),
-                        writer.Options.dotDoc ? ".doc" : ".rtf"};
+  const BookFiles files{book.Ordinal + 1, book.ChapterCount, SafeFileName(caption), options.dotDoc ? ".doc" : ".rtf"};
   DocumentFrame noFrame;
-  return WriteBookDocuments(writer, writer.Options, files, noFrame);
+  return WriteBookDocuments(writer, files, noFrame);
 }
 
 bool WriteBookWp(TPrintWp& writer, const engine::TBookInfoRec& book) {
-  if (writer.Options.processMessages) writer.Options.processMessages();
+  const PublishOptions& options = writer.Options();
+  if (options.processMessages) options.processMessages();
   if (!BookIsInText(book)) return false;
   const std::string name = WpBookName(engine::Engine().BookNames[book.Ordinal + 1]);
-  const BookFiles files{book.Ordinal + 1, book.ChapterCount, SafeFileName(name),
-                        writer.Options.dotDoc ? ".doc" : ".wpd"};
+  const BookFiles files{book.Ordinal + 1, book.ChapterCount, SafeFileName(name), options.dotDoc ? ".doc" : ".wpd"};
   WpFileFrame frame(writer, name);
-  return WriteBookDocuments(writer, writer.Options, files, frame);
+  return WriteBookDocuments(writer, files, frame);
 }
 
 }  // namespace publish

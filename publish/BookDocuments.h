@@ -1,8 +1,8 @@
 #pragma once
 // The book writers of the RTF and WordPerfect documents: they name and open
-// the output files, one per book or one per chapter (the writer's AllInOne
-// flag), call the chapter driver for each chapter, close each file and, in
-// print mode, hand it to the shell's "print" verb.
+// the output files, one per book or one per chapter (allInOne of the
+// writer's options), call the chapter driver for each chapter, close each
+// file and, in print mode, hand it to the shell's "print" verb.
 //
 // Every file is a document of its own: a file of one chapter gets the
 // document header and is closed like the last chapter of a book. A file is
@@ -28,14 +28,14 @@ class TPrintRtf;
 class TPrintWp;
 
 // The book into files named after the tree node's caption: caption + ".rtf"
-// (or ".doc" with Options.dotDoc) for the whole book, caption + " " +
+// (or ".doc" with dotDoc) for the whole book, caption + " " +
 // chapter + the extension for single chapters. A book record past the last
 // book is reported in a warning before anything is created.
 bool WriteBookRtf(TPrintRtf& writer, const engine::TBookInfoRec& book, std::string_view caption);
 
 // The book into WordPerfect files named after the book ("1  Samuel.wpd" for
-// 1 Samuel; ".doc" with Options.dotDoc), each in its frame (WpFrame.h) with
-// the header and footer packets when Options.headersAndFooters is set.
+// 1 Samuel; ".doc" with dotDoc), each in its frame (WpFrame.h) with the
+// header and footer packets when headersAndFooters is set.
 bool WriteBookWp(TPrintWp& writer, const engine::TBookInfoRec& book);
 
 // Writes the bytes; when not all of them are written, drops the file (nothing

@@ -46,7 +46,7 @@ void AppendWord(std::string& page, const engine::TWordCursor& cursor) {
 }
 
 // The page of one chapter, its verses written from one walk of the cursor.
-std::string ChapterPage(int book, int chapter, const HtmlPageOptions& options) {
+std::string ChapterPage(int book, int chapter, const PublishOptions& options) {
   engine::TixoEngine& text = engine::Engine();
   std::string page = "<html>\n<title>\n";
   AppendHtmlEscaped(page, text.BookNames[book]);
@@ -84,7 +84,7 @@ bool WriteVerseHtml(std::string& page, engine::TWordCursor& cursor, int verse) {
   return movedOn;
 }
 
-bool WriteChapterHtml(int book, int chapter, const HtmlPageOptions& options) {
+bool WriteChapterHtml(int book, int chapter, const PublishOptions& options) {
   if (book < 1 || book > ixo::BookCount || chapter < 0) return true;
   engine::TixoEngine& text = engine::Engine();
   FileSink& sink = options.sink ? *options.sink : DiskFiles();
@@ -103,7 +103,7 @@ bool WriteChapterHtml(int book, int chapter, const HtmlPageOptions& options) {
 }
 
 bool WriteChapterHtmlForNode(const engine::TBookInfoRec& book, std::string_view caption,
-                             const HtmlPageOptions& options) {
+                             const PublishOptions& options) {
   constexpr std::string_view prefix = "Chapter ";
   if (!caption.starts_with(prefix)) return true;
   const std::string_view digits = caption.substr(prefix.size());
@@ -113,7 +113,7 @@ bool WriteChapterHtmlForNode(const engine::TBookInfoRec& book, std::string_view 
   return WriteChapterHtml(book.Ordinal + 1, chapter, options);
 }
 
-bool WriteBookHtml(const engine::TBookInfoRec& book, const HtmlPageOptions& options) {
+bool WriteBookHtml(const engine::TBookInfoRec& book, const PublishOptions& options) {
   if (!BookIsInText(book)) return true;
   return WriteChapterHtml(book.Ordinal + 1, 0, options);
 }

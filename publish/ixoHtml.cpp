@@ -10,6 +10,7 @@
 #include "engine/ixoObject.h"
 #include "platform/Paths.h"
 #include "publish/PublishFormParts.h"
+#include "publish/PublishOptions.h"
 #include "ui/CheckBox.h"
 #include "ui/EventPump.h"
 #include "ui/NamedWidget.h"
@@ -37,7 +38,7 @@ class HtmlFolderForRun {
 
 }  // namespace
 
-TprintHtml::TprintHtml(std::function<void()> publish, QWidget* parent)
+TprintHtml::TprintHtml(std::function<void(const PublishOptions&)> publish, QWidget* parent)
     : ui::ModalForm(parent), publish_(std::move(publish)) {
   setObjectName(QStringLiteral("printHtml"));
   setWindowTitle(QStringLiteral("Publish Bible as Html"));
@@ -90,10 +91,11 @@ void TprintHtml::ButtonOkayClick() {
   // The pages mark every word up whatever the box says: a page without its
   // words' classes would lose the highlighting of search hits. Closing ticks
   // the box again.
-  Options.processMessages = [] { ui::EventPump::ProcessPending(); };
+  PublishOptions options;
+  options.processMessages = [] { ui::EventPump::ProcessPending(); };
   printStrongsInfo->setChecked(true);
   SetModalResult(ui::ModalResult::OK);
-  if (publish_) publish_();
+  if (publish_) publish_(options);
 }
 
 void TprintHtml::ButtonCancelClick() {

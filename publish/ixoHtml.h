@@ -2,11 +2,11 @@
 // TprintHtml: the options form of the HTML export. Its OK button points the
 // engine's HTML folder at the folder typed in the form for the length of one
 // run of the main window's HTML publishing, which writes the chapter pages
-// under the engine's HTML folder; the setting itself is never changed here.
+// under the engine's HTML folder with the run's options; the setting itself
+// is never changed here.
 
 #include <functional>
 
-#include "publish/HtmlPages.h"
 #include "ui/ModalForm.h"
 
 class QLabel;
@@ -19,12 +19,15 @@ class CheckBox;
 
 namespace publish {
 
+struct PublishOptions;
+
 class TprintHtml : public ui::ModalForm {
   Q_OBJECT
 
  public:
-  // publish: the main window's HTML publishing, run by the OK button.
-  explicit TprintHtml(std::function<void()> publish, QWidget* parent = nullptr);
+  // publish: the main window's HTML publishing, run by the OK button with the
+  // run's options.
+  explicit TprintHtml(std::function<void(const PublishOptions&)> publish, QWidget* parent = nullptr);
 
   QLabel* Image1;
   QLabel* LabelAppName;
@@ -33,9 +36,6 @@ class TprintHtml : public ui::ModalForm {
   ui::CheckBox* printStrongsInfo;
   QPushButton* ButtonOkay;
   QPushButton* ButtonCancel;
-
-  // The options of the run the OK button starts, for the page writers.
-  HtmlPageOptions Options;
 
   // At creation and every time the form is shown: the engine's HTML folder.
   void FormCreate();
@@ -48,7 +48,7 @@ class TprintHtml : public ui::ModalForm {
   void showEvent(QShowEvent* event) override;
 
  private:
-  std::function<void()> publish_;
+  std::function<void(const PublishOptions&)> publish_;
 };
 
 }  // namespace publish

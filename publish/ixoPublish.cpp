@@ -73,9 +73,9 @@ void TPublishWriter::WriteChapter(int book, int chapter) {
     Warn("The specified chapter is not contained in the book");
     return;
   }
-  if (chapter == 1 || FHeaderEachChapter) WriteDocumentHeader();
+  if (chapter == 1 || HeaderEachChapter()) WriteDocumentHeader();
   SetItalic(false);
-  if (!FWordCompatible) SetKeepTogether(true);
+  if (!WordCompatible()) SetKeepTogether(true);
   WriteChapterHeading(chapter, chapterCount);
 
   engine::TWordCursor cursor;
@@ -100,7 +100,7 @@ void TPublishWriter::WriteChapter(int book, int chapter) {
       bookEnded = !engine::NextWord(cursor);
       if (bookEnded || last) break;
     }
-    if (!FWordCompatible) SetKeepTogether(false);
+    if (!WordCompatible()) SetKeepTogether(false);
     if (OutputFailed()) return;
     if (bookEnded || cursor.Cur->verse <= 1) break;
   }

@@ -3,12 +3,16 @@
 // each document publisher implements in its own format, the state its setters
 // keep so that they write a code only when a value changes, and the chapter
 // driver PublishChapter that walks one chapter of the text and calls the
-// operations in a fixed order. No window is involved: the publishing form
-// (ixoPublishForm.h) only sets the option flags.
+// operations in a fixed order. No window is involved: a writer serves one
+// publishing run and is made with that run's options, which it keeps as they
+// were given.
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
+
+#include "publish/PublishOptions.h"
 
 namespace publish {
 
@@ -16,6 +20,7 @@ class OutputFile;
 
 class TPublishWriter {
  public:
+  explicit TPublishWriter(PublishOptions options = {}) : options_(std::move(options)) {}
   virtual ~TPublishWriter() = default;
 
   // The publishing writer interface, in its slot order.
@@ -51,13 +56,13 @@ class TPublishWriter {
   // handle->Failed(). Afterwards the output is none and the state is reset.
   int PublishChapter(OutputFile* handle, int book, int chapter);
 
-  // Option flags, set by the publishing form's handlers.
-  bool HeaderEachChapter() const { return FHeaderEachChapter; }
-  void SetHeaderEachChapter(bool on) { FHeaderEachChapter = on; }
-  bool WordCompatible() const { return FWordCompatible; }
-  void SetWordCompatible(bool on) { FWordCompatible = on; }
-  bool AllInOne() const { return FAllInOne; }
-  void SetAllInOne(bool on) { FAllInOne = on; }
+  // The options of the run.
+  const PublishOptions& Options() const { return options_; }
+  // Every chapter gets the document header: when the form asks for it, and
+  // always when each chapter is a document of its own.
+  bool HeaderEachChapter() const { return options_.headerEachChapter || !options_.allInOne; }
+  bool WordCompatible() const { return options_.wordCompatible; }  // no keep-together
+  bool AllInOne() const { return options_.allInOne; }              // one document per book
 
  protected:
   // Back to nothing written yet; the font size code keeps its value.
@@ -83,14 +88,13 @@ class TPublishWriter {
   bool FBoldState = false;
   int FColorState = 0;
   bool FSuperscriptState = false;
-  bool FHeaderEachChapter = false;  // every chapter gets the document header
-  bool FWordCompatible = false;     // Word compatibility mode: no keep-together
-  bool FAllInOne = false;           // one document per book
 
  private:
   // PublishChapter's walk; returns early when something is not in the text or
   // the output failed.
   void WriteChapter(int book, int chapter);
+
+  const PublishOptions options_;
 };
 
 }  // namespace publish

@@ -9,9 +9,8 @@
 #include <QVBoxLayout>
 
 #include "engine/ixoObject.h"
-#include "publish/DocumentOptions.h"
 #include "publish/PublishFormParts.h"
-#include "publish/ixoPublish.h"
+#include "publish/PublishOptions.h"
 #include "ui/CheckBox.h"
 #include "ui/EventPump.h"
 #include "ui/NamedWidget.h"
@@ -21,8 +20,7 @@ namespace publish {
 
 using ui::Named;
 
-TFormPublishBase::TFormPublishBase(TPublishWriter& writer, QWidget* parent)
-    : ui::ModalForm(parent), writer_(writer) {
+TFormPublishBase::TFormPublishBase(QWidget* parent) : ui::ModalForm(parent) {
   setObjectName(QStringLiteral("FormPublishBase"));
   setWindowTitle(QStringLiteral("Publishing Form Base Class"));
 
@@ -93,14 +91,14 @@ void TFormPublishBase::FormCreate() {
   EditRegText->setText(QString::fromStdString(engine::Engine().DocumentDir));
 }
 
-void TFormPublishBase::RadioAllOneClick() { writer_.SetAllInOne(RadioAllOne->isChecked()); }
+void TFormPublishBase::RadioAllOneClick() { FAllInOne = RadioAllOne->isChecked(); }
 
-void TFormPublishBase::RadioMultiClick() { writer_.SetAllInOne(!RadioMulti->isChecked()); }
+void TFormPublishBase::RadioMultiClick() { FAllInOne = !RadioMulti->isChecked(); }
 
 void TFormPublishBase::CheckBoxDualColumnsClick() {
   // The header-per-chapter flag follows the Word-compatibility box, not the
   // two-column box whose handler this is.
-  writer_.SetHeaderEachChapter(CheckBoxWordCompatible->isChecked());
+  FHeaderEachChapter = CheckBoxWordCompatible->isChecked();
 }
 
 void TFormPublishBase::CheckBoxHeadFootClick() {
@@ -108,9 +106,7 @@ void TFormPublishBase::CheckBoxHeadFootClick() {
   if (!CheckBoxHeadFoot->isChecked()) CheckBoxHeadFootOddEven->setChecked(false);
 }
 
-void TFormPublishBase::CheckBoxWordCompatibleClick() {
-  writer_.SetWordCompatible(CheckBoxWordCompatible->isChecked());
-}
+void TFormPublishBase::CheckBoxWordCompatibleClick() { FWordCompatible = CheckBoxWordCompatible->isChecked(); }
 
 void TFormPublishBase::FormActivate() {}
 
@@ -121,15 +117,23 @@ void TFormPublishBase::ButtonCancelClick() {
   close();
 }
 
-void TFormPublishBase::PublishDocuments(DocumentOptions& options, const PublishHandlers& handlers) {
+PublishOptions TFormPublishBase::RunOptions() const {
+  PublishOptions options;
   options.folder = EditRegText->text().toStdString();
+  options.processMessages = [] { ui::EventPump::ProcessPending(); };
+  options.allInOne = FAllInOne;
+  options.headerEachChapter = FHeaderEachChapter;
+  options.wordCompatible = FWordCompatible;
   options.dotDoc = buttonDotDoc->isChecked();
   options.dualColumns = CheckBoxDualColumns->isChecked();
   options.headersAndFooters = CheckBoxHeadFoot->isChecked();
   options.oddEvenHeaders = CheckBoxHeadFootOddEven->isChecked();
   options.printMode = ButtonOkay->text() == PrintCaption;
-  options.processMessages = [] { ui::EventPump::ProcessPending(); };
-  PublishIntoFolder(*this, options.folder, handlers);
+  return options;
+}
+
+void TFormPublishBase::PublishDocuments(const PublishHandlers& handlers) {
+  PublishIntoFolder(*this, RunOptions(), handlers);
 }
 
 void TFormPublishBase::showEvent(QShowEvent* event) {

@@ -2,8 +2,9 @@
 // The publishing base form: the options dialog that the document publishers
 // share (one document per book or per chapter, two columns, headers and
 // footers, Word compatibility, file extension, output folder). Its handlers
-// set the option flags of the publisher's writer; the publishers derive from
-// it and override the handlers they change.
+// set the form's three option flags; the options of a run are built from the
+// flags and the controls (RunOptions) when OK is clicked. The publishers
+// derive from it and override the handlers they change.
 
 #include "publish/FormPublishing.h"
 #include "ui/ModalForm.h"
@@ -20,15 +21,13 @@ class RadioButton;
 
 namespace publish {
 
-class TPublishWriter;
-struct DocumentOptions;
+struct PublishOptions;
 
 class TFormPublishBase : public ui::ModalForm {
   Q_OBJECT
 
  public:
-  // The writer whose option flags the handlers set; it outlives the form.
-  explicit TFormPublishBase(TPublishWriter& writer, QWidget* parent = nullptr);
+  explicit TFormPublishBase(QWidget* parent = nullptr);
 
   // The OK button's caption that puts the form in print mode: each finished
   // document is printed.
@@ -60,17 +59,21 @@ class TFormPublishBase : public ui::ModalForm {
   void FormCreate();
   void ButtonCancelClick();
 
+  // The options of a run started now: the controls (print mode when the OK
+  // button reads PrintCaption) and the option flags.
+  PublishOptions RunOptions() const;
+
  protected:
   void showEvent(QShowEvent* event) override;
 
-  TPublishWriter& Writer() { return writer_; }
-
-  // The OK button of the publishers: the controls into options (print mode
-  // when the OK button reads PrintCaption), then PublishIntoFolder.
-  void PublishDocuments(DocumentOptions& options, const PublishHandlers& handlers);
+  // The OK button of the publishers: PublishIntoFolder with RunOptions.
+  void PublishDocuments(const PublishHandlers& handlers);
 
  private:
-  TPublishWriter& writer_;
+  // The option flags, False at creation; only the handlers change them.
+  bool FHeaderEachChapter = false;  // set by CheckBoxDualColumnsClick
+  bool FWordCompatible = false;
+  bool FAllInOne = false;
 };
 
 }  // namespace publish

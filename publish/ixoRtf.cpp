@@ -1,6 +1,7 @@
 #include "publish/ixoRtf.h"
 
 #include <cstdint>
+#include <utility>
 
 namespace publish {
 namespace {
@@ -49,10 +50,7 @@ std::string RtfEscape(std::string_view text) {
   return escaped;
 }
 
-TPrintRtf::TPrintRtf() {
-  // The form opens with "One Document per Book" chosen.
-  SetAllInOne(true);
-}
+TPrintRtf::TPrintRtf(PublishOptions options) : TPublishWriter(std::move(options)) {}
 
 void TPrintRtf::WriteRtf(std::string_view codes) { WriteBytes(codes); }
 
@@ -73,8 +71,8 @@ void TPrintRtf::WriteVerseNumber(std::string_view text) {
 
 void TPrintRtf::WriteDocumentHeader() {
   for (const std::string_view line : Prologue) WriteRtfLine(line);
-  if (Options.dualColumns) WriteRtfLine("\\sectd\\cols2");
-  if (Options.headersAndFooters) {
+  if (Options().dualColumns) WriteRtfLine("\\sectd\\cols2");
+  if (Options().headersAndFooters) {
     // The footer reads "Page 43-7" on page 7 of book 43; the header holds the book's name.
     WriteRtfLine("{\\footer \\par\\pgnstart1\\qc");
     WriteRtfLine("{\\f2\\fs18 Page " + std::to_string(book_) +
@@ -90,7 +88,7 @@ void TPrintRtf::WriteChapterHeading(int chapter, int chapterCount) {
   const std::string number = std::to_string(chapter);
   if (chapterCount > 1) {
     // With headers and footers the book's name stands in the page header.
-    const std::string heading = Options.headersAndFooters ? "CHAPTER " + number : bookName_ + " " + number;
+    const std::string heading = Options().headersAndFooters ? "CHAPTER " + number : bookName_ + " " + number;
     WriteRtfLine((chapter <= 1 ? "" : "\\par") + std::string("\\pard\\qc\\sl240\\slmult1{\\f2\\fs32\\cf2\\b ") +
                  RtfEscape(heading) + "}");
   }
@@ -101,7 +99,7 @@ void TPrintRtf::WriteChapterHeading(int chapter, int chapterCount) {
 void TPrintRtf::EndChapter(int, int) {
   WriteRtfLine("}");
   // A chapter written as a document of its own closes that document too.
-  if (!FAllInOne) WriteRtfLine("}");
+  if (!AllInOne()) WriteRtfLine("}");
 }
 
 void TPrintRtf::BeginBook(std::string_view bookName, int book, int) {

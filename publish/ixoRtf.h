@@ -9,16 +9,13 @@
 #include <string>
 #include <string_view>
 
-#include "publish/DocumentOptions.h"
 #include "publish/ixoPublish.h"
 
 namespace publish {
 
 class TPrintRtf : public TPublishWriter {
  public:
-  TPrintRtf();
-
-  DocumentOptions Options;
+  explicit TPrintRtf(PublishOptions options = {});
 
   void WriteVerseNumber(std::string_view text) override;
   void WriteDocumentHeader() override;

@@ -1,13 +1,12 @@
 #include "publish/ixoRtfForm.h"
 
-#include "publish/ixoRtf.h"
 #include "ui/CheckBox.h"
 #include "ui/RadioButton.h"
 
 namespace publish {
 
-TPrintRtfForm::TPrintRtfForm(TPrintRtf& writer, PublishHandlers handlers, QWidget* parent)
-    : TFormPublishBase(writer, parent), writer_(writer), handlers_(std::move(handlers)) {
+TPrintRtfForm::TPrintRtfForm(PublishHandlers handlers, QWidget* parent)
+    : TFormPublishBase(parent), handlers_(std::move(handlers)) {
   setObjectName(QStringLiteral("PrintRtf"));
   setWindowTitle(QStringLiteral("Publish Bible as RTF Documents"));
   FormCreate();
@@ -17,10 +16,10 @@ void TPrintRtfForm::FormCreate() {
   TFormPublishBase::FormCreate();
   CheckBoxWordCompatible->hide();
   RadioMulti->setEnabled(false);
-  // The writer's one-document-per-book flag as the checked radio button says.
+  // The one-document-per-book flag as the checked radio button says.
   RadioAllOneClick();
 }
 
-void TPrintRtfForm::ButtonOkayClick() { PublishDocuments(writer_.Options, handlers_); }
+void TPrintRtfForm::ButtonOkayClick() { PublishDocuments(handlers_); }
 
 }  // namespace publish

@@ -14,6 +14,8 @@
 namespace publish {
 namespace {
 
+using LineStyle = PublishOptions::LineStyle;
+
 // The number with leading zeros to the width; wider numbers as they are.
 std::string Padded(int number, std::size_t width) {
   std::string digits = std::to_string(number);
@@ -50,6 +52,7 @@ bool TprintText::WriteChapterText(const engine::TBookInfoRec& book, int chapter)
   const std::string bookName = number <= ixo::BookCount ? text.BookNames[number] : std::string();
   const std::string bb = Padded(number, 2);
   const std::string ccc = Padded(chapter, 3);
+  const LineStyle lineStyle = options_.lineStyle;
   std::string file;
   if (lineStyle == LineStyle::VerseOnly) file += bookName + " " + ccc + "\r\n";
 
@@ -64,13 +67,14 @@ bool TprintText::WriteChapterText(const engine::TBookInfoRec& book, int chapter)
       WriteVerseText(file, book, chapter, verse);
     }
   }
-  FileSink& files = sink ? *sink : DiskFiles();
-  return WriteWholeFile(files, platform::JoinPath(folder, bb + "~" + ccc + ".txt"), file);
+  FileSink& files = options_.sink ? *options_.sink : DiskFiles();
+  return WriteWholeFile(files, platform::JoinPath(options_.folder, bb + "~" + ccc + ".txt"), file);
 }
 
 void TprintText::WriteVerseText(std::string& file, const engine::TBookInfoRec& book, int chapter,
                                 int verse) const {
-  if (processMessages) processMessages();
+  if (options_.processMessages) options_.processMessages();
+  const LineStyle lineStyle = options_.lineStyle;
   if (lineStyle == LineStyle::Alpha) file += std::to_string(verse) + " ";
   else file += Padded(verse, 3) + (lineStyle == LineStyle::Numeric ? "" : " ");
 
@@ -81,14 +85,14 @@ void TprintText::WriteVerseText(std::string& file, const engine::TBookInfoRec& b
   }
   for (bool first = true;; first = false) {
     const ixo::IxoWritten& word = *cursor.Cur;
-    const bool brackets = showItalicizedWords && (word.flags & ixo::FlagItalic) != 0;
+    const bool brackets = options_.showItalicizedWords && (word.flags & ixo::FlagItalic) != 0;
     const std::string display = engine::KeyToDisplayWord(word.key);
     if (!first) file += ' ';
     file += WordPrefix(cursor.Prev, word);
     if (brackets) file += '[';
     file += display;
     if (brackets) file += ']';
-    if (printStrongsInfo) file += StrongsNumbers(cursor.Lemma);
+    if (options_.printStrongsInfo) file += StrongsNumbers(cursor.Lemma);
     file += WordSuffix(word, cursor.Next, LastCharacter(display));
     if (!engine::NextWord(cursor) || cursor.Cur->verse != word.verse) break;
   }

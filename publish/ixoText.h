@@ -1,15 +1,16 @@
 #pragma once
-// TprintText: the plain-text export and its options. Each chapter becomes a
-// file "BB~CCC.txt" in the output folder (book number of two digits, chapter
-// of three: "01~001.txt" for Genesis 1), one line per verse, in one of three
-// line styles:
-//   numeric      "01001001In the beginning ..."   book, chapter, verse, then the words
-//   alpha        "Genesis 001:1 In the beginning ..."   for searching with grep
-//   verses only  "001 In the beginning ...", under a heading line "Genesis 001"
-// The text form only sets these options and calls WriteBookText.
+// TprintText: the plain-text export. Each chapter becomes a file
+// "BB~CCC.txt" in the output folder (book number of two digits, chapter of
+// three: "01~001.txt" for Genesis 1), one line per verse, in the line style of
+// the run's options (PublishOptions::LineStyle); italic words and Strong's
+// numbers as those options say. A writer serves one run: the text form's OK
+// button hands the options to the main window, which makes the writer with
+// them and calls WriteBookText for each book.
 
-#include <functional>
 #include <string>
+#include <utility>
+
+#include "publish/PublishOptions.h"
 
 namespace engine {
 struct TBookInfoRec;
@@ -17,21 +18,11 @@ struct TBookInfoRec;
 
 namespace publish {
 
-class FileSink;
-
 class TprintText {
  public:
-  enum class LineStyle { Numeric, Alpha, VerseOnly };
+  explicit TprintText(PublishOptions options = {}) : options_(std::move(options)) {}
 
-  // The options, with the form's defaults.
-  std::string folder;                          // the output folder (EditRegText)
-  LineStyle lineStyle = LineStyle::VerseOnly;  // RadioButtonNumericRep, ...AlphaRep, ...VerseOnlyRep
-  bool showItalicizedWords = true;             // italic words in square brackets
-  bool printStrongsInfo = false;               // each word's Strong's numbers in angle brackets: "God<H430>"
-  // Run before each verse, so that a long run keeps the window responsive.
-  std::function<void()> processMessages;
-  // Where the files go; null: the disk.
-  FileSink* sink = nullptr;
+  const PublishOptions& Options() const { return options_; }
 
   // Every chapter of the book, each into its file. A book record past the
   // last book is reported in a warning; a file that cannot be written is
@@ -45,6 +36,9 @@ class TprintText {
   // and the words, ended by a line feed. A verse that cannot be found is
   // reported in a warning and adds nothing after its label.
   void WriteVerseText(std::string& file, const engine::TBookInfoRec& book, int chapter, int verse) const;
+
+ private:
+  const PublishOptions options_;
 };
 
 }  // namespace publish

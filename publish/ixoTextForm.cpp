@@ -9,7 +9,7 @@
 #include "engine/ixoObject.h"
 #include "platform/Paths.h"
 #include "publish/PublishFormParts.h"
-#include "publish/ixoText.h"
+#include "publish/PublishOptions.h"
 #include "ui/CheckBox.h"
 #include "ui/EventPump.h"
 #include "ui/NamedWidget.h"
@@ -19,8 +19,8 @@ namespace publish {
 
 using ui::Named;
 
-TprintTextForm::TprintTextForm(TprintText& writer, PublishHandlers handlers, QWidget* parent)
-    : ui::ModalForm(parent), writer_(writer), handlers_(std::move(handlers)) {
+TprintTextForm::TprintTextForm(PublishHandlers handlers, QWidget* parent)
+    : ui::ModalForm(parent), handlers_(std::move(handlers)) {
   setObjectName(QStringLiteral("printText"));
   setWindowTitle(QStringLiteral("Publish Bible as Text"));
 
@@ -78,16 +78,20 @@ void TprintTextForm::FormActivate() {
   EditRegText->setText(QString::fromStdString(platform::JoinPath(engine::Engine().InstallDir, "Text")));
 }
 
-void TprintTextForm::ButtonOkayClick() {
-  writer_.folder = EditRegText->text().toStdString();
-  writer_.lineStyle = RadioButtonNumericRep->isChecked() ? TprintText::LineStyle::Numeric
-                      : RadioButtonAlphaRep->isChecked() ? TprintText::LineStyle::Alpha
-                                                         : TprintText::LineStyle::VerseOnly;
-  writer_.showItalicizedWords = showItalicizedWords->isChecked();
-  writer_.printStrongsInfo = printStrongsInfo->isChecked();
-  writer_.processMessages = [] { ui::EventPump::ProcessPending(); };
-  PublishIntoFolder(*this, writer_.folder, handlers_);
+PublishOptions TprintTextForm::RunOptions() const {
+  using LineStyle = PublishOptions::LineStyle;
+  PublishOptions options;
+  options.folder = EditRegText->text().toStdString();
+  options.processMessages = [] { ui::EventPump::ProcessPending(); };
+  options.lineStyle = RadioButtonNumericRep->isChecked() ? LineStyle::Numeric
+                      : RadioButtonAlphaRep->isChecked() ? LineStyle::Alpha
+                                                         : LineStyle::VerseOnly;
+  options.showItalicizedWords = showItalicizedWords->isChecked();
+  options.printStrongsInfo = printStrongsInfo->isChecked();
+  return options;
 }
+
+void TprintTextForm::ButtonOkayClick() { PublishIntoFolder(*this, RunOptions(), handlers_); }
 
 void TprintTextForm::ButtonCancelClick() { SetModalResult(ui::ModalResult::Cancel); }
 

@@ -1,8 +1,8 @@
 #pragma once
 // The options form of the plain-text export: the line style of the verses,
 // Strong's numbers and italic words, and the output folder. Its OK button
-// hands the options to the text writer (TprintText) and runs the main
-// window's text publishing, which calls the writer for each book.
+// hands the run's options to the main window's text publishing, which makes
+// the text writer (TprintText) with them and calls it for each book.
 
 #include "publish/FormPublishing.h"
 #include "ui/ModalForm.h"
@@ -18,14 +18,13 @@ class RadioButton;
 
 namespace publish {
 
-class TprintText;
+struct PublishOptions;
 
 class TprintTextForm : public ui::ModalForm {
   Q_OBJECT
 
  public:
-  // The writer outlives the form.
-  TprintTextForm(TprintText& writer, PublishHandlers handlers, QWidget* parent = nullptr);
+  explicit TprintTextForm(PublishHandlers handlers, QWidget* parent = nullptr);
 
   QLabel* LabelAppName;
   QLabel* Instruct;
@@ -42,8 +41,8 @@ class TprintTextForm : public ui::ModalForm {
   void FormCreate();
   // Every time the form is shown: the "Text" folder of the installation.
   void FormActivate();
-  // The options into the writer, then the folder, the history tree, closing
-  // and the run (PublishIntoFolder).
+  // PublishIntoFolder with RunOptions: the folder, the history tree, closing
+  // and the run.
   void ButtonOkayClick();
   void ButtonCancelClick();
 
@@ -51,7 +50,9 @@ class TprintTextForm : public ui::ModalForm {
   void showEvent(QShowEvent* event) override;
 
  private:
-  TprintText& writer_;
+  // The options of a run started now, as the controls say.
+  PublishOptions RunOptions() const;
+
   PublishHandlers handlers_;
 };
 

@@ -1,6 +1,7 @@
 #include "publish/ixoWp.h"
 
 #include <array>
+#include <utility>
 
 namespace publish {
 namespace {
@@ -32,10 +33,7 @@ constexpr std::uint8_t PageNumberFooterEnd = 5;
 
 }  // namespace
 
-TPrintWp::TPrintWp() {
-  // The form opens with "One Document per Book" chosen.
-  SetAllInOne(true);
-}
+TPrintWp::TPrintWp(PublishOptions options) : TPublishWriter(std::move(options)) {}
 
 void TPrintWp::WriteCodes(std::initializer_list<std::uint8_t> codes) { WriteBytes(Bytes(codes)); }
 
@@ -59,11 +57,11 @@ void TPrintWp::WriteVerseNumber(std::string_view text) {
 }
 
 void TPrintWp::WriteDocumentHeader() {
-  if (Options.headersAndFooters) {
+  if (Options().headersAndFooters) {
     constexpr std::uint8_t Pages[] = {1, 2, 1, 2};
     for (std::uint8_t k = 0; k < 4; ++k) WriteBytes(HeaderFooterDefinition(k, Pages[k]));
   }
-  if (Options.dualColumns) {
+  if (Options().dualColumns) {
     WriteBytes(ColumnCode1);
     WriteBytes(ColumnCode2);
     WriteBytes(ColumnDefinition);
@@ -78,7 +76,7 @@ void TPrintWp::WriteChapterHeading(int chapter, int) {
   SetBold(true);
   const std::string number = std::to_string(chapter);
   // In a document of the whole book the chapter heading needs no book name.
-  const std::string heading = FAllInOne && !FWordCompatible ? "CHAPTER " + number : bookName_ + " " + number;
+  const std::string heading = AllInOne() && !WordCompatible() ? "CHAPTER " + number : bookName_ + " " + number;
   WriteText(heading + wp::HardReturn, 2, false);
   SetBold(false);
   SetJustification(wp::JustifyFull);
@@ -86,7 +84,7 @@ void TPrintWp::WriteChapterHeading(int chapter, int) {
 }
 
 void TPrintWp::EndChapter(int, int) {
-  WriteBytes(FHeaderEachChapter ? std::string(1, wp::HardReturn) : std::string(2, wp::HardReturn));
+  WriteBytes(HeaderEachChapter() ? std::string(1, wp::HardReturn) : std::string(2, wp::HardReturn));
 }
 
 void TPrintWp::BeginBook(std::string_view bookName, int, int) { bookName_ = bookName; }
@@ -157,13 +155,13 @@ int TPrintWp::WriteHeaderFooter(OutputFile* handle, std::string_view text, int k
   SetBold(true);
   // Double-sided printing puts odd pages' texts on the right, even pages' on the left.
   const bool oddPage = kind == wp::OddHeader || kind == wp::OddFooter;
-  const int alignment = !Options.oddEvenHeaders ? wp::JustifyCentre
+  const int alignment = !Options().oddEvenHeaders ? wp::JustifyCentre
                         : oddPage                ? wp::JustifyRight
                                                  : wp::JustifyLeft;
   if (kind == wp::OddHeader || kind == wp::EvenHeader) {
     SetFontSize(true, 0);
     SetJustification(alignment);
-    if (FWordCompatible) {
+    if (WordCompatible()) {
       WriteText(text, 2, false);
       SetFontSize(false, 0);
     } else {

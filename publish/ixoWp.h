@@ -8,7 +8,6 @@
 #include <string>
 #include <string_view>
 
-#include "publish/DocumentOptions.h"
 #include "publish/ixoPublish.h"
 
 namespace publish {
@@ -39,9 +38,7 @@ inline constexpr int EvenFooter = 4;
 
 class TPrintWp : public TPublishWriter {
  public:
-  TPrintWp();
-
-  DocumentOptions Options;
+  explicit TPrintWp(PublishOptions options = {});
 
   void WriteVerseNumber(std::string_view text) override;
   void WriteDocumentHeader() override;

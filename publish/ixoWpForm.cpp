@@ -1,13 +1,12 @@
 #include "publish/ixoWpForm.h"
 
-#include "publish/ixoWp.h"
 #include "ui/CheckBox.h"
 #include "ui/RadioButton.h"
 
 namespace publish {
 
-TPrintWpForm::TPrintWpForm(TPrintWp& writer, PublishHandlers handlers, QWidget* parent)
-    : TFormPublishBase(writer, parent), writer_(writer), handlers_(std::move(handlers)) {
+TPrintWpForm::TPrintWpForm(PublishHandlers handlers, QWidget* parent)
+    : TFormPublishBase(parent), handlers_(std::move(handlers)) {
   setObjectName(QStringLiteral("PrintWp"));
   setWindowTitle(QStringLiteral("Publish Bible as WordPerfect Documents"));
   FormCreate();
@@ -16,7 +15,7 @@ TPrintWpForm::TPrintWpForm(TPrintWp& writer, PublishHandlers handlers, QWidget* 
 void TPrintWpForm::FormCreate() {
   TFormPublishBase::FormCreate();
   buttonDotNative->setText(QStringLiteral("*.wpd"));
-  // The writer's flags as the controls say.
+  // The option flags as the controls say.
   RadioAllOneClick();
   CheckBoxWordCompatibleClick();
 }
@@ -53,6 +52,6 @@ void TPrintWpForm::EnableHeaderFooterBoxes() {
   CheckBoxHeadFootOddEven->setEnabled(!compatible && CheckBoxHeadFoot->isChecked());
 }
 
-void TPrintWpForm::ButtonOkayClick() { PublishDocuments(writer_.Options, handlers_); }
+void TPrintWpForm::ButtonOkayClick() { PublishDocuments(handlers_); }
 
 }  // namespace publish

@@ -3,21 +3,18 @@
 // Word-compatibility mode turns off the options a word processor of another
 // make cannot read (two columns, headers and footers) and chooses ".doc";
 // turning it off again brings back what was chosen before. Its OK button
-// hands the options to the WordPerfect writer and runs the main window's
-// WordPerfect publishing, which calls WriteBookWp for each book.
+// hands the run's options to the main window's WordPerfect publishing, which
+// makes the WordPerfect writer with them and calls WriteBookWp for each book.
 
 #include "publish/ixoPublishForm.h"
 
 namespace publish {
 
-class TPrintWp;
-
 class TPrintWpForm : public TFormPublishBase {
   Q_OBJECT
 
  public:
-  // The writer outlives the form.
-  TPrintWpForm(TPrintWp& writer, PublishHandlers handlers, QWidget* parent = nullptr);
+  explicit TPrintWpForm(PublishHandlers handlers, QWidget* parent = nullptr);
 
   void FormCreate();
   void FormActivate() override;
@@ -37,7 +34,6 @@ class TPrintWpForm : public TFormPublishBase {
   // mode, and the double-sided box only with headers and footers.
   void EnableHeaderFooterBoxes();
 
-  TPrintWp& writer_;
   PublishHandlers handlers_;
   bool compatibleMode_ = false;  // the options are overridden and saved_ holds them
   SavedOptions saved_;

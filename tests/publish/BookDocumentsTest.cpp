@@ -15,18 +15,17 @@
 
 namespace {
 
+using publish::PublishOptions;
 using publish::TPrintRtf;
 using publish::TPrintWp;
 using writers_test::Genesis;
 using writers_test::WritersText;
 
-template <typename Writer>
-Writer PrintingWriter(const WritersText& text, bool allInOne) {
-  Writer writer;
-  writer.Options.folder = text.Output();
-  writer.Options.printMode = true;
-  writer.SetAllInOne(allInOne);
-  return writer;
+PublishOptions Printing(const WritersText& text, bool allInOne) {
+  PublishOptions options = text.OptionsIntoOutput();
+  options.printMode = true;
+  options.allInOne = allInOne;
+  return options;
 }
 
 std::vector<std::string> PrintedFiles(WritersText& text) {
@@ -73,7 +72,7 @@ TEST(BookPrinting, OneDocumentPerBookIsPrintedOnceWhenComplete) {
   WritersText text;
   auto shell = std::make_shared<FileReadingShell>();
   const platform::ScopedShellService guard(shell);
-  TPrintRtf writer = PrintingWriter<TPrintRtf>(text, true);
+  TPrintRtf writer(Printing(text, true));
   ASSERT_TRUE(publish::WriteBookRtf(writer, text.Book(Genesis), "Genesis"));
   ASSERT_EQ(shell->seen.size(), 1u);
   EXPECT_EQ(shell->seen[0], "print " + text.Read("Genesis.rtf"));
@@ -81,7 +80,7 @@ TEST(BookPrinting, OneDocumentPerBookIsPrintedOnceWhenComplete) {
 
 TEST(BookPrinting, OnePrintPerFinishedFile) {
   WritersText text;
-  TPrintWp writer = PrintingWriter<TPrintWp>(text, false);
+  TPrintWp writer(Printing(text, false));
   ASSERT_TRUE(publish::WriteBookWp(writer, text.Book(Genesis)));
   EXPECT_EQ(PrintedFiles(text),
             (std::vector<std::string>{text.OutputFile("Genesis 1.wpd"), text.OutputFile("Genesis 2.wpd")}));
@@ -89,8 +88,7 @@ TEST(BookPrinting, OnePrintPerFinishedFile) {
 
 TEST(BookPrinting, NothingIsPrintedOutsidePrintMode) {
   WritersText text;
-  TPrintWp writer;
-  writer.Options.folder = text.Output();
+  TPrintWp writer(text.OptionsIntoOutput());
   ASSERT_TRUE(publish::WriteBookWp(writer, text.Book(Genesis)));
   EXPECT_TRUE(text.Shell().Calls().empty());
 }
@@ -98,7 +96,7 @@ TEST(BookPrinting, NothingIsPrintedOutsidePrintMode) {
 TEST(BookPrinting, FailedPrintIsReportedAndEndsTheRun) {
   WritersText text;
   text.Shell().FailWith("lp: no default destination");
-  TPrintRtf writer = PrintingWriter<TPrintRtf>(text, false);
+  TPrintRtf writer(Printing(text, false));
   EXPECT_FALSE(publish::WriteBookRtf(writer, text.Book(Genesis), "Genesis"));
   EXPECT_EQ(text.Shell().Calls().size(), 1u);
   EXPECT_FALSE(text.Exists("Genesis 2.rtf"));
@@ -126,8 +124,9 @@ TEST(BookFailures, ShortWriteIsReportedNotPrintedAndEndsTheRun) {
     SCOPED_TRACE(c.name);
     WritersText text;
     publish_test::ShortWriteFiles files(c.failing);
-    TPrintWp writer = PrintingWriter<TPrintWp>(text, c.allInOne);
-    writer.Options.sink = &files;
+    PublishOptions options = Printing(text, c.allInOne);
+    options.sink = &files;
+    TPrintWp writer(options);
     EXPECT_FALSE(publish::WriteBookWp(writer, text.Book(Genesis)));
     EXPECT_EQ(ShownTexts(text), std::vector<std::string>{"Could not open or write to: '" + std::string(c.reported) + "'"});
     EXPECT_EQ(text.Dialogs().Shown()[0].type, platform::DialogType::Error);
@@ -146,8 +145,9 @@ TEST(BookFailures, WordPerfectWriteCutShortAnywhereInTheFile) {
     SCOPED_TRACE(room);
     WritersText text;
     FilesWithRoom files(room);
-    TPrintWp writer = PrintingWriter<TPrintWp>(text, true);
-    writer.Options.sink = &files;
+    PublishOptions options = Printing(text, true);
+    options.sink = &files;
+    TPrintWp writer(options);
     EXPECT_FALSE(publish::WriteBookWp(writer, text.Book(Genesis)));
     EXPECT_EQ(ShownTexts(text), std::vector<std::string>{"Could not open or write to: 'Genesis'"});
     EXPECT_TRUE(text.Shell().Calls().empty());
@@ -157,8 +157,9 @@ TEST(BookFailures, WordPerfectWriteCutShortAnywhereInTheFile) {
 TEST(BookFailures, RtfChapterTextCutShort) {
   WritersText text;
   FilesWithRoom files(1000);
-  TPrintRtf writer = PrintingWriter<TPrintRtf>(text, true);
-  writer.Options.sink = &files;
+  PublishOptions options = Printing(text, true);
+  options.sink = &files;
+  TPrintRtf writer(options);
   EXPECT_FALSE(publish::WriteBookRtf(writer, text.Book(Genesis), "Genesis"));
   EXPECT_EQ(ShownTexts(text), std::vector<std::string>{"Could not open or write to: 'Genesis'"});
   EXPECT_TRUE(text.Shell().Calls().empty());
@@ -168,9 +169,10 @@ TEST(BookFailures, FileThatCannotBeCreated) {
   for (const bool allInOne : {true, false}) {
     SCOPED_TRACE(allInOne ? "one document per book" : "one document per chapter");
     WritersText text;
-    TPrintRtf writer;
-    writer.SetAllInOne(allInOne);
-    writer.Options.folder = text.OutputFile("missing/folder");
+    PublishOptions options;
+    options.allInOne = allInOne;
+    options.folder = text.OutputFile("missing/folder");
+    TPrintRtf writer(options);
     EXPECT_FALSE(publish::WriteBookRtf(writer, text.Book(Genesis), "Genesis"));
     EXPECT_EQ(ShownTexts(text),
               std::vector<std::string>{allInOne ? "Could not open or write to: 'Genesis'"
@@ -181,9 +183,9 @@ TEST(BookFailures, FileThatCannotBeCreated) {
 TEST(BookFailures, WordPerfectBookPastTheLastIsReportedBeforeAnyFile) {
   WritersText text;
   publish_test::ShortWriteFiles files("never");
-  TPrintWp writer;
-  writer.Options.folder = text.Output();
-  writer.Options.sink = &files;
+  PublishOptions options = text.OptionsIntoOutput();
+  options.sink = &files;
+  TPrintWp writer(options);
   engine::TBookInfoRec past = text.Book(66);
   past.Ordinal = 70;
   EXPECT_FALSE(publish::WriteBookWp(writer, past));
@@ -207,8 +209,7 @@ TEST(BookFileNames, CaptionsStayInTheirFolder) {
   for (const Case& c : cases) EXPECT_EQ(publish::SafeFileName(c.caption), c.name) << c.caption;
 
   WritersText text;
-  TPrintRtf writer;
-  writer.Options.folder = text.Output();
+  TPrintRtf writer(text.OptionsIntoOutput());
   ASSERT_TRUE(publish::WriteBookRtf(writer, text.Book(Genesis), "../Genesis"));
   EXPECT_TRUE(text.Exists("__Genesis.rtf"));
   EXPECT_FALSE(std::filesystem::exists(text.OutputFile("../Genesis.rtf")));

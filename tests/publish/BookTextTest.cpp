@@ -9,38 +9,41 @@
 
 namespace {
 
+using publish::PublishOptions;
 using publish::TprintText;
+using LineStyle = PublishOptions::LineStyle;
 using writers_test::FirstSamuel;
 using writers_test::Genesis;
 using writers_test::WritersText;
 
-TprintText TextWriter(const WritersText& text, TprintText::LineStyle style) {
-  TprintText writer;
-  writer.folder = text.Output();
-  writer.lineStyle = style;
-  return writer;
+PublishOptions TextOptions(const WritersText& text, LineStyle style) {
+  PublishOptions options = text.OptionsIntoOutput();
+  options.lineStyle = style;
+  return options;
 }
+
+TprintText TextWriter(const WritersText& text, LineStyle style) { return TprintText(TextOptions(text, style)); }
 
 struct StyleCase {
   const char* name;
-  TprintText::LineStyle style;
+  LineStyle style;
   std::string chapter1;
   std::string chapter2;
 };
 
 TEST(BookText, EveryChapterInItsFileInEachLineStyle) {
   const StyleCase cases[] = {
-      {"numeric", TprintText::LineStyle::Numeric,
+      {"numeric", LineStyle::Numeric,
        "01001001In the beginning God created the heaven.\n"
        "01001002And the earth [was] without form, (the LORD's) deep.\n",
        "01002001Call his name Maher-shalal-hash-baz now.\n"
        "01002002Amen.\n"},
-      {"alpha", TprintText::LineStyle::Alpha,
+      {"alpha", LineStyle::Alpha,
        "Genesis 001:1 In the beginning God created the heaven.\n"
        "Genesis 001:2 And the earth [was] without form, (the LORD's) deep.\n",
        "Genesis 002:1 Call his name Maher-shalal-hash-baz now.\n"
        "Genesis 002:2 Amen.\n"},
-      {"verses only", TprintText::LineStyle::VerseOnly,
+      {"verses only", LineStyle::VerseOnly,
        "Genesis 001\r\n"
        "001 In the beginning God created the heaven.\n"
        "002 And the earth [was] without form, (the LORD's) deep.\n",
@@ -61,9 +64,10 @@ TEST(BookText, EveryChapterInItsFileInEachLineStyle) {
 
 TEST(BookText, OptionsForItalicsAndStrongsNumbers) {
   WritersText text;
-  TprintText writer = TextWriter(text, TprintText::LineStyle::Numeric);
-  writer.showItalicizedWords = false;
-  writer.printStrongsInfo = true;
+  PublishOptions options = TextOptions(text, LineStyle::Numeric);
+  options.showItalicizedWords = false;
+  options.printStrongsInfo = true;
+  const TprintText writer(options);
   EXPECT_TRUE(writer.WriteChapterText(text.Book(Genesis), 1));
   EXPECT_EQ(text.Read("01~001.txt"),
             "01001001In the beginning<H7225> God<H430> created<H1254><H853> the heaven<H8064>.\n"
@@ -72,7 +76,7 @@ TEST(BookText, OptionsForItalicsAndStrongsNumbers) {
 
 TEST(BookText, BookNumberOfTwoDigitsAndItsFullName) {
   WritersText text;
-  EXPECT_TRUE(TextWriter(text, TprintText::LineStyle::VerseOnly).WriteBookText(text.Book(FirstSamuel)));
+  EXPECT_TRUE(TextWriter(text, LineStyle::VerseOnly).WriteBookText(text.Book(FirstSamuel)));
   EXPECT_EQ(text.Read("09~001.txt"), "1 Samuel 001\r\n001 Now there was a man.\n");
 }
 
@@ -80,7 +84,7 @@ TEST(BookText, BookPastTheLastIsReportedAndWritesNothing) {
   WritersText text;
   engine::TBookInfoRec past = text.Book(66);
   past.Ordinal = 66;
-  EXPECT_FALSE(TextWriter(text, TprintText::LineStyle::VerseOnly).WriteBookText(past));
+  EXPECT_FALSE(TextWriter(text, LineStyle::VerseOnly).WriteBookText(past));
   ASSERT_EQ(text.Dialogs().Shown().size(), 1u);
   EXPECT_EQ(text.Dialogs().Shown()[0].text, "Book #67 is not contained in the bible");
   EXPECT_EQ(text.Dialogs().Shown()[0].type, platform::DialogType::Warning);
@@ -88,7 +92,7 @@ TEST(BookText, BookPastTheLastIsReportedAndWritesNothing) {
 
 TEST(BookText, ChapterBeyondTheBookHoldsOnlyItsHeading) {
   WritersText text;
-  EXPECT_TRUE(TextWriter(text, TprintText::LineStyle::VerseOnly).WriteChapterText(text.Book(Genesis), 3));
+  EXPECT_TRUE(TextWriter(text, LineStyle::VerseOnly).WriteChapterText(text.Book(Genesis), 3));
   EXPECT_EQ(text.Read("01~003.txt"), "Genesis 003\r\n");
   ASSERT_EQ(text.Dialogs().Shown().size(), 1u);
   EXPECT_EQ(text.Dialogs().Shown()[0].text, "The specified chapter is not contained in the book");
@@ -97,8 +101,9 @@ TEST(BookText, ChapterBeyondTheBookHoldsOnlyItsHeading) {
 TEST(BookText, FileThatCannotBeWrittenIsReportedAndEndsTheBook) {
   WritersText text;
   publish_test::ShortWriteFiles files("01~001.txt");
-  TprintText writer = TextWriter(text, TprintText::LineStyle::VerseOnly);
-  writer.sink = &files;
+  PublishOptions options = TextOptions(text, LineStyle::VerseOnly);
+  options.sink = &files;
+  const TprintText writer(options);
   EXPECT_FALSE(writer.WriteBookText(text.Book(Genesis)));
   EXPECT_EQ(files.created, 1);
   EXPECT_FALSE(text.Exists("01~001.txt"));

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,7 @@ namespace {
 
 using publish_test::ShowForm;
 
-using publish::DocumentOptions;
+using publish::PublishOptions;
 using publish::TFormPublishBase;
 using publish::TPrintRtf;
 using publish::TPrintRtfForm;
@@ -33,26 +34,22 @@ using publish::TPrintWpForm;
 using writers_test::Genesis;
 using writers_test::WritersText;
 
-// A writer and its form, whose OK button records what the main window is
-// asked to do and then runs publish.
+// A form whose OK button records what the main window is asked to do and
+// the options it is given, then runs publish with a writer made with them, as
+// the main window does.
 template <typename Writer, typename Form>
 struct DocumentForm {
-  explicit DocumentForm(bool writerAllInOne = true, std::function<void(Writer&)> publish = {})
-      : writer(WithAllInOne(writerAllInOne)),
-        form(writer, {[this] { calls.push_back("clear history"); },
-                      [this, publish] {
-                        calls.push_back(form.isVisible() ? "publish, form shown" : "publish");
-                        if (publish) publish(writer);
-                      }}) {}
+  explicit DocumentForm(std::function<void(Writer&)> publish = {})
+      : form({[this] { calls.push_back("clear history"); },
+              [this, publish](const PublishOptions& options) {
+                calls.push_back(form.isVisible() ? "publish, form shown" : "publish");
+                run = options;
+                Writer writer(options);
+                if (publish) publish(writer);
+              }}) {}
 
-  static Writer WithAllInOne(bool allInOne) {
-    Writer w;
-    w.SetAllInOne(allInOne);
-    return w;
-  }
-
-  Writer writer;
   std::vector<std::string> calls;
+  std::optional<PublishOptions> run;  // the options of the last run
   Form form;
 };
 using RtfForm = DocumentForm<TPrintRtf, TPrintRtfForm>;
@@ -83,14 +80,14 @@ TEST(DocumentForms, EachOpensWithItsCaptionsAndControls) {
   }
 }
 
-TEST(DocumentForms, WriterAgreesWithTheCheckedRadioButtonFromTheStart) {
+TEST(DocumentForms, OptionsAgreeWithTheCheckedRadioButtonFromTheStart) {
   WritersText text;
-  RtfForm rtf(false);
-  EXPECT_TRUE(rtf.writer.AllInOne());
-  WpForm wp(false);
-  EXPECT_TRUE(wp.writer.AllInOne());
+  RtfForm rtf;
+  EXPECT_TRUE(rtf.form.RunOptions().allInOne);
+  WpForm wp;
+  EXPECT_TRUE(wp.form.RunOptions().allInOne);
   wp.form.RadioMulti->setChecked(true);
-  EXPECT_FALSE(wp.writer.AllInOne());
+  EXPECT_FALSE(wp.form.RunOptions().allInOne);
 }
 
 // Shows the form, sets its controls the other way round from their defaults,
@@ -115,15 +112,16 @@ TEST(DocumentForms, OkStoresTheOptionsCreatesTheFolderAndPublishes) {
     WpForm wp;
     const struct {
       TFormPublishBase& form;
-      const DocumentOptions& options;
+      const std::optional<PublishOptions>& run;
       const std::vector<std::string>& calls;
       std::string folder;
-    } forms[] = {{rtf.form, rtf.writer.Options, rtf.calls, text.OutputFile("rtf/new")},
-                 {wp.form, wp.writer.Options, wp.calls, text.OutputFile("wp/new")}};
+    } forms[] = {{rtf.form, rtf.run, rtf.calls, text.OutputFile("rtf/new")},
+                 {wp.form, wp.run, wp.calls, text.OutputFile("wp/new")}};
     for (const auto& f : forms) {
       SCOPED_TRACE(f.form.windowTitle().toStdString());
       ConfirmWithEveryOptionChanged(f.form, f.folder, caption);
-      const DocumentOptions& options = f.options;
+      ASSERT_TRUE(f.run.has_value());
+      const PublishOptions& options = *f.run;
       EXPECT_EQ(f.calls, (std::vector<std::string>{"clear history", "publish"}));
       EXPECT_TRUE(std::filesystem::is_directory(f.folder));
       EXPECT_EQ(options.folder, f.folder);
@@ -146,11 +144,13 @@ TEST(DocumentForms, CancelRunsNothing) {
   }
   EXPECT_TRUE(rtf.calls.empty());
   EXPECT_TRUE(wp.calls.empty());
+  EXPECT_FALSE(rtf.run.has_value());
+  EXPECT_FALSE(wp.run.has_value());
 }
 
 TEST(DocumentForms, RtfPublishingWritesTheBookUnderTheChosenExtension) {
   WritersText text;
-  RtfForm rtf(true, [&](TPrintRtf& writer) {
+  RtfForm rtf([&](TPrintRtf& writer) {
     EXPECT_TRUE(publish::WriteBookRtf(writer, text.Book(Genesis), "Genesis"));
   });
   ShowForm(rtf.form, [&] {
@@ -167,7 +167,7 @@ TEST(DocumentForms, RtfPublishingWritesTheBookUnderTheChosenExtension) {
 // possessive is; the punctuation and the blank stand after the group.
 TEST(DocumentForms, RtfItalicsCoverTheWordWithoutItsPossessive) {
   WritersText text("book 1\n1:1 The [man's] rod, and [Moses'] rod.\n");
-  RtfForm rtf(true, [&](TPrintRtf& writer) {
+  RtfForm rtf([&](TPrintRtf& writer) {
     EXPECT_TRUE(publish::WriteBookRtf(writer, text.Book(Genesis), "Genesis"));
   });
   ShowForm(rtf.form, [&] {
@@ -181,7 +181,7 @@ TEST(DocumentForms, RtfItalicsCoverTheWordWithoutItsPossessive) {
 
 TEST(DocumentForms, WordPerfectPrintModePrintsEachChaptersDocument) {
   WritersText text;
-  WpForm wp(true, [&](TPrintWp& writer) { EXPECT_TRUE(publish::WriteBookWp(writer, text.Book(Genesis))); });
+  WpForm wp([&](TPrintWp& writer) { EXPECT_TRUE(publish::WriteBookWp(writer, text.Book(Genesis))); });
   const std::string folder = text.OutputFile("print");
   wp.form.ButtonOkay->setText("Print");
   ShowForm(wp.form, [&] {
@@ -208,9 +208,9 @@ TEST(DocumentForms, WordCompatibilityOverridesTheOptionsAndGivesThemBack) {
   EXPECT_TRUE(form.buttonDotDoc->isChecked());
   EXPECT_FALSE(form.CheckBoxHeadFoot->isEnabled());
   EXPECT_FALSE(form.CheckBoxHeadFootOddEven->isEnabled());
-  EXPECT_TRUE(wp.writer.WordCompatible());
+  EXPECT_TRUE(form.RunOptions().wordCompatible);
   // Unticking two columns ran its handler, which copies the Word-compatibility box.
-  EXPECT_TRUE(wp.writer.HeaderEachChapter());
+  EXPECT_TRUE(form.RunOptions().headerEachChapter);
 
   form.CheckBoxWordCompatible->setChecked(false);
   EXPECT_TRUE(form.CheckBoxDualColumns->isChecked());
@@ -219,8 +219,8 @@ TEST(DocumentForms, WordCompatibilityOverridesTheOptionsAndGivesThemBack) {
   EXPECT_TRUE(form.buttonDotNative->isChecked());
   EXPECT_TRUE(form.CheckBoxHeadFoot->isEnabled());
   EXPECT_TRUE(form.CheckBoxHeadFootOddEven->isEnabled());
-  EXPECT_FALSE(wp.writer.WordCompatible());
-  EXPECT_FALSE(wp.writer.HeaderEachChapter());
+  EXPECT_FALSE(form.RunOptions().wordCompatible);
+  EXPECT_FALSE(form.RunOptions().headerEachChapter);
 }
 
 TEST(DocumentForms, WordCompatibilityGivesBackOptionsThatWereOff) {

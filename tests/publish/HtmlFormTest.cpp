@@ -13,6 +13,8 @@
 #include "ShowForm.h"
 #include "WritersFixture.h"
 #include "engine/ixoObject.h"
+#include "publish/HtmlPages.h"
+#include "publish/PublishOptions.h"
 #include "ui/CheckBox.h"
 
 namespace {
@@ -48,10 +50,10 @@ TEST(HtmlForm, OkPublishesIntoTheTypedFolderForOneRunOnly) {
   std::string folderOfRun;
   bool shownDuringRun = true;
   // The run reads the form's options, as the main window's does.
-  publish::TprintHtml form([&] {
+  publish::TprintHtml form([&](const publish::PublishOptions& options) {
     folderOfRun = engine::Engine().HtmlDir;
     shownDuringRun = form.isVisible();
-    EXPECT_TRUE(publish::WriteChapterHtml(Genesis, 2, form.Options));
+    EXPECT_TRUE(publish::WriteChapterHtml(Genesis, 2, options));
   });
 
   const ui::ModalResult result = ShowForm(form, [&] {
@@ -73,7 +75,8 @@ TEST(HtmlForm, OkPublishesIntoTheTypedFolderForOneRunOnly) {
 // with the box cleared writes the words with their classes all the same.
 TEST(HtmlForm, PagesOfARunWithoutStrongsInformationKeepTheirWordsClasses) {
   WritersText text;
-  publish::TprintHtml form([&] { EXPECT_TRUE(publish::WriteChapterHtml(Genesis, 2, form.Options)); });
+  publish::TprintHtml form(
+      [&](const publish::PublishOptions& options) { EXPECT_TRUE(publish::WriteChapterHtml(Genesis, 2, options)); });
   const auto publishInto = [&](const std::string& folder, bool strongs) {
     ShowForm(form, [&] {
       form.EditRegHTML->setText(QString::fromStdString(folder));
@@ -92,7 +95,7 @@ TEST(HtmlForm, CancelLeavesTheFolderAndTicksStrongsAgain) {
   WritersText text;
   const std::string ownFolder = engine::Engine().HtmlDir;
   bool published = false;
-  publish::TprintHtml form([&] { published = true; });
+  publish::TprintHtml form([&](const publish::PublishOptions&) { published = true; });
   const ui::ModalResult result = ShowForm(form, [&] {
     form.EditRegHTML->setText("/elsewhere");
     form.printStrongsInfo->setChecked(false);

@@ -77,7 +77,7 @@ TEST_F(HtmlPagesTest, BooksOutsideTheBibleWriteNothing) {
 }
 
 TEST_F(HtmlPagesTest, TheMessagePumpRunsOncePerVerse) {
-  publish::HtmlPageOptions options;
+  publish::PublishOptions options;
   int pumped = 0;
   options.processMessages = [&pumped] { ++pumped; };
   ASSERT_TRUE(publish::WriteChapterHtml(1, 0, options));
@@ -110,7 +110,7 @@ TEST_F(HtmlPagesTest, APageThatCannotBeWrittenIsReportedAndStopsTheRun) {
   const std::string goodPage = Page(1, 2);
 
   publish_test::ShortWriteFiles files("/Bible/1/2.html");
-  publish::HtmlPageOptions options;
+  publish::PublishOptions options;
   options.sink = &files;
   EXPECT_FALSE(publish::WriteChapterHtml(1, 0, options));
   EXPECT_EQ(files.created, 2);  // chapter 3 is not tried

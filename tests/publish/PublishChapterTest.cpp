@@ -21,6 +21,8 @@ using Calls = std::vector<std::string>;
 // bytes and write them to the output, as a publisher does.
 class RecordingWriter final : public publish::TPublishWriter {
  public:
+  using TPublishWriter::TPublishWriter;
+
   Calls calls;
 
   void WriteVerseNumber(std::string_view text) override {
@@ -146,12 +148,25 @@ TEST_F(PublishChapterTest, LastChapterEndsTheBookAtItsLastWord) {
 }
 
 TEST_F(PublishChapterTest, OptionFlagsChangeHeaderAndKeepTogether) {
-  writer.SetHeaderEachChapter(true);
-  writer.SetWordCompatible(true);
-  writer.PublishChapter(nullptr, 1, 2);
-  EXPECT_EQ(Calls(writer.calls.begin(), writer.calls.begin() + 4),
+  publish::PublishOptions options;
+  options.headerEachChapter = true;
+  options.wordCompatible = true;
+  RecordingWriter flagged(options);
+  flagged.PublishChapter(nullptr, 1, 2);
+  EXPECT_EQ(Calls(flagged.calls.begin(), flagged.calls.begin() + 4),
             (Calls{"BeginBook(Genesis,1,3)", "WriteDocumentHeader", "SetItalic(0)", "WriteChapterHeading(2,3)"}));
-  for (const std::string& call : writer.calls) EXPECT_FALSE(call.starts_with("SetKeepTogether")) << call;
+  for (const std::string& call : flagged.calls) EXPECT_FALSE(call.starts_with("SetKeepTogether")) << call;
+}
+
+// A chapter written as a document of its own needs the header of a document.
+TEST_F(PublishChapterTest, EveryChapterOfOneDocumentPerChapterGetsTheHeader) {
+  publish::PublishOptions options;
+  options.allInOne = false;
+  RecordingWriter perChapter(options);
+  perChapter.PublishChapter(nullptr, 1, 2);
+  EXPECT_EQ(Calls(perChapter.calls.begin(), perChapter.calls.begin() + 5),
+            (Calls{"BeginBook(Genesis,1,3)", "WriteDocumentHeader", "SetItalic(0)", "SetKeepTogether(1)",
+                   "WriteChapterHeading(2,3)"}));
 }
 
 TEST_F(PublishChapterTest, WhatIsNotInTheTextIsWarnedAbout) {

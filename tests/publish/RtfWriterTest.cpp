@@ -10,6 +10,7 @@
 
 namespace {
 
+using publish::PublishOptions;
 using publish::TPrintRtf;
 using writers_test::FirstSamuel;
 using writers_test::Genesis;
@@ -61,15 +62,9 @@ bool Balanced(const std::string& rtf) {
   return depth == 0;
 }
 
-TPrintRtf RtfWriter(const WritersText& text) {
-  TPrintRtf writer;
-  writer.Options.folder = text.Output();
-  return writer;
-}
-
 TEST(RtfBook, OneDocumentPerBookFromTheFirstRun) {
   WritersText text;
-  TPrintRtf writer = RtfWriter(text);
+  TPrintRtf writer(text.OptionsIntoOutput());
   ASSERT_TRUE(publish::WriteBookRtf(writer, text.Book(Genesis), "Genesis"));
   const std::string rtf = text.Read("Genesis.rtf");
   EXPECT_EQ(rtf, Prologue("Genesis", 1, true, true) + Heading(1, "CHAPTER 1") + VerseParagraph + Chapter1Verses +
@@ -82,9 +77,10 @@ TEST(RtfBook, OneDocumentPerBookFromTheFirstRun) {
 
 TEST(RtfBook, OneDocumentPerChapterEachADocumentOfItsOwn) {
   WritersText text;
-  TPrintRtf writer = RtfWriter(text);
-  writer.SetAllInOne(false);
-  writer.Options.dotDoc = true;
+  PublishOptions options = text.OptionsIntoOutput();
+  options.allInOne = false;
+  options.dotDoc = true;
+  TPrintRtf writer(options);
   ASSERT_TRUE(publish::WriteBookRtf(writer, text.Book(Genesis), "Genesis"));
   const std::string first = text.Read("Genesis 1.doc");
   const std::string second = text.Read("Genesis 2.doc");
@@ -95,14 +91,15 @@ TEST(RtfBook, OneDocumentPerChapterEachADocumentOfItsOwn) {
   EXPECT_TRUE(Balanced(first));
   EXPECT_TRUE(Balanced(second));
   EXPECT_FALSE(text.Exists("Genesis.doc"));
-  EXPECT_FALSE(writer.HeaderEachChapter()) << "the form's flag is left as it was";
+  EXPECT_FALSE(writer.Options().headerEachChapter) << "the form's flag is left as it was";
 }
 
 TEST(RtfBook, WithoutHeadersTheHeadingNamesTheBook) {
   WritersText text;
-  TPrintRtf writer = RtfWriter(text);
-  writer.Options.dualColumns = false;
-  writer.Options.headersAndFooters = false;
+  PublishOptions options = text.OptionsIntoOutput();
+  options.dualColumns = false;
+  options.headersAndFooters = false;
+  TPrintRtf writer(options);
   ASSERT_TRUE(publish::WriteBookRtf(writer, text.Book(Genesis), "Genesis"));
   EXPECT_EQ(text.Read("Genesis.rtf"), Prologue("Genesis", 1, false, false) + Heading(1, "Genesis 1") +
                                           VerseParagraph + Chapter1Verses + Line("}") + Heading(2, "Genesis 2") +
@@ -111,7 +108,7 @@ TEST(RtfBook, WithoutHeadersTheHeadingNamesTheBook) {
 
 TEST(RtfBook, SingleChapterBookHasNoHeadingParagraph) {
   WritersText text;
-  TPrintRtf writer = RtfWriter(text);
+  TPrintRtf writer(text.OptionsIntoOutput());
   ASSERT_TRUE(publish::WriteBookRtf(writer, text.Book(FirstSamuel), "1  Samuel"));
   EXPECT_EQ(text.Read("1  Samuel.rtf"), Prologue("1 Samuel", 9, true, true) + VerseParagraph + VerseNumber(1) +
                                             "Now there was a man." + Line("}") + Line("}"));
@@ -120,8 +117,9 @@ TEST(RtfBook, SingleChapterBookHasNoHeadingParagraph) {
 TEST(RtfBook, BookPastTheLastIsReportedBeforeAnyFile) {
   WritersText text;
   publish_test::ShortWriteFiles files("never");
-  TPrintRtf writer = RtfWriter(text);
-  writer.Options.sink = &files;
+  PublishOptions options = text.OptionsIntoOutput();
+  options.sink = &files;
+  TPrintRtf writer(options);
   engine::TBookInfoRec past = text.Book(66);
   past.Ordinal = 66;
   EXPECT_FALSE(publish::WriteBookRtf(writer, past, "Nothing"));

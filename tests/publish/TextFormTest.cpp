@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,21 +25,26 @@ namespace {
 
 using publish_test::ShowForm;
 
+using publish::PublishOptions;
 using publish::TprintText;
+using LineStyle = PublishOptions::LineStyle;
 using writers_test::Genesis;
 using writers_test::WritersText;
 
-// A text form whose OK button records what the main window is asked to do.
+// A text form whose OK button records what the main window is asked to do and
+// the options it is given, then runs publish with a writer made with them, as
+// the main window does.
 struct TextForm {
-  explicit TextForm(std::function<void(TprintText&)> publish = {})
-      : form(writer, {[this] { calls.push_back("clear history"); },
-                      [this, publish] {
-                        calls.push_back(form.isVisible() ? "publish, form shown" : "publish");
-                        if (publish) publish(writer);
-                      }}) {}
+  explicit TextForm(std::function<void(const TprintText&)> publish = {})
+      : form({[this] { calls.push_back("clear history"); },
+              [this, publish](const PublishOptions& options) {
+                calls.push_back(form.isVisible() ? "publish, form shown" : "publish");
+                run = options;
+                if (publish) publish(TprintText(options));
+              }}) {}
 
-  TprintText writer;
   std::vector<std::string> calls;
+  std::optional<PublishOptions> run;  // the options of the last run
   publish::TprintTextForm form;
 };
 
@@ -80,12 +87,12 @@ TEST(TextForm, OkHandsTheOptionsToTheWriterCreatesTheFolderAndPublishes) {
   struct Case {
     const char* name;
     ui::RadioButton* publish::TprintTextForm::*radio;
-    TprintText::LineStyle style;
+    LineStyle style;
   };
   const Case cases[] = {
-      {"numeric", &publish::TprintTextForm::RadioButtonNumericRep, TprintText::LineStyle::Numeric},
-      {"alpha", &publish::TprintTextForm::RadioButtonAlphaRep, TprintText::LineStyle::Alpha},
-      {"verses only", &publish::TprintTextForm::RadioButtonVerseOnlyRep, TprintText::LineStyle::VerseOnly},
+      {"numeric", &publish::TprintTextForm::RadioButtonNumericRep, LineStyle::Numeric},
+      {"alpha", &publish::TprintTextForm::RadioButtonAlphaRep, LineStyle::Alpha},
+      {"verses only", &publish::TprintTextForm::RadioButtonVerseOnlyRep, LineStyle::VerseOnly},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -102,17 +109,18 @@ TEST(TextForm, OkHandsTheOptionsToTheWriterCreatesTheFolderAndPublishes) {
     EXPECT_EQ(result, ui::ModalResult::OK);
     EXPECT_EQ(t.calls, (std::vector<std::string>{"clear history", "publish"}));
     EXPECT_TRUE(std::filesystem::is_directory(folder));
-    EXPECT_EQ(t.writer.folder, folder);
-    EXPECT_EQ(t.writer.lineStyle, c.style);
-    EXPECT_TRUE(t.writer.printStrongsInfo);
-    EXPECT_FALSE(t.writer.showItalicizedWords);
-    EXPECT_TRUE(t.writer.processMessages);
+    ASSERT_TRUE(t.run.has_value());
+    EXPECT_EQ(t.run->folder, folder);
+    EXPECT_EQ(t.run->lineStyle, c.style);
+    EXPECT_TRUE(t.run->printStrongsInfo);
+    EXPECT_FALSE(t.run->showItalicizedWords);
+    EXPECT_TRUE(t.run->processMessages);
   }
 }
 
 TEST(TextForm, PublishingWritesTheChaptersWithTheFormsOptions) {
   WritersText text;
-  TextForm t([&](TprintText& writer) { EXPECT_TRUE(writer.WriteBookText(text.Book(Genesis))); });
+  TextForm t([&](const TprintText& writer) { EXPECT_TRUE(writer.WriteBookText(text.Book(Genesis))); });
   ShowForm(t.form, [&] {
     t.form.RadioButtonAlphaRep->setChecked(true);
     t.form.EditRegText->setText(QString::fromStdString(text.OutputFile("Text")));
@@ -148,18 +156,16 @@ TEST(TextForm, FolderThatCannotBeCreatedIsReportedAndTheFormStaysOpen) {
   EXPECT_EQ(text.Dialogs().Shown()[0].type, platform::DialogType::Error);
 }
 
-TEST(TextForm, CancelRunsNothingAndLeavesTheWriterAlone) {
+TEST(TextForm, CancelRunsNothingAndHandsOverNoOptions) {
   WritersText text;
   TextForm t;
-  t.writer.folder = "kept";
   const ui::ModalResult result = ShowForm(t.form, [&] {
     t.form.RadioButtonNumericRep->setChecked(true);
     t.form.ButtonCancel->click();
   });
   EXPECT_EQ(result, ui::ModalResult::Cancel);
   EXPECT_TRUE(t.calls.empty());
-  EXPECT_EQ(t.writer.folder, "kept");
-  EXPECT_EQ(t.writer.lineStyle, TprintText::LineStyle::VerseOnly);
+  EXPECT_FALSE(t.run.has_value());
   EXPECT_FALSE(std::filesystem::exists(InstallTextFolder().toStdString()));
 }
 

@@ -12,6 +12,7 @@
 
 namespace {
 
+using publish::PublishOptions;
 using publish::TPrintWp;
 using writers_test::FirstSamuel;
 using writers_test::Genesis;
@@ -137,18 +138,13 @@ void ExpectConsistentFrame(const std::string& file) {
   EXPECT_EQ(ReadU32(file, 4), next) << "document start";
 }
 
-TPrintWp WpWriter(const WritersText& text) {
-  TPrintWp writer;
-  writer.Options.folder = text.Output();
-  return writer;
-}
-
 // ---- book files ---------------------------------------------------------------
 
 TEST(WpBook, WithoutHeadersTheTextFollowsTheIndexHeader) {
   WritersText text;
-  TPrintWp writer = WpWriter(text);
-  writer.Options.headersAndFooters = false;
+  PublishOptions options = text.OptionsIntoOutput();
+  options.headersAndFooters = false;
+  TPrintWp writer(options);
   ASSERT_TRUE(publish::WriteBookWp(writer, text.Book(Genesis)));
   const std::string document = Columns + KeepTogether(true) + Heading(1, "CHAPTER" + Hard + "1") + Chapter1Verses +
                                HardReturn + HardReturn + KeepTogether(true) + Heading(2, "CHAPTER" + Hard + "2") +
@@ -161,7 +157,7 @@ TEST(WpBook, WithoutHeadersTheTextFollowsTheIndexHeader) {
 
 TEST(WpBook, WithHeadersAndFootersInFourPackets) {
   WritersText text;
-  TPrintWp writer = WpWriter(text);
+  TPrintWp writer(text.OptionsIntoOutput());
   ASSERT_TRUE(publish::WriteBookWp(writer, text.Book(Genesis)));
   const std::string document = HeaderFooterDefinitions() + Columns + KeepTogether(true) +
                                Heading(1, "CHAPTER" + Hard + "1") + Chapter1Verses + HardReturn + HardReturn +
@@ -173,9 +169,10 @@ TEST(WpBook, WithHeadersAndFootersInFourPackets) {
 
 TEST(WpBook, OneDocumentPerChapterEachWithItsFrameAndDefinitions) {
   WritersText text;
-  TPrintWp writer = WpWriter(text);
-  writer.SetAllInOne(false);
-  writer.Options.dotDoc = true;
+  PublishOptions options = text.OptionsIntoOutput();
+  options.allInOne = false;
+  options.dotDoc = true;
+  TPrintWp writer(options);
   ASSERT_TRUE(publish::WriteBookWp(writer, text.Book(Genesis)));
   // A chapter of its own is headed with the book's name and ends as a document.
   EXPECT_EQ(text.Read("Genesis 1.doc"),
@@ -186,13 +183,14 @@ TEST(WpBook, OneDocumentPerChapterEachWithItsFrameAndDefinitions) {
                                            Heading(2, "Genesis" + Hard + "2") + Chapter2Verses + HardReturn));
   ExpectConsistentFrame(text.Read("Genesis 2.doc"));
   EXPECT_FALSE(text.Exists("Genesis.doc"));
-  EXPECT_FALSE(writer.HeaderEachChapter());
+  EXPECT_FALSE(writer.Options().headerEachChapter);
 }
 
 TEST(WpBook, NamedAfterTheBookWithTheDigitApart) {
   WritersText text;
-  TPrintWp writer = WpWriter(text);
-  writer.Options.dualColumns = false;
+  PublishOptions options = text.OptionsIntoOutput();
+  options.dualColumns = false;
+  TPrintWp writer(options);
   ASSERT_TRUE(publish::WriteBookWp(writer, text.Book(FirstSamuel)));
   const std::string file = text.Read("1  Samuel.wpd");
   ASSERT_FALSE(file.empty());
@@ -203,8 +201,9 @@ TEST(WpBook, NamedAfterTheBookWithTheDigitApart) {
 
 TEST(WpBook, OddAndEvenPagesAlignedApart) {
   WritersText text;
-  TPrintWp writer = WpWriter(text);
-  writer.Options.oddEvenHeaders = true;
+  PublishOptions options = text.OptionsIntoOutput();
+  options.oddEvenHeaders = true;
+  TPrintWp writer(options);
   ASSERT_TRUE(publish::WriteBookWp(writer, text.Book(Genesis)));
   const std::string file = text.Read("Genesis.wpd");
   ExpectConsistentFrame(file);
@@ -260,9 +259,11 @@ TEST(WpOperations, FooterReturnsItsByteCount) {
   TPrintWp writer;
   EXPECT_EQ(writer.WriteHeaderFooter(&file, "Genesis", 3), static_cast<int>(FooterText().size()));
   EXPECT_EQ(file.bytes, FooterText());
-  writer.SetWordCompatible(true);
+  PublishOptions compatible;
+  compatible.wordCompatible = true;
+  TPrintWp compatibleWriter(compatible);
   publish_test::MemoryFile header;
-  writer.WriteHeaderFooter(&header, "Genesis", 1);
+  compatibleWriter.WriteHeaderFooter(&header, "Genesis", 1);
   EXPECT_EQ(header.bytes, Blue + On(Bold) + On(0) + Justify(2) + "Genesis" + Off(0) + Off(Bold) + Black);
 }
 

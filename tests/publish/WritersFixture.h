@@ -19,6 +19,7 @@
 #include "engine/ixoObject.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
+#include "publish/PublishOptions.h"
 
 namespace writers_test {
 
@@ -36,6 +37,12 @@ class WritersText {
   // The output folder, with a trailing separator.
   const std::string& Output() const { return outputFolder_.Path(); }
   std::string OutputFile(const std::string& name) const { return outputFolder_.File(name); }
+  // The default options of a run, writing into the output folder.
+  publish::PublishOptions OptionsIntoOutput() const {
+    publish::PublishOptions options;
+    options.folder = Output();
+    return options;
+  }
   // The whole file of the output folder; empty when it is not there.
   std::string Read(const std::string& name) const;
   bool Exists(const std::string& name) const;

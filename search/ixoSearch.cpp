@@ -548,6 +548,7 @@ void TInterfaceForm::ButtonDeleteClick() {
 void TInterfaceForm::ButtonClearListClick() {
   const int n = CurrentCondition();
   if (n == 0) return;
+  // With its word list emptied, the rebuild leaves the condition and its summary text empty.
   Conditions.ClearConditionWords(n);
   RebuildConditionPage(n);
 }

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "DesktopText.h"
+#include "RelatedWords.h"
 #include "engine/SearchTokens.h"
 #include "platform/Dialogs.h"
 #include "platform/TextUtils.h"
@@ -28,6 +29,21 @@ std::optional<engine::TokenValue> ParseTerm(const SearchText& text, char kind, s
 
 }  // namespace
 
+// Held by every operation that edits the conditions: when the outermost one
+// ends, OnChange runs once.
+class ConditionSet::Change {
+ public:
+  explicit Change(ConditionSet& set) : set_(set) { ++set_.changing_; }
+  ~Change() {
+    if (--set_.changing_ == 0 && set_.OnChange) set_.OnChange();
+  }
+  Change(const Change&) = delete;
+  Change& operator=(const Change&) = delete;
+
+ private:
+  ConditionSet& set_;
+};
+
 ConditionSet::ConditionSet() : ConditionSet(DesktopText()) {}
 
 ConditionSet::ConditionSet(SearchText& text) : text_(&text) {
@@ -48,6 +64,7 @@ const TSearchCondition& ConditionSet::operator[](int condition) const { return c
 
 bool ConditionSet::AddSearchWord(std::string_view word, int condition) {
   if (!IsCondition(condition)) return false;
+  const Change change(*this);
   TSearchCondition& c = conditions_[condition];
   if (c.WordList.IndexOf(word) >= 0) return false;
 
@@ -75,6 +92,7 @@ bool ConditionSet::AddSearchWord(std::string_view word, int condition) {
 
 bool ConditionSet::AddConditionWord(std::string_view word, bool showInSummary, int condition) {
   if (!IsCondition(condition)) return false;
+  const Change change(*this);
   if (!AddSearchWord(word, condition)) return false;
   TSearchCondition& c = conditions_[condition];
   if (showInSummary) {
@@ -88,6 +106,7 @@ bool ConditionSet::AddConditionWord(std::string_view word, bool showInSummary, i
 
 void ConditionSet::ClearConditionWords(int condition) {
   if (!IsCondition(condition)) return;
+  const Change change(*this);
   TSearchCondition& c = conditions_[condition];
   c.ComboBox.Text.clear();
   SetConditionChecked(condition, true);
@@ -97,6 +116,7 @@ void ConditionSet::ClearConditionWords(int condition) {
 }
 
 void ConditionSet::ParseConditionText(int condition) {
+  const Change change(*this);
   const auto [first, last] = ConditionRange(condition);
   for (int n = first; n <= last; ++n) {
     TSearchCondition& c = conditions_[n];
@@ -118,27 +138,76 @@ void ConditionSet::ParseConditionText(int condition) {
 
 void ConditionSet::DeleteWordAt(int condition, int index) {
   if (!IsCondition(condition) || index < 0) return;
+  const Change change(*this);
   conditions_[condition].WordList.Delete(static_cast<std::size_t>(index));
 }
 
 void ConditionSet::SummaryFromWordList(int condition) {
   if (!IsCondition(condition)) return;
+  const Change change(*this);
   TSearchCondition& c = conditions_[condition];
   std::string text = c.WordList.CommaText();
   std::ranges::replace(text, ',', ' ');
   c.AndEdit.Text = std::move(text);
 }
 
+void ConditionSet::RebuildFromWordList(int condition) {
+  const Change change(*this);
+  SummaryFromWordList(condition);
+  ClearConditionWords(condition);
+  ParseConditionText(condition);
+}
+
+// ---- what the user types and selects ---------------------------------------------------
+
+void ConditionSet::SetSummaryText(int condition, std::string text) {
+  if (!IsCondition(condition)) return;
+  const Change change(*this);
+  conditions_[condition].AndEdit.Text = std::move(text);
+}
+
+void ConditionSet::SetEntryText(int condition, std::string text) {
+  if (!IsCondition(condition)) return;
+  const Change change(*this);
+  conditions_[condition].ComboBox.Text = std::move(text);
+}
+
+void ConditionSet::SetAddEnabled(int condition, bool enabled) {
+  if (!IsCondition(condition)) return;
+  const Change change(*this);
+  conditions_[condition].ButtonAdd.Enabled = enabled;
+}
+
+void ConditionSet::SetRemoveEnabled(int condition, bool enabled) {
+  if (!IsCondition(condition)) return;
+  const Change change(*this);
+  conditions_[condition].ButtonDel.Enabled = enabled;
+}
+
+void ConditionSet::ListNumbersOfWord(int condition, std::string_view word, bool related) {
+  if (!IsCondition(condition)) return;
+  const Change change(*this);
+  search::ListNumbersOfWord(conditions_[condition], word, related, *text_);
+}
+
+void ConditionSet::ListWordsOfNumber(int condition, char letter, std::string_view number) {
+  if (!IsCondition(condition)) return;
+  const Change change(*this);
+  search::ListWordsOfNumber(conditions_[condition], letter, number, *text_);
+}
+
 // ---- check boxes -------------------------------------------------------------------
 
 bool ConditionSet::SetConditionChecked(int condition, bool checked) {
   if (!IsCondition(condition)) return false;
+  const Change change(*this);
   conditions_[condition].CheckBox.Checked = checked;
   return checked;
 }
 
 void ConditionSet::SetChecked(int condition, bool checked) {
   if (!IsCondition(condition)) return;
+  const Change change(*this);
   CheckBoxState& box = conditions_[condition].CheckBox;
   if (box.Checked == checked) return;
   box.Checked = checked;
@@ -146,6 +215,7 @@ void ConditionSet::SetChecked(int condition, bool checked) {
 }
 
 void ConditionSet::CheckAllVisible(bool checked) {
+  const Change change(*this);
   for (int n = 1; n <= ConditionCount; ++n)
     if (conditions_[n].CheckBox.Visible) SetChecked(n, checked);
 }
@@ -153,12 +223,14 @@ void ConditionSet::CheckAllVisible(bool checked) {
 // ---- summary rows --------------------------------------------------------------------
 
 void ConditionSet::ShowFirstRow() {
+  const Change change(*this);
   SetConditionChecked(1, true);
   conditions_[1].AndEdit.Visible = true;
   conditions_[1].MoreButton.Visible = true;
 }
 
 int ConditionSet::HideLastRow() {
+  const Change change(*this);
   for (int n = ConditionCount; n >= 2; --n) {
     TSearchCondition& c = conditions_[n];
     if (!c.AndEdit.Visible) continue;
@@ -176,6 +248,7 @@ int ConditionSet::HideLastRow() {
 }
 
 int ConditionSet::ShowNextRow() {
+  const Change change(*this);
   int shown = 0;
   for (int n = 1; n <= ConditionCount; ++n) {
     TSearchCondition& c = conditions_[n];
@@ -195,6 +268,7 @@ int ConditionSet::ShowNextRow() {
 }
 
 void ConditionSet::ShowRowsInUse() {
+  const Change change(*this);
   for (int n = 1; n <= ConditionCount; ++n) {
     TSearchCondition& c = conditions_[n];
     c.CheckBox.Visible = c.AndEdit.Visible;
@@ -203,6 +277,7 @@ void ConditionSet::ShowRowsInUse() {
 }
 
 void ConditionSet::UseSummaryTexts(const std::vector<std::string>& texts) {
+  const Change change(*this);
   const int used = static_cast<int>(std::min<std::size_t>(texts.size(), ConditionCount));
   for (int n = 1; n <= ConditionCount; ++n) {
     TSearchCondition& c = conditions_[n];
@@ -216,6 +291,7 @@ void ConditionSet::UseSummaryTexts(const std::vector<std::string>& texts) {
 }
 
 void ConditionSet::Reset() {
+  const Change change(*this);
   for (int n = 1; n <= ConditionCount; ++n) {
     TSearchCondition& c = conditions_[n];
     const bool first = n == 1;

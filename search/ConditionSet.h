@@ -7,9 +7,11 @@
 // edit's text is the master copy from which the word list is rebuilt
 // (ParseConditionText).
 //
-// A check box's click handler runs whenever its state changes by a click or
-// by All and None (SetChecked, CheckAllVisible); the "silent" setters leave
-// it alone.
+// The conditions' state lives here alone: the search form shows it in its
+// controls after every change (OnChange), and what the user types, ticks and
+// clicks comes back through the operations below. A check box's click handler
+// runs whenever its state changes by a click or by All and None (SetChecked,
+// CheckAllVisible); the "silent" setters leave it alone.
 
 #include <array>
 #include <cstdint>
@@ -49,6 +51,10 @@ class ConditionSet final : public publish::SearchConditions {
 
   // Runs when a check box changes state through SetChecked or CheckAllVisible.
   std::function<void(int condition)> OnCheckBoxClick;
+  // Runs after every operation below that edits the conditions, once the
+  // outermost of them is done (an operation may call others). Changes made
+  // through the records themselves (operator[]) are not announced.
+  std::function<void()> OnChange;
 
   // ---- words -------------------------------------------------------------------
 
@@ -75,6 +81,22 @@ class ConditionSet final : public publish::SearchConditions {
   void DeleteWordAt(int condition, int index);
   // The summary edit := the word list's entries separated by blanks.
   void SummaryFromWordList(int condition);
+  // The condition rebuilt from its word list: the summary edit from the word
+  // list, the condition cleared, then parsed from that edit again.
+  void RebuildFromWordList(int condition);
+
+  // ---- what the user types and selects on a condition's controls -------------------
+  // The summary edit's text and the entry field's text, as typed.
+  void SetSummaryText(int condition, std::string text);
+  void SetEntryText(int condition, std::string text);
+  // "Add" and "Remove" enabled or disabled.
+  void SetAddEnabled(int condition, bool enabled);
+  void SetRemoveEnabled(int condition, bool enabled);
+  // The Strong's numbers of a word of the condition's lists, and with related
+  // its related words (RelatedWords.h); the words of one number of its
+  // Hebrew ('H') or Greek ('G') list.
+  void ListNumbersOfWord(int condition, std::string_view word, bool related);
+  void ListWordsOfNumber(int condition, char letter, std::string_view number);
 
   // ---- check boxes ---------------------------------------------------------------
 
@@ -123,8 +145,11 @@ class ConditionSet final : public publish::SearchConditions {
   std::vector<std::string> Words(int condition) const override;
 
  private:
+  class Change;
+
   SearchText* text_;
   std::array<TSearchCondition, ConditionCount + 1> conditions_;  // entry 0 unused
+  int changing_ = 0;  // operations under way; OnChange runs when the last ends
 };
 
 }  // namespace search

@@ -12,12 +12,14 @@ namespace search {
 
 class ConditionSet;
 
-// The history folder of the user's data: UserDataDir + "History/".
+// The desktop program's history folder (DesktopText.h): the user data
+// folder's "History/".
 std::string HistoryFolder();
 
-// Saves the study into the history file named after the clock's time (with
-// the engine's span) and rewrites the style sheet; both are tried whatever
-// the other gives. Returns the history file, empty when it was not written.
+// Saves the study into the history folder of the conditions' text, in the
+// file named after the clock's time (with the text's span), and rewrites the
+// style sheet; both are tried whatever the other gives. Returns the history
+// file, empty when it was not written.
 std::string FinishSearch(const ConditionSet& conditions, const Clock& clock = LocalNow);
 
 }  // namespace search

@@ -2,7 +2,8 @@
 // The lists that help the user find further search words on a condition's
 // page: the Hebrew and Greek Strong's numbers under which an English word
 // occurs in the text, and the related words, the English words of the text
-// that translate those numbers or one chosen number.
+// that translate those numbers or one chosen number. All of them come from
+// the text given (SearchText.h); by default the desktop program's.
 
 #include <string_view>
 
@@ -12,14 +13,6 @@
 namespace search {
 
 struct TSearchCondition;
-
-// The English words of the text (each once, sorted without regard to case)
-// that carry any of the numbers of strongsList, whose entries are "H" or "G"
-// and digits: a Hebrew number in a lemma slot of a word of books 1 to 39, a
-// Greek one in books 40 to 66. Entries that are no such number add nothing.
-platform::TStringList SynonymList(const platform::TStringList& strongsList);
-// The same, added to words.
-void SynonymList(const platform::TStringList& strongsList, platform::TStringList& words);
 
 // The condition's Hebrew and Greek lists := the word's Strong's numbers in
 // text, bare (430, not H430). With related, its related-words list := the

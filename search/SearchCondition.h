@@ -3,9 +3,9 @@
 // page (check box, summary edit, "..." button) and of its condition page
 // (entry field with its drop-down history, word list, the three lists of
 // related words and Strong's numbers, and the Add, Remove and Clear buttons).
-// The search form shows these states in its controls and copies what the
-// user types back into them; the operations on conditions (ConditionSet)
-// work on the records alone.
+// The records are the state of the conditions, kept by ConditionSet: the
+// search form shows them in its controls after every change, and what the
+// user types and clicks comes back through ConditionSet's operations.
 
 #include <string>
 #include <vector>

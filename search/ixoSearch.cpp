@@ -370,6 +370,7 @@ void TInterfaceForm::FormCreate() {
   resize(width(), 400);
   TabStudies->SetActivePageIndex(SummaryPage);
   Conditions.OnCheckBoxClick = [this](int) { AnyCheckBoxClick(); };
+  Conditions.OnChange = [this] { ShowConditions(); };
   for (int n = 1; n <= ConditionCount; ++n) BindConditionControls(n);
 
   connect(ButtonBack, &QPushButton::clicked, this, [this] { ButtonMoreLess(ButtonBack); });
@@ -385,14 +386,15 @@ void TInterfaceForm::FormCreate() {
 
 void TInterfaceForm::BindConditionControls(int n) {
   ConditionControls& w = ConditionWidgets[n];
+  // What the user ticks and types goes into the conditions, which then show it.
   w.CheckBox->OnClick = [this, n] {
     if (!showing_) Conditions.SetChecked(n, ConditionWidgets[n].CheckBox->isChecked());
   };
   connect(w.AndEdit, &QLineEdit::textChanged, this, [this, n](const QString& text) {
-    if (!showing_) Conditions[n].AndEdit.Text = StdText(text);
+    if (!showing_) Conditions.SetSummaryText(n, StdText(text));
   });
   connect(w.ComboBox, &QComboBox::editTextChanged, this, [this, n](const QString& text) {
-    if (!showing_) Conditions[n].ComboBox.Text = StdText(text);
+    if (!showing_) Conditions.SetEntryText(n, StdText(text));
   });
   connect(w.ComboBox->lineEdit(), &QLineEdit::returnPressed, this, [this, n] { FieldStudyKeyPress(n); });
   connect(w.ButtonAdd, &QPushButton::clicked, this, [this, n] { ButtonAddClick(ConditionWidgets[n].ButtonAdd); });
@@ -479,7 +481,6 @@ bool TInterfaceForm::AddSearchWord(const std::string& word, int condition) {
   ui::BusyCursor busy;
   const bool added = Conditions.AddSearchWord(word, condition);
   if (added) UpdateControls();
-  ShowConditions();
   return added;
 }
 
@@ -487,26 +488,19 @@ bool TInterfaceForm::AddConditionWord(const std::string& word, bool showInSummar
   ui::BusyCursor busy;
   const bool added = Conditions.AddConditionWord(word, showInSummary, condition);
   if (added) UpdateControls();
-  ShowConditions();
   return added;
 }
 
-void TInterfaceForm::ClearConditionWords(int condition) {
-  Conditions.ClearConditionWords(condition);
-  ShowConditions();
-}
+void TInterfaceForm::ClearConditionWords(int condition) { Conditions.ClearConditionWords(condition); }
 
 void TInterfaceForm::ParseConditionText(int condition) {
   ui::BusyCursor busy;
   Conditions.ParseConditionText(condition);
   UpdateControls();
-  ShowConditions();
 }
 
 bool TInterfaceForm::SetConditionChecked(int condition, bool checked) {
-  const bool result = Conditions.SetConditionChecked(condition, checked);
-  if (ConditionSet::IsCondition(condition)) ShowCondition(condition);
-  return result;
+  return Conditions.SetConditionChecked(condition, checked);
 }
 
 bool TInterfaceForm::SetCheckBoxSilently(ui::CheckBox* checkBox, bool checked) {
@@ -529,7 +523,7 @@ void TInterfaceForm::ButtonAddClick(QObject* sender) {
   const bool fromField = sender == w.ComboBox || sender == w.ButtonAdd;
   std::string word;
   if (fromField) {
-    word = platform::TrimBlanks(StdText(w.ComboBox->currentText()));
+    word = platform::TrimBlanks(Conditions[n].ComboBox.Text);
   } else if (const auto* list = qobject_cast<QListWidget*>(sender)) {
     if (const std::optional<std::string> entry = SelectedEntry(*list)) word = platform::TrimBlanks(*entry);
     // The number lists hold bare numbers: the word is the Strong's number with its letter.
@@ -540,31 +534,27 @@ void TInterfaceForm::ButtonAddClick(QObject* sender) {
   if (word.empty()) return;
 
   AddConditionWord(word, true, n);
-  if (fromField) Conditions[n].ComboBox.Text.clear();
-  Conditions.SummaryFromWordList(n);
-  Conditions.ClearConditionWords(n);
-  Conditions.ParseConditionText(n);
-  FillSearchTree();
-  AdvancedItemDone(TabStudies->ActivePage());
+  if (fromField) Conditions.SetEntryText(n, std::string());
+  RebuildConditionPage(n);
 }
 
 void TInterfaceForm::ButtonDeleteClick() {
   const int n = CurrentCondition();
   if (n == 0) return;
   Conditions.DeleteWordAt(n, FirstSelectedRow(*ConditionWidgets[n].WordList));
-  Conditions.SummaryFromWordList(n);
-  Conditions.ClearConditionWords(n);
-  Conditions.ParseConditionText(n);
-  FillSearchTree();
-  AdvancedItemDone(TabStudies->ActivePage());
+  RebuildConditionPage(n);
 }
 
 void TInterfaceForm::ButtonClearListClick() {
   const int n = CurrentCondition();
   if (n == 0) return;
-  Conditions[n].AndEdit.Text.clear();
+  // With its word list emptied, the rebuild leaves the condition and its summary text empty.
   Conditions.ClearConditionWords(n);
-  Conditions.ParseConditionText(n);
+  RebuildConditionPage(n);
+}
+
+void TInterfaceForm::RebuildConditionPage(int condition) {
+  Conditions.RebuildFromWordList(condition);
   FillSearchTree();
   AdvancedItemDone(TabStudies->ActivePage());
 }
@@ -579,15 +569,9 @@ void TInterfaceForm::AnyCheckBoxClick() {
   FillSearchTree();
 }
 
-void TInterfaceForm::ButtonSelectAllClick() {
-  Conditions.CheckAllVisible(true);
-  ShowConditions();
-}
+void TInterfaceForm::ButtonSelectAllClick() { Conditions.CheckAllVisible(true); }
 
-void TInterfaceForm::ButtonClearAllClick() {
-  Conditions.CheckAllVisible(false);
-  ShowConditions();
-}
+void TInterfaceForm::ButtonClearAllClick() { Conditions.CheckAllVisible(false); }
 
 void TInterfaceForm::ButtonResetClick(QObject* sender) {
   PreviewHeader->clear();
@@ -602,7 +586,6 @@ void TInterfaceForm::ButtonResetClick(QObject* sender) {
   TreeViewSearch->Clear();
   PreviewListView->clear();
   UpdateControls();
-  ShowConditions();
 }
 
 void TInterfaceForm::ButtonMoreLess(QObject* sender) {
@@ -614,7 +597,6 @@ void TInterfaceForm::ButtonMoreLess(QObject* sender) {
     focus = Conditions.ShowNextRow();
   else
     UpdateControls();
-  ShowConditions();
   if (focus) ConditionWidgets[focus].AndEdit->setFocus();
 }
 
@@ -710,7 +692,6 @@ void TInterfaceForm::FillSearchTree() {
   else
     PreviewHeader->clear();
   UpdateControls();
-  ShowConditions();
   update();
 }
 

@@ -6,8 +6,9 @@
 // preview, and the buttons and menus below and above them.
 //
 // The conditions' state and their operations live in Conditions (plain
-// logic); the form shows that state in its controls (ShowConditions) and
-// copies what the user types back into it. Every result node is built twice
+// logic) alone: after every operation that edits them the form shows them in
+// their controls (ShowConditions), and what the user types, ticks or clicks
+// there goes back through those operations. Every result node is built twice
 // when a mirror tree is set (SetResultTree): in that tree, and in the form's
 // own TreeViewSearch, whose node keeps the table's data and links to its twin
 // apart from it.
@@ -221,7 +222,8 @@ class TInterfaceForm : public QMainWindow {
   // conditions left as they were, and false.
   bool ToolbarSearch(const std::string& criteria, bool allWords);
 
-  // Shows the conditions' state in their controls.
+  // Shows the conditions' state in their controls; runs after every change of
+  // Conditions through its operations.
   void ShowConditions();
 
   // ---- the preview of the selected result ---------------------------------------------
@@ -266,6 +268,13 @@ class TInterfaceForm : public QMainWindow {
   std::string OpenDialogStudyInitialDir = ".";
 
  protected:
+  // Opens a condition's page; before the first search its summary text is
+  // applied and searched first.
+  void OpenConditionPage(int condition);
+  // Closes a condition's page: its words go into its summary edit, the
+  // summary page shows, the condition is applied, and the FormShow steps run again.
+  void CloseConditionPage(int condition);
+
   // Makes the result tree TreeViewSearch inside its parent.
   using ResultTreeMaker = std::function<ui::TreeView*(QWidget* parent)>;
   // The form over another text, with another kind of result tree.
@@ -287,6 +296,9 @@ class TInterfaceForm : public QMainWindow {
   void BuildMenus();
   void BindConditionControls(int condition);
   void ShowCondition(int condition);
+  // The end of Add, Remove and Clear on a condition page: the condition
+  // rebuilt from its word list, the search run and the page closed.
+  void RebuildConditionPage(int condition);
   // The summary page is shown and every tab hidden.
   void HideAllTabs();
   void BindWindowHandlers();

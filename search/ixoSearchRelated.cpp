@@ -6,7 +6,6 @@
 #include <QListWidget>
 
 #include "search/ConditionLists.h"
-#include "search/RelatedWords.h"
 #include "search/ixoSearch.h"
 
 namespace search {
@@ -23,14 +22,13 @@ void TInterfaceForm::ListStudyClick(QObject* sender) {
   const auto* list = qobject_cast<QListWidget*>(sender);
   if (n == 0 || !list) return;
   const std::optional<std::string> entry = SelectedEntry(*list);
-  Conditions[n].ButtonDel.Enabled = entry.has_value();
+  Conditions.SetRemoveEnabled(n, entry.has_value());
   if (entry) {
     ClearListSelections(n, list);
     // From the word list the related words follow; from the related words
     // only the numbers change.
-    ListNumbersOfWord(Conditions[n], *entry, KindOfList(*list) == ConditionListKind::Words, Text());
+    Conditions.ListNumbersOfWord(n, *entry, KindOfList(*list) == ConditionListKind::Words);
   }
-  ShowCondition(n);
 }
 
 void TInterfaceForm::ListStudyDblClick(QObject* sender) {
@@ -49,8 +47,7 @@ void TInterfaceForm::SynoStudyClick(QObject* sender) {
   if (!entry) return;
 
   ClearListSelections(n, list);  // the related words are replaced anyway
-  ListWordsOfNumber(Conditions[n], kind == ConditionListKind::Hebrew ? 'H' : 'G', *entry, Text());
-  ShowCondition(n);
+  Conditions.ListWordsOfNumber(n, kind == ConditionListKind::Hebrew ? 'H' : 'G', *entry);
 }
 
 void TInterfaceForm::SynoStudyDblClick(QObject* sender) {

@@ -169,8 +169,7 @@ void TInterfaceForm::ButtonCancelClick() { close(); }
 void TInterfaceForm::FieldStudyClick() {
   const int n = CurrentCondition();
   if (n == 0) return;
-  Conditions[n].ButtonAdd.Enabled = true;
-  ShowCondition(n);
+  Conditions.SetAddEnabled(n, true);
 }
 
 void TInterfaceForm::AdvancedItemDone(QObject* sender) {
@@ -178,13 +177,7 @@ void TInterfaceForm::AdvancedItemDone(QObject* sender) {
   if (name.size() == 2) {
     const int n = ConditionOfSuffix(name[1]);
     if (n == 0) return;
-    // Before the first search the row's text is applied first.
-    if (!ButtonPreview->isHidden()) {
-      EnableResultsView(true);
-      ParseConditionText(n);
-      FillSearchTree();
-    }
-    TabStudies->SetActivePageIndex(n);
+    OpenConditionPage(n);
     UpdateControls();
     return;
   }
@@ -192,9 +185,23 @@ void TInterfaceForm::AdvancedItemDone(QObject* sender) {
   const int n = CurrentCondition();
   if (n == 0) return;
   UpdateControls();
-  Conditions.SummaryFromWordList(n);
+  CloseConditionPage(n);
+}
+
+void TInterfaceForm::OpenConditionPage(int condition) {
+  // Before the first search the row's text is applied first.
+  if (!ButtonPreview->isHidden()) {
+    EnableResultsView(true);
+    ParseConditionText(condition);
+    FillSearchTree();
+  }
+  TabStudies->SetActivePageIndex(condition);
+}
+
+void TInterfaceForm::CloseConditionPage(int condition) {
+  Conditions.SummaryFromWordList(condition);
   TabStudies->SetActivePageIndex(SummaryPage);
-  ApplyCondition(n);
+  ApplyCondition(condition);
   UpdateControls();
   FormShow();
   update();

@@ -28,7 +28,6 @@
 namespace wordaddin {
 namespace {
 
-constexpr int kSummaryPage = 0;
 constexpr int kInsertFormPlace = 20;
 constexpr char kStudyFolder[] = "Study";
 
@@ -225,12 +224,7 @@ void TInterfaceForm::AdvancedItem(QObject* sender) {
     if (sender == ConditionWidgets[n].MoreButton) condition = n;
   if (!IsCondition(condition)) return;
 
-  if (!ButtonPreview->isHidden()) {
-    EnableResultsView(true);
-    ParseConditionText(condition);
-    FillSearchTree();
-  }
-  TabStudies->SetActivePageIndex(condition);
+  OpenConditionPage(condition);
   TabStudies->SetPageTabVisible(condition, true);
   UpdateControls();
 }
@@ -239,13 +233,7 @@ void TInterfaceForm::AdvancedItemDone(QObject*) {
   TabStudies->OnChange = [this] { AdvancedItem(TabStudies); };
   const int condition = leftPage_ != 0 ? leftPage_ : TabStudies->ActivePageIndex();
   leftPage_ = 0;
-  if (!IsCondition(condition)) return;
-  Conditions.SummaryFromWordList(condition);
-  TabStudies->SetActivePageIndex(kSummaryPage);
-  ApplyCondition(condition);
-  UpdateControls();
-  FormShow();
-  update();
+  if (IsCondition(condition)) CloseConditionPage(condition);
 }
 
 void TInterfaceForm::TabStudiesChanging(int leftIndex) { leftPage_ = leftIndex; }

@@ -222,6 +222,43 @@ TEST_F(ConditionSetTest, AllAndNoneClickEachVisibleBoxThatChanges) {
   EXPECT_TRUE(clicked.empty());
 }
 
+TEST_F(ConditionSetTest, EachEditIsAnnouncedOnceItsOutermostOperationEnds) {
+  int announced = 0;
+  conditions_.OnChange = [&] { ++announced; };
+  conditions_.UseSummaryTexts({"love", "world", "God charity"});
+  EXPECT_EQ(announced, 1);
+  // Parsing adds and checks every word on its way: one announcement, after it.
+  conditions_.ParseConditionText(0);
+  EXPECT_EQ(announced, 2);
+  conditions_.RebuildFromWordList(3);
+  EXPECT_EQ(announced, 3);
+  EXPECT_EQ(conditions_[3].AndEdit.Text, "charity god");
+
+  // What the user types and clicks comes in through the set.
+  conditions_.SetSummaryText(2, "charity");
+  conditions_.SetEntryText(1, "LOVE");
+  conditions_.SetAddEnabled(1, true);
+  EXPECT_EQ(announced, 6);
+  EXPECT_EQ(conditions_[2].AndEdit.Text, "charity");
+  EXPECT_EQ(conditions_[1].ComboBox.Text, "LOVE");
+  EXPECT_TRUE(conditions_[1].ButtonAdd.Enabled);
+
+  // "None": each click handler sees its own box unticked; the announcement follows them all.
+  std::vector<int> clicked;
+  conditions_.OnCheckBoxClick = [&](int n) {
+    EXPECT_FALSE(conditions_[n].CheckBox.Checked) << n;
+    EXPECT_EQ(announced, 6) << n;
+    clicked.push_back(n);
+  };
+  conditions_.CheckAllVisible(false);
+  EXPECT_EQ(clicked, (std::vector<int>{1, 2, 3}));
+  EXPECT_EQ(announced, 7);
+
+  // A change made in a record itself is not announced.
+  conditions_[1].AndEdit.Text = "world";
+  EXPECT_EQ(announced, 7);
+}
+
 TEST_F(ConditionSetTest, LessHidesTheLastRowAndMoreShowsTheNext) {
   conditions_.UseSummaryTexts({"love", "world", "God"});
   conditions_.ParseConditionText(0);

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "ListItems.h"
 #include "SearchFixture.h"
 #include "StrongsText.h"
 #include "search/ixoSearch.h"
@@ -17,13 +18,8 @@
 namespace search {
 namespace {
 
-using Items = std::vector<std::string>;
-
-Items ItemsOf(const QListWidget* list) {
-  Items items;
-  for (int i = 0; i < list->count(); ++i) items.push_back(list->item(i)->text().toStdString());
-  return items;
-}
+using search_testing::Items;
+using search_testing::ItemsOf;
 
 // Clicks (or double-clicks) the entry of a list as the user does: it is
 // selected, then the list's signal runs its handler.

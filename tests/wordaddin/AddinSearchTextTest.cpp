@@ -13,8 +13,10 @@
 #include "engine/SearchMarks.h"
 #include "platform/Dialogs.h"
 #include "search/ConditionSet.h"
+#include "search/FinishSearch.h"
 #include "search/ProximitySearch.h"
 #include "support/AddinInstallation.h"
+#include "support/TempFolder.h"
 #include "wordaddin/StrongsLists.h"
 #include "wordaddin/ixoObject.h"
 
@@ -115,6 +117,22 @@ TEST_F(AddinSearchTextOnKjv, ConditionsMarkAndSearchTheAddinsText) {
   conditions.ParseConditionText(0);
   EXPECT_EQ(FoundVerses(search::RunSearch(conditions, 0, text.Sensitivity())),
             (Items{"John 14:31", "John 15:17", "John 15:19", "1  John 2:15", "1  John 4:17"}));
+}
+
+// A finished search keeps its study in the history of the text it searched,
+// with that text's span.
+TEST_F(AddinSearchTextOnKjv, FinishedSearchKeepsItsStudyInTheTextsHistory) {
+  search::ConditionSet conditions(text);
+  conditions.UseSummaryTexts({"love", "world"});
+  conditions.ParseConditionText(0);
+  const std::string file =
+      search::FinishSearch(conditions, [] { return search::LocalDateTime{2026, 12, 8, 5, 8, 2}; });
+
+  const std::string history = installation->InstallDir() + "history/";
+  const std::string study = "[Options]\r\nspan=7\r\n[1]\r\nlove=1\r\n[2]\r\nworld=1\r\n[Active]\r\n1=1\r\n2=1\r\n";
+  EXPECT_EQ(file, history + "2026/12 (December)/08@@(05.08.02).ixolc");
+  EXPECT_EQ(testing_support::ReadFileBytes(file), study);
+  EXPECT_EQ(testing_support::ReadFileBytes(history + "current.ixolc"), study);
 }
 
 // The library's list holds "bethlehem" (the New Testament's spelling) and

@@ -120,6 +120,7 @@ std::size_t TextIndex::Postings::MemoryBytes() const {
 
 TextIndex::TextIndex(std::span<const BookWords, ixo::BookCount + 1> books) : books_(books) {
   IndexKeys();
+  numbered_.assign(keyOfWord_.size(), 0);
   IndexStrongs(false);
   IndexStrongs(true);
 }
@@ -176,9 +177,11 @@ void TextIndex::IndexStrongs(bool greek) {
   for (int b = 1; b <= ixo::BookCount; ++b) {
     if (books_[b].greek != greek || !books_[b].lemmas) continue;
     const ixo::TLemmaRec* const lemmas = books_[b].lemmas;
+    std::uint8_t* const numbered = numbered_.data() + books_[b].firstWordNumber;
     const std::uint32_t count = books_[b].count;
     for (std::uint32_t i = 0; i < count; ++i) {
       const std::uint16_t n0 = ixo::LemmaNumber(lemmas[i].slots[0]);
+      numbered[i] = n0 != 0;
       ++countOf[EntryOfFirstNumber(n0, i)];
       if (MayHoldFurtherNumbers(lemmas[i])) [[unlikely]]
         VisitFurtherNumbers(lemmas[i], [countOf](std::uint16_t number, std::uint8_t) { ++countOf[number]; });
@@ -238,7 +241,9 @@ std::vector<LemmaVariant> TextIndex::FindVariants(std::span<const std::uint32_t>
     for (std::size_t i = 0; i < batch.size(); ++i) {
       const std::uint32_t wordNumber = batch[i];
       while (book < ixo::BookCount && wordNumber >= books_[book].firstWordNumber + books_[book].count) ++book;
-      lemmas[i] = Lemma(book, wordNumber);
+      // Most occurrences of the most frequent words carry no number: their
+      // lemma records are not read.
+      lemmas[i] = numbered_[wordNumber] ? Lemma(book, wordNumber) : nullptr;
       greek[i] = books_[book].greek;
       if (lemmas[i]) __builtin_prefetch(lemmas[i]);
     }
@@ -296,7 +301,7 @@ const ixo::TLemmaRec* TextIndex::Lemma(int book, std::uint32_t wordNumber) const
 }
 
 std::size_t TextIndex::MemoryBytes() const {
-  return keyOfWord_.size() * sizeof(std::uint16_t) + keys_.MemoryBytes() + strongs_[0].MemoryBytes() +
+  return keyOfWord_.size() * sizeof(std::uint16_t) + numbered_.size() + keys_.MemoryBytes() + strongs_[0].MemoryBytes() +
          strongs_[1].MemoryBytes();
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 
 namespace engine {
 namespace {
@@ -76,16 +77,16 @@ class PackedSet {
 constexpr std::size_t KeyEntries = ixo::KeyNumberMask + 1;
 constexpr std::size_t StrongsEntries = ixo::MaxStrongsNumber + 1;
 
-// Calls add(number, slot) for each distinct number of a lemma record, in the
-// slots up to the first empty one, with the first slot that holds it. Most
-// words carry one number or none, which the first tests settle.
+// Calls add(number, slot) for each distinct number of a lemma record in slots
+// 1 to 3, up to the first empty one, with the first slot that holds it. Not
+// inlined: the compiler would then test slot 0 first, a branch that fails
+// half the time.
 template <typename Add>
-inline void VisitNumbers(const ixo::TLemmaRec& lemma, Add add) {
-  const std::uint16_t n0 = ixo::LemmaNumber(lemma.slots[0]);
-  if (n0 == 0) return;
-  add(n0, std::uint8_t{0});
+[[gnu::noinline]] void VisitFurtherNumbers(const ixo::TLemmaRec& lemma, Add add) {
   const std::uint16_t n1 = ixo::LemmaNumber(lemma.slots[1]);
   if (n1 == 0) return;
+  const std::uint16_t n0 = ixo::LemmaNumber(lemma.slots[0]);
+  if (n0 == 0) return;
   if (n1 != n0) add(n1, std::uint8_t{1});
   const std::uint16_t n2 = ixo::LemmaNumber(lemma.slots[2]);
   if (n2 == 0) return;
@@ -94,6 +95,9 @@ inline void VisitNumbers(const ixo::TLemmaRec& lemma, Add add) {
   if (n3 == 0) return;
   if (n3 != n0 && n3 != n1 && n3 != n2) add(n3, std::uint8_t{3});
 }
+
+// Whether a lemma record may hold more than one number: few do.
+inline bool MayHoldFurtherNumbers(const ixo::TLemmaRec& lemma) { return ixo::LemmaNumber(lemma.slots[1]) != 0; }
 
 // Turns counts per term into the offsets of a counting sort: offsets[t] is
 // where term t's items begin, offsets[terms] their total.
@@ -116,6 +120,7 @@ std::size_t TextIndex::Postings::MemoryBytes() const {
 
 TextIndex::TextIndex(std::span<const BookWords, ixo::BookCount + 1> books) : books_(books) {
   IndexKeys();
+  numbered_.assign(keyOfWord_.size(), 0);
   IndexStrongs(false);
   IndexStrongs(true);
 }
@@ -151,22 +156,46 @@ void TextIndex::IndexKeys() {
   }
 }
 
+// About half the words carry no number and most of the others one, in no
+// order a branch could foretell: slot 0 is counted and placed without a
+// branch. A word without a number goes to one of a few spare entries past the
+// numbers, in turn, whose counts are dropped and whose places past the end of
+// the list are written over: one spare entry would make each such word wait
+// for the last one's count.
+constexpr std::size_t SpareEntries = 8;
+
+// Written with a mask, as the compiler turns a choice into a branch.
+inline std::size_t EntryOfFirstNumber(std::uint16_t n0, std::uint32_t i) {
+  const std::size_t none = (std::size_t{n0} - 1) >> (std::numeric_limits<std::size_t>::digits - 1);  // 1 for 0
+  return n0 | (-none & (StrongsEntries + i % SpareEntries));
+}
+
 void TextIndex::IndexStrongs(bool greek) {
   Postings& postings = strongs_[greek];
-  std::vector<std::uint32_t> counts(StrongsEntries, 0);
+  std::vector<std::uint32_t> counts(StrongsEntries + SpareEntries, 0);
+  std::uint32_t* const countOf = counts.data();
   for (int b = 1; b <= ixo::BookCount; ++b) {
     if (books_[b].greek != greek || !books_[b].lemmas) continue;
     const ixo::TLemmaRec* const lemmas = books_[b].lemmas;
+    std::uint8_t* const numbered = numbered_.data() + books_[b].firstWordNumber;
     const std::uint32_t count = books_[b].count;
-    for (std::uint32_t i = 0; i < count; ++i)
-      VisitNumbers(lemmas[i], [&counts](std::uint16_t number, std::uint8_t) { ++counts[number]; });
+    for (std::uint32_t i = 0; i < count; ++i) {
+      const std::uint16_t n0 = ixo::LemmaNumber(lemmas[i].slots[0]);
+      numbered[i] = n0 != 0;
+      ++countOf[EntryOfFirstNumber(n0, i)];
+      if (MayHoldFurtherNumbers(lemmas[i])) [[unlikely]]
+        VisitFurtherNumbers(lemmas[i], [countOf](std::uint16_t number, std::uint8_t) { ++countOf[number]; });
+    }
   }
+  counts.resize(StrongsEntries);
   postings.offsets = OffsetsOf(counts);
-  postings.words.resize(postings.offsets.back());
-  postings.slots.resize(postings.offsets.back());
+  const std::uint32_t total = postings.offsets.back();
+  postings.words.resize(total + SpareEntries);
+  postings.slots.assign(total, 0);
   // Plain pointers: the writes of bytes could alias anything, which would
   // make the compiler read the vectors' pointers again after each.
   std::vector<std::uint32_t> next(postings.offsets.begin(), postings.offsets.end() - 1);
+  for (std::uint32_t spare = 0; spare < SpareEntries; ++spare) next.push_back(total + spare);
   std::uint32_t* const nextOf = next.data();
   std::uint32_t* const words = postings.words.data();
   std::uint8_t* const slots = postings.slots.data();
@@ -176,13 +205,21 @@ void TextIndex::IndexStrongs(bool greek) {
     const std::uint32_t first = books_[b].firstWordNumber;
     const std::uint32_t count = books_[b].count;
     for (std::uint32_t i = 0; i < count; ++i) {
-      VisitNumbers(lemmas[i], [nextOf, words, slots, wordNumber = first + i](std::uint16_t number, std::uint8_t slot) {
-        const std::uint32_t at = nextOf[number]++;
-        words[at] = wordNumber;
-        slots[at] = slot;
-      });
+      const std::uint16_t n0 = ixo::LemmaNumber(lemmas[i].slots[0]);
+      const std::size_t entry = EntryOfFirstNumber(n0, i);
+      const std::uint32_t at = nextOf[entry];
+      words[at] = first + i;
+      nextOf[entry] = at + (n0 != 0);  // a spare place stays
+      if (MayHoldFurtherNumbers(lemmas[i])) [[unlikely]] {
+        VisitFurtherNumbers(lemmas[i], [nextOf, words, slots, wordNumber = first + i](std::uint16_t number, std::uint8_t slot) {
+          const std::uint32_t further = nextOf[number]++;
+          words[further] = wordNumber;
+          slots[further] = slot;
+        });
+      }
     }
   }
+  postings.words.resize(total);
 }
 
 std::vector<LemmaVariant> TextIndex::FindVariants(std::span<const std::uint32_t> words) const {
@@ -204,7 +241,9 @@ std::vector<LemmaVariant> TextIndex::FindVariants(std::span<const std::uint32_t>
     for (std::size_t i = 0; i < batch.size(); ++i) {
       const std::uint32_t wordNumber = batch[i];
       while (book < ixo::BookCount && wordNumber >= books_[book].firstWordNumber + books_[book].count) ++book;
-      lemmas[i] = Lemma(book, wordNumber);
+      // Most occurrences of the most frequent words carry no number: their
+      // lemma records are not read.
+      lemmas[i] = numbered_[wordNumber] ? Lemma(book, wordNumber) : nullptr;
       greek[i] = books_[book].greek;
       if (lemmas[i]) __builtin_prefetch(lemmas[i]);
     }
@@ -262,7 +301,7 @@ const ixo::TLemmaRec* TextIndex::Lemma(int book, std::uint32_t wordNumber) const
 }
 
 std::size_t TextIndex::MemoryBytes() const {
-  return keyOfWord_.size() * sizeof(std::uint16_t) + keys_.MemoryBytes() + strongs_[0].MemoryBytes() +
+  return keyOfWord_.size() * sizeof(std::uint16_t) + numbered_.size() + keys_.MemoryBytes() + strongs_[0].MemoryBytes() +
          strongs_[1].MemoryBytes();
 }
 

@@ -87,6 +87,7 @@ class TextIndex {
 
   std::span<const BookWords, ixo::BookCount + 1> books_;
   LargeArray<std::uint16_t> keyOfWord_;  // by word number (entry 0 unused)
+  LargeArray<std::uint8_t> numbered_;    // by word number: 1 when its lemma slot 0 holds a number
   Postings keys_;
   std::array<Postings, 2> strongs_;  // Hebrew, Greek
   std::unordered_map<std::uint16_t, std::vector<LemmaVariant>> variants_;

@@ -21,21 +21,23 @@ constexpr int HebrewSlots = 3;
 // The word of a key as the tags carry it.
 std::string TagWord(std::uint16_t key) { return platform::LowerCase(Engine().English.KeyToWord(key)); }
 
-// The words (by ascending word number) that carry number in the slots the
-// letter (either case) looks at; nothing for a letter other than H or G.
-std::vector<std::uint32_t> WordsOfStrongs(std::uint16_t number, char letter) {
+// Calls visit(wordNumber) for the words, by ascending word number, that carry
+// number in the slots the letter (either case) looks at; for none when the
+// letter is not H or G.
+template <typename Visit>
+void VisitWordsOfStrongs(std::uint16_t number, char letter, Visit visit) {
   letter = letter == 'h' ? 'H' : letter == 'g' ? 'G' : letter;
-  if (letter != 'H' && letter != 'G') return {};
+  if (letter != 'H' && letter != 'G') return;
   const bool greek = letter == 'G';
   const TextIndex& index = Engine().WordIndex();
-  const std::span<const std::uint32_t> all = index.WordsWithStrongs(greek, number);
-  if (greek) return {all.begin(), all.end()};
+  const std::span<const std::uint32_t> words = index.WordsWithStrongs(greek, number);
+  if (greek) {
+    for (const std::uint32_t wordNumber : words) visit(wordNumber);
+    return;
+  }
   const std::span<const std::uint8_t> slots = index.SlotsOfStrongs(greek, number);
-  std::vector<std::uint32_t> words;
-  words.reserve(all.size());
-  for (std::size_t i = 0; i < all.size(); ++i)
-    if (slots[i] < HebrewSlots) words.push_back(all[i]);
-  return words;
+  for (std::size_t i = 0; i < words.size(); ++i)
+    if (slots[i] < HebrewSlots) visit(words[i]);
 }
 
 }  // namespace
@@ -125,30 +127,33 @@ void WordsForStrongsNumber(std::string_view token, platform::TStringList& list) 
   const TextIndex& index = Engine().WordIndex();
   std::bitset<ixo::KeyNumberMask + 1> seen;
   std::vector<std::uint16_t> keys;
-  for (std::uint32_t wordNumber : WordsOfStrongs(*number, token[0])) {
+  VisitWordsOfStrongs(*number, token[0], [&](std::uint32_t wordNumber) {
     const std::uint16_t key = index.KeyOfWord(wordNumber);
-    if (seen[key]) continue;
+    if (seen[key]) return;
     seen.set(key);
     keys.push_back(key);
-  }
+  });
   std::ranges::sort(keys);
+  std::vector<std::string> words;
+  words.reserve(keys.size());
   for (std::uint16_t key : keys) {
-    const std::string stored = KeyToEnglishWord(key);
-    if (!stored.empty()) list.Add(stored);
+    std::string stored = KeyToEnglishWord(key);
+    if (!stored.empty()) words.push_back(std::move(stored));
   }
+  list.AddAll(std::move(words));
 }
 
 void LemmaTagsForStrongsNumber(std::uint16_t number, char letter, platform::TStringList& list) {
   TextIndex& index = Engine().WordIndex();
   std::vector<std::pair<std::uint16_t, LemmaVariant>> found;
-  for (std::uint32_t wordNumber : WordsOfStrongs(number, letter)) {
+  VisitWordsOfStrongs(number, letter, [&](std::uint32_t wordNumber) {
     const int book = index.BookOfWord(wordNumber);
     LemmaVariant variant;
     const ixo::TLemmaRec& lemma = *index.Lemma(book, wordNumber);
     for (int slot = 0; slot < ixo::LemmaSlotCount && ixo::LemmaNumber(lemma.slots[slot]) != 0; ++slot)
       variant.slots[slot] = lemma.slots[slot];
     found.emplace_back(ixo::KeyNumber(index.Record(book, wordNumber).key), variant);
-  }
+  });
   std::ranges::sort(found);
   found.erase(std::unique(found.begin(), found.end()), found.end());
   for (const auto& [key, variant] : found) {

@@ -32,18 +32,27 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-// A new, hidden file beside path, created exclusively.
-int CreateTemporaryBeside(const std::string& path, mode_t mode, std::string& temporary) {
+// Makes a new, hidden name beside path with make(name), which fails with
+// EEXIST while the name is taken; returns what make returned last.
+template <typename Make>
+int MakeTemporaryBeside(const std::string& path, std::string& temporary, Make make) {
   static std::atomic<unsigned> counter{0};
   const std::string folder = ExtractFilePath(path);
   const std::string name = ExtractFileName(path);
   for (int attempt = 0; attempt < 100; ++attempt) {
     temporary = folder + "." + name + ".tmp-" + std::to_string(::getpid()) + "-" +
                 std::to_string(counter.fetch_add(1));
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd >= 0 || errno != EEXIST) return fd;
+    const int made = make(temporary);
+    if (made >= 0 || errno != EEXIST) return made;
   }
   return -1;
+}
+
+// A new, hidden file beside path, created exclusively.
+int CreateTemporaryBeside(const std::string& path, mode_t mode, std::string& temporary) {
+  return MakeTemporaryBeside(path, temporary, [mode](const std::string& name) {
+    return ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+  });
 }
 
 void SyncFolderOf(const std::string& path) {
@@ -104,6 +113,24 @@ bool ReplaceFileAtomically(const std::string& path, std::string_view bytes) {
   const bool written = (!exists || ::fchmod(fd.Get(), mode) == 0) && WriteAll(fd.Get(), bytes) &&
                        ::fsync(fd.Get()) == 0;
   if (!fd.Close() || !written || ::rename(temporary.c_str(), path.c_str()) != 0) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  SyncFolderOf(path);
+  return true;
+}
+
+bool ReplaceWithLinkAtomically(const std::string& existing, const std::string& path) {
+  struct stat from {};
+  struct stat to {};
+  if (::stat(existing.c_str(), &from) != 0) return false;
+  if (::stat(path.c_str(), &to) == 0 && to.st_dev == from.st_dev && to.st_ino == from.st_ino) return true;
+  std::string temporary;
+  if (MakeTemporaryBeside(path, temporary, [&existing](const std::string& name) {
+        return ::link(existing.c_str(), name.c_str());
+      }) != 0)
+    return false;
+  if (::rename(temporary.c_str(), path.c_str()) != 0) {
     ::unlink(temporary.c_str());
     return false;
   }

@@ -40,6 +40,12 @@ WholeFile ReadWholeFile(const std::string& path);
 bool ReplaceFileAtomically(const std::string& path, std::string_view bytes);
 // The same, creating the file's folder and every missing parent first.
 bool ReplaceFileCreatingFolder(const std::string& path, std::string_view bytes);
+// Replaces (or creates) the file at path, as atomically, with a second name
+// of the file existing, which must be a whole file on the disk already (as
+// ReplaceFileAtomically leaves one): its bytes are not written again. True
+// at once when both name one file. False, with the old file untouched, when
+// anything fails (a file system without links, existing on another one).
+bool ReplaceWithLinkAtomically(const std::string& existing, const std::string& path);
 
 // Puts everything written to the file system that holds folder on its disk
 // (files and folders alike, in one call). False when it cannot.

@@ -61,8 +61,11 @@ bool SaveStudy(const std::string& fileName, const ConditionSet& conditions, int 
     ReportUnwritable(fileName);
     return false;
   }
-  if (platform::ForceDirectories(historyDir))
-    platform::ReplaceFileAtomically(platform::JoinPath(historyDir, CurrentStudyName), bytes);
+  // The current study is a second name of the file just written, whose bytes
+  // are on the disk already; a copy where the system gives no link.
+  const std::string current = platform::JoinPath(historyDir, CurrentStudyName);
+  if (platform::ForceDirectories(historyDir) && !platform::ReplaceWithLinkAtomically(fileName, current))
+    platform::ReplaceFileAtomically(current, bytes);
   return true;
 }
 

@@ -33,8 +33,10 @@ struct Study {
 Study ReadStudy(const std::string& fileName);
 
 // Writes the study of the conditions into fileName (created when missing) in
-// one replacement of the file, then copies it over historyDir + "current.ixolc"
-// (creating the folder; a failed copy is ignored). False, after an error
+// one replacement of the file, then puts it in place of historyDir +
+// "current.ixolc" as a second name of the same file, or as a copy where the
+// system gives no link (creating the folder; a failure there is ignored).
+// False, after an error
 // message, when the file could not be read or written; the file is then
 // left as it was.
 bool SaveStudy(const std::string& fileName, const ConditionSet& conditions, int span,

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <cstdlib>
 
 #include "platform/Paths.h"
@@ -58,6 +60,28 @@ TEST(Paths, ReplaceFileCreatingFolderMakesTheFolderOrFails) {
   // A file where a folder should be: nothing is written.
   EXPECT_FALSE(ReplaceFileCreatingFolder(file + "/inner.html", "text"));
   EXPECT_EQ(ReadWholeFile(file).bytes, "text");
+}
+
+TEST(Paths, ReplaceWithLinkAtomicallyGivesTheFileASecondNameOrFails) {
+  testing_support::TempFolder temp;
+  const std::string first = temp.Path() + "first.ixolc";
+  const std::string second = temp.Path() + "second.ixolc";
+  ASSERT_TRUE(ReplaceFileAtomically(first, "one"));
+  ASSERT_TRUE(ReplaceFileAtomically(second, "old"));
+  ASSERT_TRUE(ReplaceWithLinkAtomically(first, second));
+  EXPECT_EQ(ReadWholeFile(second).bytes, "one");
+  EXPECT_EQ(ReadWholeFile(second).stamp, ReadWholeFile(first).stamp);  // one file
+  // Both naming one file already: nothing to do, and no temporary is left.
+  EXPECT_TRUE(ReplaceWithLinkAtomically(first, second));
+  EXPECT_TRUE(ReplaceWithLinkAtomically(first, first));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(temp.Path()), {}), 2);
+  // Replacing one name later leaves the other as it was.
+  ASSERT_TRUE(ReplaceFileAtomically(first, "two"));
+  EXPECT_EQ(ReadWholeFile(second).bytes, "one");
+  // A missing file or folder: nothing changes.
+  EXPECT_FALSE(ReplaceWithLinkAtomically(temp.Path() + "missing", second));
+  EXPECT_FALSE(ReplaceWithLinkAtomically(first, temp.Path() + "no/folder"));
+  EXPECT_EQ(ReadWholeFile(second).bytes, "one");
 }
 
 TEST(ShellFolders, FollowTheEnvironment) {

@@ -55,6 +55,24 @@ TEST_F(StudyFileTest, WrittenFromScratch) {
   EXPECT_EQ(ReadFileBytes(HistoryDir() + "current.ixolc"), expected);
 }
 
+TEST_F(StudyFileTest, CurrentStudyFollowsEachSaveAndEarlierStudiesStay) {
+  conditions_.UseSummaryTexts({"love"});
+  conditions_.ParseConditionText(0);
+  ASSERT_TRUE(SaveStudy(File("first.ixolc"), conditions_, 7, HistoryDir()));
+  const std::string first = ReadFileBytes(File("first.ixolc"));
+  conditions_.UseSummaryTexts({"world"});
+  conditions_.ParseConditionText(0);
+  ASSERT_TRUE(SaveStudy(File("second.ixolc"), conditions_, 7, HistoryDir()));
+  const std::string second = ReadFileBytes(File("second.ixolc"));
+  EXPECT_NE(second, first);
+  EXPECT_EQ(ReadFileBytes(File("first.ixolc")), first);
+  EXPECT_EQ(ReadFileBytes(HistoryDir() + "current.ixolc"), second);
+  // Saved again over the current study itself, and over the second study.
+  ASSERT_TRUE(SaveStudy(HistoryDir() + "current.ixolc", conditions_, 3, HistoryDir()));
+  EXPECT_NE(ReadFileBytes(HistoryDir() + "current.ixolc"), second);
+  EXPECT_EQ(ReadFileBytes(File("second.ixolc")), second);
+}
+
 TEST_F(StudyFileTest, CheckedEmptyConditionIsActiveWithoutASection) {
   ASSERT_TRUE(SaveStudy(File("empty.ixolc"), conditions_, 3, HistoryDir()));
   EXPECT_EQ(ReadFileBytes(File("empty.ixolc")), "[Options]\r\nspan=3\r\n[Active]\r\n1=1\r\n");

@@ -9,6 +9,7 @@
 
 #include "core/IxoExport.h"
 #include "core/IxoFormat.h"
+#include "core/WholeEdition.h"
 
 namespace ixo {
 
@@ -40,13 +41,6 @@ class IXOCORE_API WordClass {
   virtual int WordPunc(const IxoWritten& rec, char* buf, int pos, int size, IxoDisplayMode mode,
                        Language lang, IxoPunctuationStyle style) = 0;
   virtual unsigned short MaxWordLen() = 0;
-};
-
-// One group of the list: count words of length letters each.
-struct EnglishGroup {
-  unsigned short count = 0;
-  unsigned char length = 0;
-  const char* words = nullptr;
 };
 
 class IXOCORE_API EnglishClass : public WordClass {
@@ -95,7 +89,9 @@ class IXOCORE_API EnglishClass : public WordClass {
   void IndexWholeList(std::span<const std::uint8_t> list);
 
   unsigned char maxLength_ = 0;
-  EnglishGroup groups_[EntryCount] = {};  // groups_[L - 1] holds the words of length L
+  // The groups in the list's order, then a terminator (count 0); in a whole
+  // list groups_[L - 1] holds the words of length L.
+  EnglishGroup groups_[EntryCount] = {};
 };
 
 // The pending error text: what the last failing lookup left to report, or

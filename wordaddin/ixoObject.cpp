@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/WordLetters.h"
 #include "engine/SettingValues.h"
 #include "platform/Paths.h"
 #include "platform/Registry.h"
@@ -17,16 +18,6 @@ using engine::ReadFolder;
 using engine::ReadText;
 
 constexpr std::size_t kMaxWordLength = 255;
-
-char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-// A word's letters as two spellings of it are compared: capitals, no hyphens.
-std::string ComparedLetters(std::string_view word) {
-  std::string letters;
-  for (const char c : word)
-    if (c != '-') letters += FoldAscii(c);
-  return letters;
-}
 
 // A whole file, or empty bytes when it is missing, empty or unreadable.
 std::string ReadDataFile(const std::string& path) {
@@ -164,11 +155,12 @@ std::uint16_t TixoEngine::WordKey(std::string_view word) const {
 std::vector<std::uint16_t> TixoEngine::KeysForWord(std::string_view word) const {
   // The library looks up one key; the other spellings are found in its list.
   if (WordKey(word) == 0 || !Entries.engGetKeyMax) return {};
-  const std::string letters = ComparedLetters(word.substr(0, kMaxWordLength));
+  // Two spellings of a word are compared as the library looks words up.
+  const std::string letters = ixo::LookupForm(word.substr(0, kMaxWordLength));
   std::vector<std::uint16_t> keys;
   const std::uint16_t keyMax = Entries.engGetKeyMax();
   for (std::uint32_t key = 1; key <= keyMax; ++key)
-    if (ComparedLetters(WordText(static_cast<std::uint16_t>(key))) == letters)
+    if (ixo::LookupForm(WordText(static_cast<std::uint16_t>(key))) == letters)
       keys.push_back(static_cast<std::uint16_t>(key));
   return keys;
 }

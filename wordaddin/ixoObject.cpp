@@ -183,11 +183,9 @@ int TixoEngine::FindBookByName(std::string_view name) const {
 // ---- book index and cursors ----------------------------------------------------------------
 
 bool TixoEngine::BuildIndex() {
-  BookText = {};
   BookReference = {};
   BookInfo = {};
-  bookWords_ = {};
-  chapterOpenings_ = {};
+  books_ = {};
   Marks.Clear();
   textBlock_ = LoadBibleFile();
   referenceBlock_ = LoadReferenceFile();
@@ -198,17 +196,11 @@ bool TixoEngine::BuildIndex() {
     const std::size_t records = header < text.size() ? ixo::AddinBookRecords(ixo::SeparatorWordCount(text[header])) : 0;
     if (records == 0 || header + records > text.size()) {
       // A short file: no book is positioned.
-      BookText = {};
       BookInfo = {};
-      bookWords_ = {};
-      chapterOpenings_ = {};
+      books_ = {};
       return false;
     }
-    const std::uint32_t walked =
-        engine::CountBook(BookInfo[b], b > 1 ? &BookInfo[b - 1] : nullptr, text.subspan(header, records));
-    BookText[b] = &text[header + 1];
-    bookWords_[b] = std::min(walked, BookInfo[b].WordCount);
-    chapterOpenings_[b] = engine::ChapterOpenings(std::span(BookText[b], bookWords_[b]));
+    books_[b] = engine::IndexBook(BookInfo[b], b > 1 ? &BookInfo[b - 1] : nullptr, text.subspan(header, records), {});
     header += records;
   }
   Marks.Size(BookInfo[Books].WordBase + BookInfo[Books].WordCount);
@@ -233,13 +225,7 @@ bool TixoEngine::IndexReferences() {
 
 bool TixoEngine::BookCursor(int book, TWordCursor& cursor) const {
   cursor = TWordCursor{};
-  if (book < 1 || book > Books || bookWords_[book] == 0) return false;
-  engine::TWordCursor& text = cursor.Text;
-  text.First = BookText[book];
-  text.End = text.First + bookWords_[book];
-  text.Cur = text.First;
-  text.Next = text.Cur + 1 < text.End ? text.Cur + 1 : nullptr;
-  text.Info = &BookInfo[book];
+  if (!engine::BookCursor(books_, book, cursor.Text)) return false;
   cursor.RefByte = BookReference[book];
   cursor.StrongsTable = strongsTable_;
   UpdateStrongs(cursor);
@@ -248,37 +234,19 @@ bool TixoEngine::BookCursor(int book, TWordCursor& cursor) const {
 
 bool TixoEngine::SeekVerse(int book, int chapter, int verse, TWordCursor& cursor) const {
   if (!BookCursor(book, cursor)) return false;
-  engine::TWordCursor& text = cursor.Text;
-
-  // Each drop of the verse byte begins the next chapter; the walk ends at the
-  // book's last word.
-  chapter = std::min<int>(chapter, BookInfo[book].ChapterCount);
-  for (int reached = 1; reached < chapter;) {
-    if (!engine::NextWord(text)) break;
-    if (text.Cur->verse < text.Prev->verse) ++reached;
-  }
-  engine::SeekVerseInChapter(text, verse);
-
+  const bool found = engine::SeekVerse(books_, book, chapter, verse, cursor.Text);
   // The reference byte goes with the word.
-  if (cursor.RefByte) cursor.RefByte = BookReference[book] + (text.Cur - text.First);
+  if (cursor.RefByte) cursor.RefByte = BookReference[book] + (cursor.Text.Cur - cursor.Text.First);
   UpdateStrongs(cursor);
-  return text.Cur != nullptr;
+  return found;
 }
 
 std::span<const std::uint32_t> TixoEngine::ChapterOpenings(int book) const {
-  if (book < 1 || book > Books) return {};
-  return chapterOpenings_[book];
+  return engine::ChapterOpenings(books_, book);
 }
 
 int TixoEngine::ChapterVerseCount(const ixo::IxoWritten* chapterStart) const {
-  for (int b = 1; b <= Books; ++b) {
-    const ixo::IxoWritten* first = BookText[b];
-    if (bookWords_[b] > 0 && chapterStart >= first && chapterStart < first + bookWords_[b]) {
-      return engine::ChapterVerseCount(
-          std::span(chapterStart, static_cast<std::size_t>(first + bookWords_[b] - chapterStart)));
-    }
-  }
-  return 0;
+  return engine::ChapterVerseCount(books_, chapterStart);
 }
 
 // ---- search marks ------------------------------------------------------------------------

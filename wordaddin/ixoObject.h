@@ -23,6 +23,7 @@
 #include "WordCursor.h"
 #include "core/IxoFormat.h"
 #include "engine/BookIndex.h"
+#include "engine/BookRecords.h"
 #include "engine/SearchMarks.h"
 #include "platform/SharedLibrary.h"
 #include "platform/StringList.h"
@@ -119,10 +120,10 @@ class TixoEngine {
   EngineEntries Entries;
   bool Loaded = false;
 
-  std::array<std::string, Books + 1> BookNames;                // full names from the library
-  std::array<const ixo::IxoWritten*, Books + 1> BookText{};     // each book's first word record
-  std::array<const std::uint8_t*, Books + 1> BookReference{};  // each book's first reference byte
-  std::array<engine::TBookInfoRec, Books + 1> BookInfo{};      // entry 0 holds nothing
+  std::array<std::string, Books + 1> BookNames;                   // full names from the library
+  engine::BookField<&engine::BookWords::words> BookText{books_};  // each book's first word record
+  std::array<const std::uint8_t*, Books + 1> BookReference{};     // each book's first reference byte
+  std::array<engine::TBookInfoRec, Books + 1> BookInfo{};         // index records; entry 0 holds nothing
 
   engine::SearchMarks Marks;  // by word number and by book
 
@@ -138,8 +139,7 @@ class TixoEngine {
 
   std::vector<ixo::IxoWritten> textBlock_;
   std::vector<std::uint8_t> referenceBlock_;
-  std::array<std::uint32_t, Books + 1> bookWords_{};  // the words a cursor may walk
-  std::array<std::vector<std::uint32_t>, Books + 1> chapterOpenings_;
+  std::array<engine::BookWords, Books + 1> books_{};  // the books of textBlock_; entry 0 holds nothing
   std::span<const TStrongsEntry> strongsTable_;
 
   // The library's book names, owned, and the matcher's view of them.

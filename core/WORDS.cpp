@@ -1,6 +1,6 @@
 #include "core/WORDS.h"
 
-#include <algorithm>
+#include <array>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -53,6 +53,18 @@ int WriteWord(std::string_view word, char* out, int room) {
   return static_cast<int>(word.size());
 }
 
+// The entries as the word-list decoder (core/WordList.h) reads them.
+std::array<WordGroupView, MaxWordLength + 1> Decoded(std::span<const EnglishGroup, MaxWordLength + 1> groups) {
+  std::array<WordGroupView, MaxWordLength + 1> decoded;
+  for (std::size_t i = 0; i < groups.size(); ++i) {
+    const EnglishGroup& group = groups[i];
+    const std::size_t bytes = static_cast<std::size_t>(group.count) * group.length;
+    decoded[i] = WordGroupView{group.length, group.count,
+                               {reinterpret_cast<const std::uint8_t*>(group.words), group.words ? bytes : 0}};
+  }
+  return decoded;
+}
+
 // A neighbour's flags; a separator carries its book's word count there, not flags.
 std::uint8_t NeighbourFlags(const IxoWritten& record) {
   return IsSeparator(record) ? 0 : record.flags;
@@ -92,9 +104,8 @@ EnglishClass::EnglishClass(const char* data) {
     const std::uint16_t count = ReadU16(group + 2);
     if (count == 0 || length == 0) break;  // this entry stays the terminator
     const auto* words = group + sizeof(EnglishGroupHeader);
-    const std::size_t bytes = static_cast<std::size_t>(count) * length;
-    groups_[entry] = EnglishGroup{length, count, {words, bytes}};
-    group = words + bytes;
+    groups_[entry] = EnglishGroup{count, length, reinterpret_cast<const char*>(words)};
+    group = words + static_cast<std::size_t>(count) * length;
   }
 }
 
@@ -105,7 +116,10 @@ void EnglishClass::IndexWholeList(std::span<const std::uint8_t> list) {
     platform::MessageBox("Bad English data file.", "Error");
     return;
   }
-  std::ranges::copy(check.groups, std::begin(groups_));
+  for (const WordGroupView& group : check.groups)
+    groups_[group.length - 1] = EnglishGroup{static_cast<unsigned short>(group.count),
+                                             static_cast<unsigned char>(group.length),
+                                             reinterpret_cast<const char*>(group.words.data())};
 }
 
 int EnglishClass::GetEnglishCnt(unsigned short len) const {
@@ -117,6 +131,7 @@ unsigned short EnglishClass::MaxWordLen() { return maxLength_; }
 
 int EnglishClass::stringDecode(char* out, const char* words, int index, int len, int room) const {
   if (!out || room <= 0) return 0;
+  if (len <= 0) return WriteWord({}, out, room);
   const auto* word = reinterpret_cast<const std::uint8_t*>(words) + static_cast<std::ptrdiff_t>(index) * len;
   return WriteWord(WrittenWord({word, static_cast<std::size_t>(len)}), out, room);
 }
@@ -134,13 +149,13 @@ unsigned short EnglishClass::WordKey(const char* word, int maxChars) {
     return 0;
   }
   const std::vector<std::uint16_t> keys =
-      KeysOfLetters(groups_, length, std::string_view(word, static_cast<std::size_t>(count)), 1);
+      KeysOfLetters(Decoded(groups_), length, std::string_view(word, static_cast<std::size_t>(count)), 1);
   return keys.empty() ? 0 : keys.front();
 }
 
 char* EnglishClass::WordChr(unsigned short key, char* out, int room, Language) {
   if (KeyNumber(key) == 0) return NoWord();
-  const std::optional<std::span<const std::uint8_t>> stored = StoredWordOfKey(groups_, key);
+  const std::optional<std::span<const std::uint8_t>> stored = StoredWordOfKey(Decoded(groups_), key);
   if (!stored) {
     SetPendingError("Key is Illegal (Key=%04X)\n", key);
     return NoWord();

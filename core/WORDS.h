@@ -9,7 +9,6 @@
 
 #include "core/IxoExport.h"
 #include "core/IxoFormat.h"
-#include "core/WholeEdition.h"
 
 namespace ixo {
 
@@ -41,6 +40,13 @@ class IXOCORE_API WordClass {
   virtual int WordPunc(const IxoWritten& rec, char* buf, int pos, int size, IxoDisplayMode mode,
                        Language lang, IxoPunctuationStyle style) = 0;
   virtual unsigned short MaxWordLen() = 0;
+};
+
+// One group of the list: count words of length letters each.
+struct EnglishGroup {
+  unsigned short count = 0;
+  unsigned char length = 0;
+  const char* words = nullptr;
 };
 
 class IXOCORE_API EnglishClass : public WordClass {

@@ -21,8 +21,6 @@ struct WordGroupView {
   int count = 0;
   std::span<const std::uint8_t> words;  // count x length bytes
 };
-// The name the word-list classes and the engine give a group.
-using EnglishGroup = WordGroupView;
 
 struct WordListCheck {
   std::vector<std::string> problems;   // empty when the list is whole

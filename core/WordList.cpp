@@ -45,7 +45,6 @@ std::optional<std::span<const std::uint8_t>> StoredWordOfKey(std::span<const Wor
 
 std::string WrittenWord(std::span<const std::uint8_t> stored) {
   std::string written;
-  written.reserve(stored.size() * 2);
   for (const std::uint8_t letter : stored) {
     written += static_cast<char>(letter & LetterMask);
     if (letter & HyphenBit) written += '-';

@@ -16,7 +16,7 @@
 namespace engine {
 
 // One group of the mapped list: its length, its count and its words.
-using ixo::EnglishGroup;
+using EnglishGroup = ixo::WordGroupView;
 
 class EnglishWordList {
  public:

@@ -55,14 +55,9 @@ class TixoEngine {
   // Indexes the books of the mapped text (Load runs it); without a text view
   // the index stays empty.
   void BuildIndex();
-  // Puts the cursor on the first word of a book (1 to 66); false, with the
-  // cursor cleared, for another number or a book without words.
+  // The book routines (BookRecords.h) over this engine's books.
   bool BookCursor(int book, TWordCursor& cursor) const;
-  // Puts the cursor on the first word of a verse; a chapter beyond the book
-  // gives its last chapter, a verse beyond the chapter its last verse.
   bool SeekVerse(int book, int chapter, int verse, TWordCursor& cursor) const;
-  // The verses of the chapter whose first word is chapterStart (0 for a record
-  // that is no word of a book, or that is not verse 1).
   int ChapterVerseCount(const ixo::IxoWritten* chapterStart) const;
 
   // ---- search marks (cleared through Marks) ---------------------------------------
@@ -78,8 +73,7 @@ class TixoEngine {
   // Where each key and Strong's number occurs: built by BuildIndex (over no
   // words without a text).
   TextIndex& WordIndex();
-  // Where the chapters of a book (1 to 66) begin as the search counts them
-  // (BookIndex.h); none for another number.
+  // Where the chapters of a book begin as the search counts them (BookRecords.h).
   std::span<const std::uint32_t> ChapterOpenings(int book) const;
 
   // ---- fields ----------------------------------------------------------------------

@@ -62,11 +62,17 @@ std::vector<std::uint16_t> KeysOfLetters(std::span<const WordGroupView> groups, 
   int base = 1;
   for (int shorter = 0; shorter < length - 1; ++shorter) base += groups[static_cast<std::size_t>(shorter)].count;
 
+  if (input.empty()) return {};
+
   const auto size = static_cast<std::size_t>(length);
   const std::size_t words = std::min<std::size_t>(static_cast<std::size_t>(group.count), group.words.size() / size);
+  // The first letter settles most comparisons, so it is compared here before
+  // the whole word.
+  const std::uint8_t firstLetter = Folded(input.front());
   std::vector<std::uint16_t> keys;
   for (std::size_t position = 0; position < words && keys.size() < limit; ++position) {
-    if (!SameLetters(input, group.words.subspan(position * size, size))) continue;
+    const std::span<const std::uint8_t> stored = group.words.subspan(position * size, size);
+    if (FoldLetter(stored.front()) != firstLetter || !SameLetters(input, stored)) continue;
     const int key = base + static_cast<int>(position);
     if (key > MaxWordNumber) break;  // beyond what a key can number
     keys.push_back(static_cast<std::uint16_t>(key));

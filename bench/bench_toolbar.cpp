@@ -71,7 +71,9 @@ void ToolbarSearch(benchmark::State& state, const std::string& criteria) {
     state.SkipWithError("no edition: build it or set IXO_EDITION");
     return;
   }
-  static StartedProgram program;
+  // Started for each run, not kept in a static: the program's windows must
+  // go before the application object does, at the end of main.
+  StartedProgram program;
   desktop::TIxoBibleMainForm& form = program.Form();
   for (auto _ : state) {
     form.EditSearchCriteria->setText(QString::fromStdString(criteria));

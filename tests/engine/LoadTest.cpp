@@ -129,8 +129,9 @@ TEST_P(DamagedEdition, IsReportedAndNothingIsLoaded) {
 
   ASSERT_EQ(fixture.Dialogs().Shown().size(), 1u);
   EXPECT_THAT(fixture.Dialogs().Shown()[0].text, HasSubstr(damage.message));
-  if (std::string_view(damage.file) != ixo::EnglishFileName)
+  if (std::string_view(damage.file) != ixo::EnglishFileName) {
     EXPECT_THAT(fixture.Dialogs().Shown()[0].text, HasSubstr(path));
+  }
   EXPECT_EQ(fixture.Dialogs().Shown()[0].caption, "Error");
   EXPECT_FALSE(engine.Loaded);
   EXPECT_EQ(engine.TextData, nullptr);

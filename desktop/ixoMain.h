@@ -454,8 +454,12 @@ class TIxoBibleMainForm : public QMainWindow {
   std::string FReviewFilesListed;
   // While the books of the book tree are being added.
   struct BookTreeBuild {
+    // Written out rather than defaulted from member initialisers: an optional
+    // of a nested type inside the class that holds it needs the constructor
+    // declared before the class is complete.
+    BookTreeBuild() : showWaiting(false) {}
     ui::InputBlock input;
-    bool showWaiting = false;  // the show handler runs when the last book is in
+    bool showWaiting;  // the show handler runs when the last book is in
   };
   std::optional<BookTreeBuild> bookTreeBuild_;
 };

@@ -1,14 +1,18 @@
 #include "core/WORDS.h"
 
+#include <array>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "core/LibraryViews.h"
 #include "core/WholeEdition.h"
+#include "core/WordLetters.h"
+#include "core/WordList.h"
 #include "platform/Dialogs.h"
 
 namespace ixo {
@@ -37,26 +41,29 @@ char* NoWord() {
   return empty;
 }
 
-// Compares len stored letters with the input, ignoring case and the hyphen bit;
-// hyphens of the input are skipped before every letter but the first.
-// 0 when equal, else the first difference (input minus stored).
-int WordCompare(const char* stored, std::string_view input, int len) {
-  constexpr unsigned char Fold = 0x5F;
-  constexpr unsigned char FoldedHyphen = '-' & Fold;
-  auto folded = [](char c) { return static_cast<unsigned char>(c) & Fold; };
-  std::size_t at = 0;
-  for (int i = 0; i < len; ++i) {
-    if (i > 0)
-      while (at < input.size() && folded(input[at]) == FoldedHyphen) ++at;
-    if (at == input.size()) return -folded(stored[i]);
-    const int difference = folded(input[at]) - folded(stored[i]);
-    if (difference != 0) return difference;
-    ++at;
+// Writes a word into out (room bytes) with its terminator; the characters
+// written. A word that does not fit leaves out empty and gives 0.
+int WriteWord(std::string_view word, char* out, int room) {
+  if (static_cast<int>(word.size()) + 1 > room) {
+    out[0] = '\0';
+    return 0;
   }
-  return 0;
+  std::memcpy(out, word.data(), word.size());
+  out[word.size()] = '\0';
+  return static_cast<int>(word.size());
 }
 
-char ToUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+// The entries as the word-list decoder (core/WordList.h) reads them.
+std::array<WordGroupView, MaxWordLength + 1> Decoded(std::span<const EnglishGroup, MaxWordLength + 1> groups) {
+  std::array<WordGroupView, MaxWordLength + 1> decoded;
+  for (std::size_t i = 0; i < groups.size(); ++i) {
+    const EnglishGroup& group = groups[i];
+    const std::size_t bytes = static_cast<std::size_t>(group.count) * group.length;
+    decoded[i] = WordGroupView{group.length, group.count,
+                               {reinterpret_cast<const std::uint8_t*>(group.words), group.words ? bytes : 0}};
+  }
+  return decoded;
+}
 
 // A neighbour's flags; a separator carries its book's word count there, not flags.
 std::uint8_t NeighbourFlags(const IxoWritten& record) {
@@ -89,6 +96,8 @@ EnglishClass::EnglishClass(const char* data) {
     platform::MessageBox("Bad English data file.", "Error");
     return;
   }
+  // The caller's copy has no known size: each group is taken as long as its
+  // header says.
   const auto* group = reinterpret_cast<const std::uint8_t*>(data) + EnglishHeaderSize;
   for (int entry = 0; entry < MaxWordLength; ++entry) {
     const std::uint8_t length = group[0];
@@ -122,22 +131,9 @@ unsigned short EnglishClass::MaxWordLen() { return maxLength_; }
 
 int EnglishClass::stringDecode(char* out, const char* words, int index, int len, int room) const {
   if (!out || room <= 0) return 0;
-  const char* word = words + static_cast<std::ptrdiff_t>(index) * len;
-  int written = len;
-  for (int i = 0; i < len; ++i)
-    if (static_cast<std::uint8_t>(word[i]) & HyphenBit) ++written;
-  if (written + 1 > room) {
-    out[0] = '\0';
-    return 0;
-  }
-  char* at = out;
-  for (int i = 0; i < len; ++i) {
-    const auto letter = static_cast<std::uint8_t>(word[i]);
-    *at++ = static_cast<char>(letter & LetterMask);
-    if (letter & HyphenBit) *at++ = '-';
-  }
-  *at = '\0';
-  return written;
+  if (len <= 0) return WriteWord({}, out, room);
+  const auto* word = reinterpret_cast<const std::uint8_t*>(words) + static_cast<std::ptrdiff_t>(index) * len;
+  return WriteWord(WrittenWord({word, static_cast<std::size_t>(len)}), out, room);
 }
 
 unsigned short EnglishClass::WordKey(const char* word, int maxChars) {
@@ -152,36 +148,20 @@ unsigned short EnglishClass::WordKey(const char* word, int maxChars) {
     SetPendingError("Illegal Word Length (%d:%.*s)\n", length, count, OrEmpty(word));
     return 0;
   }
-  int base = 1;
-  for (int entry = 0; entry < length - 1; ++entry) base += groups_[entry].count;
-  const EnglishGroup& group = groups_[length - 1];
-  // A list whose group in this place holds words of another length has none
-  // of this length (and would be read with the wrong stride).
-  if (group.length != length) return 0;
-  const std::string_view input(word, static_cast<std::size_t>(count));
-  for (int position = 0; position < group.count; ++position) {
-    if (WordCompare(group.words + position * length, input, length) == 0) {
-      const int number = base + position;
-      return number <= MaxWordNumber ? static_cast<unsigned short>(number) : 0;
-    }
-  }
-  return 0;
+  const std::vector<std::uint16_t> keys =
+      KeysOfLetters(Decoded(groups_), length, std::string_view(word, static_cast<std::size_t>(count)), 1);
+  return keys.empty() ? 0 : keys.front();
 }
 
 char* EnglishClass::WordChr(unsigned short key, char* out, int room, Language) {
-  const int number = KeyNumber(key);
-  if (number == 0) return NoWord();
-  int index = number - 1;
-  for (const EnglishGroup& group : groups_) {
-    if (group.count == 0) break;  // the terminator
-    if (index < group.count) {
-      stringDecode(out, group.words, index, group.length, room);
-      return out;
-    }
-    index -= group.count;
+  if (KeyNumber(key) == 0) return NoWord();
+  const std::optional<std::span<const std::uint8_t>> stored = StoredWordOfKey(Decoded(groups_), key);
+  if (!stored) {
+    SetPendingError("Key is Illegal (Key=%04X)\n", key);
+    return NoWord();
   }
-  SetPendingError("Key is Illegal (Key=%04X)\n", key);
-  return NoWord();
+  if (out && room > 0) WriteWord(WrittenWord(*stored), out, room);
+  return out;
 }
 
 char* EnglishClass::WordCase(unsigned short key, char* out, int room, Language lang) {
@@ -190,11 +170,7 @@ char* EnglishClass::WordCase(unsigned short key, char* out, int room, Language l
     out[0] = '\0';
     return out;
   }
-  if (KeyHasAllCapitals(key)) {
-    for (char* at = out; *at; ++at) *at = ToUpper(*at);
-  } else if (KeyHasFirstCapital(key)) {
-    out[0] = ToUpper(out[0]);
-  }
+  ApplyKeyCase(key, std::span(out, std::strlen(out)));
   return out;
 }
 

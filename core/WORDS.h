@@ -95,7 +95,9 @@ class IXOCORE_API EnglishClass : public WordClass {
   void IndexWholeList(std::span<const std::uint8_t> list);
 
   unsigned char maxLength_ = 0;
-  EnglishGroup groups_[EntryCount] = {};  // groups_[L - 1] holds the words of length L
+  // The groups in the list's order, then a terminator (count 0); in a whole
+  // list groups_[L - 1] holds the words of length L.
+  EnglishGroup groups_[EntryCount] = {};
 };
 
 // The pending error text: what the last failing lookup left to report, or

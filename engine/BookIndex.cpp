@@ -45,6 +45,25 @@ std::uint32_t CountBook(TBookInfoRec& info, const TBookInfoRec* previous,
   return words;
 }
 
+BookWords IndexBook(TBookInfoRec& info, const TBookInfoRec* previous,
+                    std::span<const ixo::IxoWritten> fromSeparator,
+                    std::span<const ixo::TLemmaRec> lemmasFromSeparator) {
+  const std::uint32_t walked = CountBook(info, previous, fromSeparator);
+  BookWords book;
+  book.info = &info;
+  book.count = std::min(walked, info.WordCount);
+  book.firstWordNumber = info.WordBase + 1;
+  book.greek = info.Ordinal + 1 >= ixo::FirstGreekBook;
+  if (fromSeparator.empty()) return book;
+
+  book.words = fromSeparator.data() + 1;
+  if (std::size_t{book.count} + 1 <= lemmasFromSeparator.size()) book.lemmas = lemmasFromSeparator.data() + 1;
+  for (std::uint32_t i = 1; i < book.count; ++i)
+    if (book.words[i].verse < book.words[i - 1].verse) book.chapterStarts.push_back(i);
+  book.chapterOpenings = ChapterOpenings(std::span(book.words, book.count));
+  return book;
+}
+
 int ChapterVerseCount(std::span<const ixo::IxoWritten> chapter) {
   if (chapter.empty() || WordVerse(&chapter[0]) != 1) return 0;
   std::size_t i = 0;

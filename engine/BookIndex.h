@@ -1,8 +1,8 @@
 #pragma once
-// The per-book index record and the two counts taken over a book's records:
-// the book's chapters, verses and words (CountBook) and the verses of one
-// chapter (ChapterVerseCount). Both read records in place and never look past
-// the span they are given.
+// The per-book index record, the book as the engines index it, and the counts
+// taken over a book's records: the book's chapters, verses and words
+// (CountBook) and the verses of one chapter (ChapterVerseCount). They read
+// records in place and never look past the span they are given.
 
 #include <cstdint>
 #include <span>
@@ -23,6 +23,36 @@ struct TBookInfoRec {
   std::uint32_t WordBase = 0;       // words of all earlier books
   std::uint32_t WordCount = 0;      // words of the book, from its separator
 };
+
+// One book of a text as the engines index it: where its words and lemma
+// records lie, how many words a cursor walks, and where its chapters begin.
+// Its index record (TBookInfoRec) stays in the engine's table of them, whose
+// entries the program hands out by address; the book points to its entry.
+// The word count of the index record is the one its separator stores (cut to
+// the records there): it places the following books. count is the words that
+// are there up to the next separator, at most that many.
+struct BookWords {
+  const ixo::IxoWritten* words = nullptr;
+  const ixo::TLemmaRec* lemmas = nullptr;  // null when the lemma file does not cover the book
+  std::uint32_t firstWordNumber = 0;       // the book's WordBase + 1
+  std::uint32_t count = 0;                 // its words, up to the first separator
+  bool greek = false;                      // its Strong's numbers are Greek
+  const TBookInfoRec* info = nullptr;      // its index record
+  // The offsets of the words whose verse byte is lower than the previous
+  // word's: where chapters 2, 3, ... begin for SeekVerse.
+  std::vector<std::uint32_t> chapterStarts{};
+  // Where chapters begin as the search counts them (ChapterOpenings).
+  std::vector<std::uint32_t> chapterOpenings{};
+};
+
+// Indexes the book whose separator is the first record of fromSeparator (the
+// span runs at most to the end of the text): fills info (CountBook) and
+// gives the book, pointing to info. lemmasFromSeparator holds the lemma
+// records of the same records; the book has lemmas when it covers all its
+// words.
+BookWords IndexBook(TBookInfoRec& info, const TBookInfoRec* previous,
+                    std::span<const ixo::IxoWritten> fromSeparator,
+                    std::span<const ixo::TLemmaRec> lemmasFromSeparator);
 
 // Fills info for the book whose separator is the first record of
 // fromSeparator (the span runs to the end of the text). The running sums come

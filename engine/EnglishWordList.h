@@ -1,7 +1,8 @@
 #pragma once
-// The English word list decoded in place: one group of fixed-width words per
-// word length 1 to 18. A word key's low 14 bits number the words in the list's
-// own order (all words of length 1, then of length 2, ...), from 1.
+// The engine's English word list: the groups of the mapped list, one group of
+// fixed-width words per word length 1 to 18, decoded by core/WordList.h. A
+// word key's low 14 bits number the words in the list's own order (all words
+// of length 1, then of length 2, ...), from 1.
 
 #include <array>
 #include <cstdint>
@@ -10,13 +11,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/WholeEdition.h"
+
 namespace engine {
 
-struct EnglishGroup {
-  std::uint16_t count = 0;               // words in the group
-  std::uint16_t length = 0;              // letters per word, from the group's header
-  const std::uint8_t* words = nullptr;   // the group's first word in the mapped list
-};
+// One group of the mapped list: its length, its count and its words.
+using EnglishGroup = ixo::WordGroupView;
 
 class EnglishWordList {
  public:
@@ -43,6 +43,8 @@ class EnglishWordList {
   std::string KeyToDisplayWord(std::uint16_t key) const;
 
  private:
+  // The groups in the list's order, without the unused entry 0.
+  std::span<const EnglishGroup> Groups() const;
   // The keys of the word in key order, at most limit of them.
   std::vector<std::uint16_t> MatchingKeys(std::string_view word, std::size_t limit) const;
 };

@@ -12,19 +12,11 @@
 #include <unordered_map>
 #include <vector>
 
+#include "BookIndex.h"
 #include "core/IxoFormat.h"
 #include "platform/HugePages.h"
 
 namespace engine {
-
-// One book's words as the engine walks them.
-struct BookWords {
-  const ixo::IxoWritten* words = nullptr;
-  const ixo::TLemmaRec* lemmas = nullptr;  // null when the lemma file does not cover the book
-  std::uint32_t firstWordNumber = 0;       // the book's WordBase + 1
-  std::uint32_t count = 0;                 // its words, up to the first separator
-  bool greek = false;                      // its Strong's numbers are Greek
-};
 
 // A distinct lemma record among the occurrences of a word: the language of the
 // book it occurs in and its slots up to the first empty one (the rest 0).

@@ -1,9 +1,9 @@
 #pragma once
 // A cursor over the words of one book: the current word, its neighbours within
 // the book, its lemma record and the book's index record. It is a plain value
-// of its caller; the engine places it (TixoEngine::BookCursor, SeekVerse) and
-// NextWord / PrevWord move it one word at a time, never onto a separator and
-// never out of the book.
+// of its caller; the book routines place it (BookRecords.h: BookCursor,
+// SeekVerse) and NextWord / PrevWord move it one word at a time, never onto a
+// separator and never out of the book.
 
 #include <cstdint>
 

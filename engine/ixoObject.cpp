@@ -50,6 +50,12 @@ struct CoreFunctions {
 
 int NotNegative(int count) { return std::max(count, 0); }
 
+// The records from at to the end; none when at lies beyond them.
+template <typename Record>
+std::span<const Record> From(std::span<const Record> records, std::size_t at) {
+  return at < records.size() ? records.subspan(at) : std::span<const Record>();
+}
+
 void ReportBadDataFiles(const std::vector<std::string>& problems) {
   std::string text = "Bad data file:";
   for (const std::string& problem : problems) text += "\n" + problem;
@@ -160,94 +166,36 @@ bool TixoEngine::Load() {
 // ---- book index and cursors ---------------------------------------------------------
 
 void TixoEngine::BuildIndex() {
-  BookText = {};
-  BookLemma = {};
   BookInfo = {};
   books_ = {};
-  chapterStarts_ = {};
-  chapterOpenings_ = {};
   index_.reset();
   Marks.Clear();
   if (!TextData || TextCount == 0) return;
 
   const std::span<const ixo::IxoWritten> text(TextData, static_cast<std::size_t>(TextCount));
-  const std::size_t lemmaRecords = LemmaData ? static_cast<std::size_t>(LemmaCount) : 0;
+  const std::span<const ixo::TLemmaRec> lemmas(LemmaData, LemmaData ? static_cast<std::size_t>(LemmaCount) : 0);
   std::size_t separator = 0;
   for (int b = 1; b <= Books; ++b) {
-    const auto fromSeparator =
-        separator < text.size() ? text.subspan(separator) : std::span<const ixo::IxoWritten>();
-    const std::uint32_t walked = CountBook(BookInfo[b], b > 1 ? &BookInfo[b - 1] : nullptr, fromSeparator);
-    const std::size_t first = separator + 1;
-
-    BookWords& words = books_[b];
-    words.count = std::min(walked, BookInfo[b].WordCount);
-    words.firstWordNumber = BookInfo[b].WordBase + 1;
-    words.greek = b >= ixo::FirstGreekBook;
-    if (separator < text.size()) {
-      BookText[b] = TextData + first;
-      words.words = BookText[b];
-    }
-    if (first + words.count <= lemmaRecords) {
-      BookLemma[b] = LemmaData + first;
-      words.lemmas = BookLemma[b];
-    }
-    for (std::uint32_t i = 1; i < words.count; ++i)
-      if (words.words[i].verse < words.words[i - 1].verse) chapterStarts_[b].push_back(i);
-    if (words.words) chapterOpenings_[b] = engine::ChapterOpenings(std::span(words.words, words.count));
-
-    separator = first + BookInfo[b].WordCount;
+    books_[b] = IndexBook(BookInfo[b], b > 1 ? &BookInfo[b - 1] : nullptr, From(text, separator),
+                          From(lemmas, separator));
+    separator += 1 + BookInfo[b].WordCount;
   }
   Marks.Size(BookInfo[Books].WordBase + BookInfo[Books].WordCount);
   index_ = std::make_unique<TextIndex>(books_);
 }
 
-void TixoEngine::PlaceCursor(int book, std::uint32_t offset, TWordCursor& cursor) const {
-  const BookWords& words = books_[book];
-  cursor.First = words.words;
-  cursor.End = words.words + words.count;
-  cursor.Cur = words.words + offset;
-  cursor.Prev = offset > 0 ? cursor.Cur - 1 : nullptr;
-  cursor.Next = offset + 1 < words.count ? cursor.Cur + 1 : nullptr;
-  cursor.Lemma = words.lemmas ? words.lemmas + offset : nullptr;
-  cursor.Info = &BookInfo[book];
-}
-
-bool TixoEngine::BookCursor(int book, TWordCursor& cursor) const {
-  cursor = TWordCursor{};
-  if (book < 1 || book > Books || books_[book].count == 0) return false;
-  PlaceCursor(book, 0, cursor);
-  return true;
-}
+bool TixoEngine::BookCursor(int book, TWordCursor& cursor) const { return engine::BookCursor(books_, book, cursor); }
 
 bool TixoEngine::SeekVerse(int book, int chapter, int verse, TWordCursor& cursor) const {
-  if (!BookCursor(book, cursor)) return false;
-
-  // Chapter c begins at the (c - 1)-th word whose verse byte drops; without
-  // that many, the walk ends at the book's last word.
-  chapter = std::min<int>(chapter, BookInfo[book].ChapterCount);
-  if (chapter > 1) {
-    const std::vector<std::uint32_t>& starts = chapterStarts_[book];
-    const std::size_t wanted = static_cast<std::size_t>(chapter - 2);
-    PlaceCursor(book, wanted < starts.size() ? starts[wanted] : books_[book].count - 1, cursor);
-  }
-
-  SeekVerseInChapter(cursor, verse);
-  return cursor.Cur != nullptr;
+  return engine::SeekVerse(books_, book, chapter, verse, cursor);
 }
 
 std::span<const std::uint32_t> TixoEngine::ChapterOpenings(int book) const {
-  if (book < 1 || book > Books) return {};
-  return chapterOpenings_[book];
+  return engine::ChapterOpenings(books_, book);
 }
 
 int TixoEngine::ChapterVerseCount(const ixo::IxoWritten* chapterStart) const {
-  for (int b = 1; b <= Books; ++b) {
-    const BookWords& words = books_[b];
-    if (words.count > 0 && chapterStart >= words.words && chapterStart < words.words + words.count)
-      return engine::ChapterVerseCount(
-          std::span(chapterStart, static_cast<std::size_t>(words.words + words.count - chapterStart)));
-  }
-  return 0;
+  return engine::ChapterVerseCount(books_, chapterStart);
 }
 
 // ---- search marks ----------------------------------------------------------------------

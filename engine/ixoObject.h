@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "BookIndex.h"
+#include "BookRecords.h"
 #include "EnglishWordList.h"
 #include "SearchMarks.h"
 #include "TextIndex.h"
@@ -54,14 +55,9 @@ class TixoEngine {
   // Indexes the books of the mapped text (Load runs it); without a text view
   // the index stays empty.
   void BuildIndex();
-  // Puts the cursor on the first word of a book (1 to 66); false, with the
-  // cursor cleared, for another number or a book without words.
+  // The book routines (BookRecords.h) over this engine's books.
   bool BookCursor(int book, TWordCursor& cursor) const;
-  // Puts the cursor on the first word of a verse; a chapter beyond the book
-  // gives its last chapter, a verse beyond the chapter its last verse.
   bool SeekVerse(int book, int chapter, int verse, TWordCursor& cursor) const;
-  // The verses of the chapter whose first word is chapterStart (0 for a record
-  // that is no word of a book, or that is not verse 1).
   int ChapterVerseCount(const ixo::IxoWritten* chapterStart) const;
 
   // ---- search marks (cleared through Marks) ---------------------------------------
@@ -77,15 +73,14 @@ class TixoEngine {
   // Where each key and Strong's number occurs: built by BuildIndex (over no
   // words without a text).
   TextIndex& WordIndex();
-  // Where the chapters of a book (1 to 66) begin as the search counts them
-  // (BookIndex.h); none for another number.
+  // Where the chapters of a book begin as the search counts them (BookRecords.h).
   std::span<const std::uint32_t> ChapterOpenings(int book) const;
 
   // ---- fields ----------------------------------------------------------------------
 
   platform::SharedLibrary DataLibrary;
-  std::array<const ixo::IxoWritten*, Books + 1> BookText{};  // each book's first word
-  std::array<const ixo::TLemmaRec*, Books + 1> BookLemma{};  // its lemma record
+  BookField<&BookWords::words> BookText{books_};    // each book's first word
+  BookField<&BookWords::lemmas> BookLemma{books_};  // its lemma record
   const ixo::IxoWritten* TextData = nullptr;
   const std::uint8_t* EnglishData = nullptr;
   const ixo::TLemmaRec* LemmaData = nullptr;
@@ -98,7 +93,7 @@ class TixoEngine {
   bool Loaded = false;
   SearchMarks Marks;  // by word number, 1 to the last word, and by book
   std::array<std::string, Books + 1> BookNames;  // full names, set by Load
-  std::array<TBookInfoRec, Books + 1> BookInfo{};  // entry 0 holds nothing
+  std::array<TBookInfoRec, Books + 1> BookInfo{};  // the books' index records; entry 0 holds nothing
   std::string InstallDir;   // installation folder
   std::string UserDataDir;  // per-user data folder
   std::string LibraryPath;  // the data-file library
@@ -114,13 +109,8 @@ class TixoEngine {
 
  private:
   void ClearViews();
-  void PlaceCursor(int book, std::uint32_t offset, TWordCursor& cursor) const;
 
-  std::array<BookWords, Books + 1> books_{};
-  // Per book, the offsets of the words whose verse byte is lower than the
-  // previous word's: where chapters 2, 3, ... begin for SeekVerse.
-  std::array<std::vector<std::uint32_t>, Books + 1> chapterStarts_;
-  std::array<std::vector<std::uint32_t>, Books + 1> chapterOpenings_;
+  std::array<BookWords, Books + 1> books_{};  // entry 0 holds nothing
   std::unique_ptr<TextIndex> index_;
 };
 

@@ -7,6 +7,7 @@
 
 #include "SearchTokens.h"
 #include "TextIndex.h"
+#include "core/WordList.h"
 #include "ixoObject.h"
 #include "platform/ShellFolders.h"
 #include "platform/TextUtils.h"
@@ -45,24 +46,12 @@ void VisitWordsOfStrongs(std::uint16_t number, char letter, Visit visit) {
 // ---- letters of the stored word list ----------------------------------------
 
 bool CompareEnglishWord(std::string_view input, const std::uint8_t* stored, int len) {
-  std::size_t i = 0;
-  for (int k = 0; k < len; ++k) {
-    while (i < input.size() && FoldLetter(static_cast<std::uint8_t>(input[i])) == 0x0D) ++i;
-    if (i == input.size()) return false;
-    if (FoldLetter(static_cast<std::uint8_t>(input[i])) != FoldLetter(stored[k])) return false;
-    ++i;
-  }
-  return true;
+  // Hyphens before the first letter are skipped too.
+  return ixo::SameLetters(ixo::WithoutLeadingHyphens(input), std::span(stored, static_cast<std::size_t>(len)));
 }
 
 std::string DecodeEnglishWord(const std::uint8_t* words, int index, int len) {
-  std::string out;
-  const std::uint8_t* word = words + static_cast<std::size_t>(index) * len;
-  for (int k = 0; k < len; ++k) {
-    out += static_cast<char>(WordLetter(word[k]));
-    if (HasHyphen(word[k])) out += '-';
-  }
-  return out;
+  return ixo::WrittenWord(std::span(words + static_cast<std::size_t>(index) * len, static_cast<std::size_t>(len)));
 }
 
 // ---- the engine's word list ---------------------------------------------------

@@ -11,15 +11,16 @@
 #include <vector>
 
 #include "core/IxoFormat.h"
+#include "core/WordLetters.h"
 #include "platform/StringList.h"
 
 namespace engine {
 
 // ---- letters of the stored word list ----------------------------------------
 
-constexpr std::uint8_t WordLetter(std::uint8_t b) { return b & 0x7F; }
-constexpr std::uint8_t FoldLetter(std::uint8_t b) { return b & 0x5F; }
-constexpr std::uint8_t HasHyphen(std::uint8_t b) { return b & 0x80; }
+constexpr std::uint8_t WordLetter(std::uint8_t b) { return b & ixo::LetterMask; }
+using ixo::FoldLetter;
+constexpr std::uint8_t HasHyphen(std::uint8_t b) { return b & ixo::HyphenBit; }
 
 // Whether input matches the len stored letters, without regard to case;
 // hyphens in input are skipped before every letter. Input that runs out first

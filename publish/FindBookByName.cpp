@@ -3,17 +3,17 @@
 #include <string>
 #include <utility>
 
+#include "core/WordLetters.h"
+
 namespace publish {
 namespace {
-
-char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 
 // True when text begins with key, compared without regard to case. An empty
 // key names nothing.
 bool StartsWithKey(std::string_view text, std::string_view key) {
   if (key.empty() || text.size() < key.size()) return false;
   for (std::size_t i = 0; i < key.size(); ++i)
-    if (FoldAscii(text[i]) != FoldAscii(key[i])) return false;
+    if (ixo::UpperLetter(text[i]) != ixo::UpperLetter(key[i])) return false;
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/WordLetters.h"
 #include "engine/SettingValues.h"
 #include "platform/Paths.h"
 #include "platform/Registry.h"
@@ -17,16 +18,6 @@ using engine::ReadFolder;
 using engine::ReadText;
 
 constexpr std::size_t kMaxWordLength = 255;
-
-char FoldAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-// A word's letters as two spellings of it are compared: capitals, no hyphens.
-std::string ComparedLetters(std::string_view word) {
-  std::string letters;
-  for (const char c : word)
-    if (c != '-') letters += FoldAscii(c);
-  return letters;
-}
 
 // A whole file, or empty bytes when it is missing, empty or unreadable.
 std::string ReadDataFile(const std::string& path) {
@@ -164,11 +155,12 @@ std::uint16_t TixoEngine::WordKey(std::string_view word) const {
 std::vector<std::uint16_t> TixoEngine::KeysForWord(std::string_view word) const {
   // The library looks up one key; the other spellings are found in its list.
   if (WordKey(word) == 0 || !Entries.engGetKeyMax) return {};
-  const std::string letters = ComparedLetters(word.substr(0, kMaxWordLength));
+  // Two spellings of a word are compared as the library looks words up.
+  const std::string letters = ixo::LookupForm(word.substr(0, kMaxWordLength));
   std::vector<std::uint16_t> keys;
   const std::uint16_t keyMax = Entries.engGetKeyMax();
   for (std::uint32_t key = 1; key <= keyMax; ++key)
-    if (ComparedLetters(WordText(static_cast<std::uint16_t>(key))) == letters)
+    if (ixo::LookupForm(WordText(static_cast<std::uint16_t>(key))) == letters)
       keys.push_back(static_cast<std::uint16_t>(key));
   return keys;
 }
@@ -191,11 +183,9 @@ int TixoEngine::FindBookByName(std::string_view name) const {
 // ---- book index and cursors ----------------------------------------------------------------
 
 bool TixoEngine::BuildIndex() {
-  BookText = {};
   BookReference = {};
   BookInfo = {};
-  bookWords_ = {};
-  chapterOpenings_ = {};
+  books_ = {};
   Marks.Clear();
   textBlock_ = LoadBibleFile();
   referenceBlock_ = LoadReferenceFile();
@@ -206,17 +196,11 @@ bool TixoEngine::BuildIndex() {
     const std::size_t records = header < text.size() ? ixo::AddinBookRecords(ixo::SeparatorWordCount(text[header])) : 0;
     if (records == 0 || header + records > text.size()) {
       // A short file: no book is positioned.
-      BookText = {};
       BookInfo = {};
-      bookWords_ = {};
-      chapterOpenings_ = {};
+      books_ = {};
       return false;
     }
-    const std::uint32_t walked =
-        engine::CountBook(BookInfo[b], b > 1 ? &BookInfo[b - 1] : nullptr, text.subspan(header, records));
-    BookText[b] = &text[header + 1];
-    bookWords_[b] = std::min(walked, BookInfo[b].WordCount);
-    chapterOpenings_[b] = engine::ChapterOpenings(std::span(BookText[b], bookWords_[b]));
+    books_[b] = engine::IndexBook(BookInfo[b], b > 1 ? &BookInfo[b - 1] : nullptr, text.subspan(header, records), {});
     header += records;
   }
   Marks.Size(BookInfo[Books].WordBase + BookInfo[Books].WordCount);
@@ -241,13 +225,7 @@ bool TixoEngine::IndexReferences() {
 
 bool TixoEngine::BookCursor(int book, TWordCursor& cursor) const {
   cursor = TWordCursor{};
-  if (book < 1 || book > Books || bookWords_[book] == 0) return false;
-  engine::TWordCursor& text = cursor.Text;
-  text.First = BookText[book];
-  text.End = text.First + bookWords_[book];
-  text.Cur = text.First;
-  text.Next = text.Cur + 1 < text.End ? text.Cur + 1 : nullptr;
-  text.Info = &BookInfo[book];
+  if (!engine::BookCursor(books_, book, cursor.Text)) return false;
   cursor.RefByte = BookReference[book];
   cursor.StrongsTable = strongsTable_;
   UpdateStrongs(cursor);
@@ -256,37 +234,19 @@ bool TixoEngine::BookCursor(int book, TWordCursor& cursor) const {
 
 bool TixoEngine::SeekVerse(int book, int chapter, int verse, TWordCursor& cursor) const {
   if (!BookCursor(book, cursor)) return false;
-  engine::TWordCursor& text = cursor.Text;
-
-  // Each drop of the verse byte begins the next chapter; the walk ends at the
-  // book's last word.
-  chapter = std::min<int>(chapter, BookInfo[book].ChapterCount);
-  for (int reached = 1; reached < chapter;) {
-    if (!engine::NextWord(text)) break;
-    if (text.Cur->verse < text.Prev->verse) ++reached;
-  }
-  engine::SeekVerseInChapter(text, verse);
-
+  const bool found = engine::SeekVerse(books_, book, chapter, verse, cursor.Text);
   // The reference byte goes with the word.
-  if (cursor.RefByte) cursor.RefByte = BookReference[book] + (text.Cur - text.First);
+  if (cursor.RefByte) cursor.RefByte = BookReference[book] + (cursor.Text.Cur - cursor.Text.First);
   UpdateStrongs(cursor);
-  return text.Cur != nullptr;
+  return found;
 }
 
 std::span<const std::uint32_t> TixoEngine::ChapterOpenings(int book) const {
-  if (book < 1 || book > Books) return {};
-  return chapterOpenings_[book];
+  return engine::ChapterOpenings(books_, book);
 }
 
 int TixoEngine::ChapterVerseCount(const ixo::IxoWritten* chapterStart) const {
-  for (int b = 1; b <= Books; ++b) {
-    const ixo::IxoWritten* first = BookText[b];
-    if (bookWords_[b] > 0 && chapterStart >= first && chapterStart < first + bookWords_[b]) {
-      return engine::ChapterVerseCount(
-          std::span(chapterStart, static_cast<std::size_t>(first + bookWords_[b] - chapterStart)));
-    }
-  }
-  return 0;
+  return engine::ChapterVerseCount(books_, chapterStart);
 }
 
 // ---- search marks ------------------------------------------------------------------------

@@ -3,8 +3,8 @@
 // key, its text and Strong's references from "IxoBible.2005" and
 // "IxoReference.2005" read whole into memory, and everything about words (keys,
 // texts, display case, the book table, the Strong's table) from the engine
-// library "Ixo2005.kjv". Over these it indexes the 66 books, places word
-// cursors and keeps the search marks.
+// library "Ixo2005.kjv". Over these it indexes the 66 books (engine/BookIndex.h),
+// places word cursors (engine/BookRecords.h) and keeps the search marks.
 //
 // The engine counts as loaded only when the library offers all seven entry
 // points and the text file holds every book it announces; otherwise nothing of
@@ -23,6 +23,7 @@
 #include "WordCursor.h"
 #include "core/IxoFormat.h"
 #include "engine/BookIndex.h"
+#include "engine/BookRecords.h"
 #include "engine/SearchMarks.h"
 #include "platform/SharedLibrary.h"
 #include "platform/StringList.h"
@@ -80,17 +81,11 @@ class TixoEngine {
 
   // ---- book index and cursors --------------------------------------------------------
 
-  // Puts the cursor on the first word of a book (1 to 66); false, with the
-  // cursor cleared, for another number or a book without words.
+  // The book routines (engine/BookRecords.h) over this engine's books; the
+  // cursors carry the placed word's reference byte and Strong's number.
   bool BookCursor(int book, TWordCursor& cursor) const;
-  // Puts the cursor on the first word of a verse; a chapter beyond the book
-  // gives its last chapter, a verse beyond the chapter its last verse.
   bool SeekVerse(int book, int chapter, int verse, TWordCursor& cursor) const;
-  // The verses of the chapter whose first word is chapterStart; 0 for a record
-  // that is no word of a book or not the start of a chapter.
   int ChapterVerseCount(const ixo::IxoWritten* chapterStart) const;
-  // Where the chapters of a book (1 to 66) begin as the search counts them
-  // (engine/BookIndex.h); none for another number.
   std::span<const std::uint32_t> ChapterOpenings(int book) const;
 
   // ---- search marks (cleared through Marks) ------------------------------------------
@@ -119,10 +114,10 @@ class TixoEngine {
   EngineEntries Entries;
   bool Loaded = false;
 
-  std::array<std::string, Books + 1> BookNames;                // full names from the library
-  std::array<const ixo::IxoWritten*, Books + 1> BookText{};     // each book's first word record
-  std::array<const std::uint8_t*, Books + 1> BookReference{};  // each book's first reference byte
-  std::array<engine::TBookInfoRec, Books + 1> BookInfo{};      // entry 0 holds nothing
+  std::array<std::string, Books + 1> BookNames;                   // full names from the library
+  engine::BookField<&engine::BookWords::words> BookText{books_};  // each book's first word record
+  std::array<const std::uint8_t*, Books + 1> BookReference{};     // each book's first reference byte
+  std::array<engine::TBookInfoRec, Books + 1> BookInfo{};         // index records; entry 0 holds nothing
 
   engine::SearchMarks Marks;  // by word number and by book
 
@@ -138,8 +133,7 @@ class TixoEngine {
 
   std::vector<ixo::IxoWritten> textBlock_;
   std::vector<std::uint8_t> referenceBlock_;
-  std::array<std::uint32_t, Books + 1> bookWords_{};  // the words a cursor may walk
-  std::array<std::vector<std::uint32_t>, Books + 1> chapterOpenings_;
+  std::array<engine::BookWords, Books + 1> books_{};  // the books of textBlock_; entry 0 holds nothing
   std::span<const TStrongsEntry> strongsTable_;
 
   // The library's book names, owned, and the matcher's view of them.

@@ -8,19 +8,10 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "core/WordLetters.h"
 #include "data/addin/Ixo2005Tables.h"
 
 namespace {
-
-char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
-
-// A word as looked up: its letters in capitals, its hyphens dropped.
-std::string LookupForm(std::string_view word) {
-  std::string form;
-  for (const char c : word)
-    if (c != '-') form += Upper(c);
-  return form;
-}
 
 // The word of a key number from 1 to the key maximum, else null.
 const char* StoredWord(std::uint16_t number) {
@@ -33,7 +24,7 @@ const std::unordered_map<std::string, std::uint16_t>& KeysByWord() {
   static const std::unordered_map<std::string, std::uint16_t> keys = [] {
     std::unordered_map<std::string, std::uint16_t> byWord;
     for (std::uint16_t number = 1; number <= ixo2005::KeyMax; ++number)
-      byWord.emplace(LookupForm(StoredWord(number)), number);
+      byWord.emplace(ixo::LookupForm(StoredWord(number)), number);
     return byWord;
   }();
   return keys;
@@ -48,7 +39,7 @@ IXO2005_EXPORT const wordaddin::TBookMatchRec* GetBookMatch() { return ixo2005::
 IXO2005_EXPORT std::uint16_t engWordKey(const char* word) {
   if (!word) return 0;
   const auto& keys = KeysByWord();
-  const auto found = keys.find(LookupForm(word));
+  const auto found = keys.find(ixo::LookupForm(word));
   return found == keys.end() ? 0 : found->second;
 }
 
@@ -63,11 +54,7 @@ IXO2005_EXPORT const char* engWordCase(const ixo::IxoWritten* record) {
   const char* word = record ? StoredWord(ixo::KeyNumber(record->key)) : nullptr;
   if (!word) return "";
   display = word;
-  if (ixo::KeyHasAllCapitals(record->key)) {
-    for (char& c : display) c = Upper(c);
-  } else if (ixo::KeyHasFirstCapital(record->key) && !display.empty()) {
-    display[0] = Upper(display[0]);
-  }
+  ixo::ApplyKeyCase(record->key, display);
   return display.c_str();
 }
 

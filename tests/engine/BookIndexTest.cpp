@@ -2,11 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
+#include <memory>
+#include <vector>
 
 #include "EngineFixture.h"
+#include "engine/BookRecords.h"
 #include "engine/TextRecords.h"
 #include "engine/ixoutils.h"
+#include "platform/Dialogs.h"
 
 namespace engine {
 namespace {
@@ -295,6 +300,40 @@ TEST(BookIndex, WithoutATextNothingIsLoadedAndTheIndexIsEmpty) {
   EXPECT_TRUE(engine.Marks.WordMarks.empty());
   engine.MarkWord(1, EnglishWordToKey("a"), 'E');
   engine.Marks.ClearAllMarks();
+}
+
+// The book routines over records of a text without an engine, as the add-in
+// indexes its own text: no lemma records, and a book whose separator counts
+// more words than stand before the next separator.
+TEST(BookRecords, IndexAndPlaceOverATextOfTheirOwn) {
+  const auto word = [](std::uint16_t key, std::uint8_t verse) { return ixo::IxoWritten{key, 0, verse}; };
+  const std::vector<ixo::IxoWritten> text = {
+      ixo::MakeSeparator(6), word(1, 1), word(2, 2), word(3, 1), word(4, 2), word(5, 3), ixo::MakeSeparator(0),
+      word(9, 1)};
+  std::array<TBookInfoRec, ixo::BookCount + 1> info{};
+  std::array<BookWords, ixo::BookCount + 1> books{};
+  platform::ScopedDialogService dialogs(std::make_shared<platform::RecordingDialogService>());
+  books[1] = IndexBook(info[1], nullptr, text, {});
+
+  EXPECT_EQ(info[1].WordCount, 6u);  // the separator's count places the next book
+  EXPECT_EQ(books[1].count, 5u);     // the words a cursor walks
+  EXPECT_EQ(books[1].words, text.data() + 1);
+  EXPECT_EQ(books[1].lemmas, nullptr);
+  EXPECT_EQ(books[1].info, &info[1]);
+  EXPECT_EQ(books[1].chapterStarts, std::vector<std::uint32_t>{2});
+  EXPECT_EQ(BookOfRecord(books, &text[5]), 1);
+  EXPECT_EQ(BookOfRecord(books, &text[6]), 0);
+
+  TWordCursor cursor;
+  ASSERT_TRUE(SeekVerse(books, 1, 2, 3, cursor));
+  EXPECT_EQ(cursor.Cur, &text[5]);
+  EXPECT_EQ(cursor.Lemma, nullptr);
+  EXPECT_EQ(cursor.Info, &info[1]);
+  EXPECT_TRUE(cursor.AtLastWord());
+  EXPECT_EQ(ChapterVerseCount(books, &text[3]), 3);
+  EXPECT_EQ(ChapterOpenings(books, 1).size(), 1u);
+  EXPECT_FALSE(BookCursor(books, 2, cursor));
+  EXPECT_EQ(cursor.Cur, nullptr);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "core/IxoFormat.h"
 #include "data/TextBuilder.h"
 
 namespace engine_testing {
@@ -34,7 +35,7 @@ std::uint16_t ReadU16(const std::string& path, std::size_t offset) {
   file.seekg(static_cast<std::streamoff>(offset));
   unsigned char bytes[2] = {0, 0};
   file.read(reinterpret_cast<char*>(bytes), 2);
-  return static_cast<std::uint16_t>(bytes[0] | (bytes[1] << 8));
+  return ixo::ReadU16(bytes);
 }
 
 void WriteU16(const std::string& path, std::size_t offset, std::uint16_t value) {

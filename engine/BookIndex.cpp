@@ -2,11 +2,27 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "TextRecords.h"
 #include "platform/Dialogs.h"
 
 namespace engine {
+namespace {
+
+// Fills the chapter starts and openings of book from its words, in one walk:
+// both lie where the verse byte changes, which it does about once in 25 words.
+void FindChapterBeginnings(std::span<const ixo::IxoWritten> words, BookWords& book) {
+  for (std::size_t i = 1; i < words.size(); ++i) {
+    const std::uint8_t verse = words[i].verse;
+    const std::uint8_t previous = words[i - 1].verse;
+    if (verse == previous) continue;
+    if (verse < previous) book.chapterStarts.push_back(static_cast<std::uint32_t>(i));
+    if (verse == 1) book.chapterOpenings.push_back(static_cast<std::uint32_t>(i));
+  }
+}
+
+}  // namespace
 
 std::uint32_t CountBook(TBookInfoRec& info, const TBookInfoRec* previous,
                         std::span<const ixo::IxoWritten> fromSeparator) {
@@ -58,9 +74,7 @@ BookWords IndexBook(TBookInfoRec& info, const TBookInfoRec* previous,
 
   book.words = fromSeparator.data() + 1;
   if (std::size_t{book.count} + 1 <= lemmasFromSeparator.size()) book.lemmas = lemmasFromSeparator.data() + 1;
-  for (std::uint32_t i = 1; i < book.count; ++i)
-    if (book.words[i].verse < book.words[i - 1].verse) book.chapterStarts.push_back(i);
-  book.chapterOpenings = ChapterOpenings(std::span(book.words, book.count));
+  FindChapterBeginnings(std::span(book.words, book.count), book);
   return book;
 }
 
@@ -86,10 +100,9 @@ int ChapterVerseCount(std::span<const ixo::IxoWritten> chapter) {
 }
 
 std::vector<std::uint32_t> ChapterOpenings(std::span<const ixo::IxoWritten> words) {
-  std::vector<std::uint32_t> openings;
-  for (std::size_t i = 1; i < words.size(); ++i)
-    if (words[i].verse == 1 && words[i - 1].verse != 1) openings.push_back(static_cast<std::uint32_t>(i));
-  return openings;
+  BookWords book;
+  FindChapterBeginnings(words, book);
+  return std::move(book.chapterOpenings);
 }
 
 }  // namespace engine

@@ -64,7 +64,8 @@ struct LengthGroup {
 
 std::size_t WholeWords(const WordGroupView& group) {
   const auto size = static_cast<std::size_t>(group.length);
-  return size == 0 ? 0 : std::min<std::size_t>(static_cast<std::size_t>(std::max(group.count, 0)), group.words.size() / size);
+  if (size == 0) return 0;
+  return std::min<std::size_t>(static_cast<std::size_t>(std::max(group.count, 0)), group.words.size() / size);
 }
 
 std::optional<LengthGroup> GroupOfLength(std::span<const WordGroupView> groups, int length) {
@@ -120,8 +121,10 @@ FirstLetterIndex::FirstLetterIndex(std::span<const WordGroupView> groups) {
   std::vector<std::uint32_t> next(offsets_.begin(), offsets_.end() - 1);
   for (std::size_t g = 0; g < groups.size(); ++g) {
     const auto size = static_cast<std::size_t>(groups[g].length);
-    for (std::size_t position = 0; position < WholeWords(groups[g]); ++position)
-      positions_[next[g * Letters + FoldLetter(groups[g].words[position * size])]++] = static_cast<std::uint16_t>(position);
+    for (std::size_t position = 0; position < WholeWords(groups[g]); ++position) {
+      std::uint32_t& at = next[g * Letters + FoldLetter(groups[g].words[position * size])];
+      positions_[at++] = static_cast<std::uint16_t>(position);
+    }
   }
 }
 

@@ -371,7 +371,8 @@ TEST(BookIndex, LongBooksAreCountedAsAPlainWalkCountsThem) {
   std::vector<std::uint8_t> everyWord;
   for (int i = 0; i < 40; ++i) everyWord.push_back(static_cast<std::uint8_t>(1 + i % 3));
   std::vector<std::uint8_t> atBlocks(50, 1);
-  for (const std::size_t at : {7u, 8u, 9u, 16u, 23u, 24u, 31u, 33u, 40u, 41u}) atBlocks[at] = static_cast<std::uint8_t>(at % 5);
+  for (const std::size_t at : {7u, 8u, 9u, 16u, 23u, 24u, 31u, 33u, 40u, 41u})
+    atBlocks[at] = static_cast<std::uint8_t>(1 + at % 5);
   std::vector<std::uint8_t> separatorInBlock(30, 2);
   separatorInBlock[8] = 1;
   separatorInBlock[19] = 0;

@@ -1,6 +1,7 @@
 #include "core/WordList.h"
 
 #include <algorithm>
+#include <ranges>
 
 #include "core/IxoFormat.h"
 #include "core/WordLetters.h"
@@ -52,32 +53,92 @@ std::string WrittenWord(std::span<const std::uint8_t> stored) {
   return written;
 }
 
-std::vector<std::uint16_t> KeysOfLetters(std::span<const WordGroupView> groups, int length,
-                                         std::string_view input, std::size_t limit) {
-  if (length < 1 || static_cast<std::size_t>(length) > groups.size()) return {};
+namespace {
+
+// The group of words of length letters and the key of its first word.
+struct LengthGroup {
+  const WordGroupView& group;
+  int base = 1;
+  std::size_t words = 0;  // whole words inside the group
+};
+
+std::size_t WholeWords(const WordGroupView& group) {
+  const auto size = static_cast<std::size_t>(group.length);
+  if (size == 0) return 0;
+  return std::min<std::size_t>(static_cast<std::size_t>(std::max(group.count, 0)), group.words.size() / size);
+}
+
+std::optional<LengthGroup> GroupOfLength(std::span<const WordGroupView> groups, int length) {
+  if (length < 1 || static_cast<std::size_t>(length) > groups.size()) return std::nullopt;
   const WordGroupView& group = groups[static_cast<std::size_t>(length - 1)];
   // A group in this place that holds words of another length holds none of
   // this length (and would be read with the wrong stride).
-  if (group.length != length) return {};
+  if (group.length != length) return std::nullopt;
   int base = 1;
   for (int shorter = 0; shorter < length - 1; ++shorter) base += groups[static_cast<std::size_t>(shorter)].count;
+  return LengthGroup{group, base, WholeWords(group)};
+}
 
-  if (input.empty()) return {};
-
-  const auto size = static_cast<std::size_t>(length);
-  const std::size_t words = std::min<std::size_t>(static_cast<std::size_t>(group.count), group.words.size() / size);
+// The keys of the words at positions (ascending) whose letters are those of input.
+template <typename Positions>
+std::vector<std::uint16_t> KeysAt(const LengthGroup& at, const Positions& positions, std::string_view input,
+                                  std::size_t limit) {
+  const auto size = static_cast<std::size_t>(at.group.length);
   // The first letter settles most comparisons, so it is compared here before
   // the whole word.
   const std::uint8_t firstLetter = Folded(input.front());
   std::vector<std::uint16_t> keys;
-  for (std::size_t position = 0; position < words && keys.size() < limit; ++position) {
-    const std::span<const std::uint8_t> stored = group.words.subspan(position * size, size);
+  for (const std::size_t position : positions) {
+    if (keys.size() >= limit || position >= at.words) break;
+    const std::span<const std::uint8_t> stored = at.group.words.subspan(position * size, size);
     if (FoldLetter(stored.front()) != firstLetter || !SameLetters(input, stored)) continue;
-    const int key = base + static_cast<int>(position);
+    const int key = at.base + static_cast<int>(position);
     if (key > MaxWordNumber) break;  // beyond what a key can number
     keys.push_back(static_cast<std::uint16_t>(key));
   }
   return keys;
+}
+
+}  // namespace
+
+std::vector<std::uint16_t> KeysOfLetters(std::span<const WordGroupView> groups, int length,
+                                         std::string_view input, std::size_t limit) {
+  const std::optional<LengthGroup> group = GroupOfLength(groups, length);
+  if (!group || input.empty()) return {};
+  return KeysAt(*group, std::views::iota(std::size_t{0}, group->words), input, limit);
+}
+
+FirstLetterIndex::FirstLetterIndex(std::span<const WordGroupView> groups) {
+  // A counting sort of each group's positions by first letter.
+  offsets_.assign(groups.size() * Letters + 1, 0);
+  for (std::size_t g = 0; g < groups.size(); ++g) {
+    const auto size = static_cast<std::size_t>(groups[g].length);
+    for (std::size_t position = 0; position < WholeWords(groups[g]); ++position)
+      ++offsets_[g * Letters + FoldLetter(groups[g].words[position * size]) + 1];
+  }
+  for (std::size_t entry = 1; entry < offsets_.size(); ++entry) offsets_[entry] += offsets_[entry - 1];
+  positions_.resize(offsets_.back());
+  std::vector<std::uint32_t> next(offsets_.begin(), offsets_.end() - 1);
+  for (std::size_t g = 0; g < groups.size(); ++g) {
+    const auto size = static_cast<std::size_t>(groups[g].length);
+    for (std::size_t position = 0; position < WholeWords(groups[g]); ++position) {
+      std::uint32_t& at = next[g * Letters + FoldLetter(groups[g].words[position * size])];
+      positions_[at++] = static_cast<std::uint16_t>(position);
+    }
+  }
+}
+
+std::span<const std::uint16_t> FirstLetterIndex::Positions(std::size_t group, std::uint8_t letter) const {
+  const std::size_t entry = group * Letters + letter;
+  if (letter >= Letters || entry + 1 >= offsets_.size()) return {};
+  return std::span(positions_).subspan(offsets_[entry], offsets_[entry + 1] - offsets_[entry]);
+}
+
+std::vector<std::uint16_t> KeysOfLetters(std::span<const WordGroupView> groups, const FirstLetterIndex& index,
+                                         int length, std::string_view input, std::size_t limit) {
+  const std::optional<LengthGroup> group = GroupOfLength(groups, length);
+  if (!group || input.empty()) return {};
+  return KeysAt(*group, index.Positions(static_cast<std::size_t>(length - 1), Folded(input.front())), input, limit);
 }
 
 }  // namespace ixo

@@ -41,4 +41,28 @@ bool SameLetters(std::string_view input, std::span<const std::uint8_t> stored);
 std::vector<std::uint16_t> KeysOfLetters(std::span<const WordGroupView> groups, int length,
                                          std::string_view input, std::size_t limit);
 
+// The words of each group by their first letter without regard to case, in
+// the group's order: a look-up then compares only the words that begin as its
+// input does, instead of the whole group.
+class FirstLetterIndex {
+ public:
+  FirstLetterIndex() = default;
+  explicit FirstLetterIndex(std::span<const WordGroupView> groups);
+
+  // The positions in groups[group] of the words whose first letter folds
+  // (FoldLetter) to letter, ascending; none past the groups indexed.
+  std::span<const std::uint16_t> Positions(std::size_t group, std::uint8_t letter) const;
+
+ private:
+  static constexpr std::size_t Letters = 0x60;  // above every folded letter
+
+  std::vector<std::uint32_t> offsets_;  // group * Letters + letter: where its positions begin
+  std::vector<std::uint16_t> positions_;
+};
+
+// KeysOfLetters over the words of the index that begin as input does: the
+// same keys, for an index built over the same groups.
+std::vector<std::uint16_t> KeysOfLetters(std::span<const WordGroupView> groups, const FirstLetterIndex& index,
+                                         int length, std::string_view input, std::size_t limit);
+
 }  // namespace ixo

@@ -1,15 +1,68 @@
 #include "BookIndex.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 #include <string>
 
 #include "TextRecords.h"
 #include "platform/Dialogs.h"
 
 namespace engine {
+namespace {
 
+// The first record from i (above 0) on that is a separator or whose verse
+// byte differs from the record before; after.size() when there is none. The
+// verse byte changes about once in 25 words: eight records are looked at at
+// once, without a branch, each read as one number (its verse byte the
+// highest, its key the lowest two).
+std::size_t NextChange(std::span<const ixo::IxoWritten> after, std::size_t i) {
+  const auto bits = [&after](std::size_t at) {
+    std::uint32_t record;
+    std::memcpy(&record, &after[at], sizeof record);
+    return record;
+  };
+  constexpr std::size_t Block = 8;
+  for (; i + Block <= after.size(); i += Block) {
+    std::uint32_t changes = 0;
+    for (std::size_t k = 0; k < Block; ++k) {
+      const std::uint32_t record = bits(i + k);
+      const bool change = ((record ^ bits(i + k - 1)) >> 24) != 0 || (record & 0xFFFFu) == 0;
+      changes |= std::uint32_t{change} << k;
+    }
+    if (changes != 0) return i + static_cast<std::size_t>(std::countr_zero(changes));
+  }
+  for (; i < after.size(); ++i)
+    if (ixo::IsSeparator(after[i]) || after[i].verse != after[i - 1].verse) return i;
+  return after.size();
+}
+
+// One walk over the words of a book up to the next separator: fills the
+// counts of info and, when book is given, its chapter starts and openings
+// among its first info.WordCount words. Returns the words walked.
+std::uint32_t WalkBook(TBookInfoRec& info, std::span<const ixo::IxoWritten> after, BookWords* book) {
+  int chapters = 1;
+  int verseSteps = 1;
+  std::size_t i = after.empty() || !IsWord(&after[0]) ? 0 : NextChange(after, 1);
+  for (; i < after.size() && IsWord(&after[i]); i = NextChange(after, i + 1)) {
+    const std::uint8_t verse = after[i].verse;
+    const std::uint8_t previous = after[i - 1].verse;
+    if (verse == previous + 1) ++verseSteps;
+    if (verse == 1) ++chapters;
+    if (!book || i >= info.WordCount) continue;
+    const auto offset = static_cast<std::uint32_t>(i);
+    if (verse < previous) book->chapterStarts.push_back(offset);
+    if (verse == 1) book->chapterOpenings.push_back(offset);
+  }
+  info.ChapterCount = static_cast<std::uint16_t>(chapters);
+  info.VerseSteps = static_cast<std::uint16_t>(verseSteps);
+  return static_cast<std::uint32_t>(i);
+}
+
+// Fills info from the book whose separator is the first record of
+// fromSeparator (CountBook), and book's chapter beginnings when it is given.
 std::uint32_t CountBook(TBookInfoRec& info, const TBookInfoRec* previous,
-                        std::span<const ixo::IxoWritten> fromSeparator) {
+                        std::span<const ixo::IxoWritten> fromSeparator, BookWords* book) {
   const std::uint32_t stored =
       fromSeparator.empty() ? 0 : ixo::SeparatorWordCount(fromSeparator.front());
   const std::span<const ixo::IxoWritten> after =
@@ -25,17 +78,7 @@ std::uint32_t CountBook(TBookInfoRec& info, const TBookInfoRec* previous,
     info.Reserved1 = static_cast<std::uint16_t>(previous->Reserved1 + previous->Reserved2);
   }
 
-  std::uint32_t words = 0;
-  int chapters = 1;
-  int verseSteps = 1;
-  for (std::size_t i = 0; i < after.size() && IsWord(&after[i]); ++i, ++words) {
-    if (i == 0 || after[i].verse == after[i - 1].verse) continue;
-    if (after[i].verse == after[i - 1].verse + 1) ++verseSteps;
-    if (after[i].verse == 1) ++chapters;
-  }
-  info.ChapterCount = static_cast<std::uint16_t>(chapters);
-  info.VerseSteps = static_cast<std::uint16_t>(verseSteps);
-
+  const std::uint32_t words = WalkBook(info, after, book);
   if (words != stored) {
     platform::MessageBox("WordCnt Error: (" + std::to_string(words) + " <> " +
                              std::to_string(stored) + ")",
@@ -45,11 +88,18 @@ std::uint32_t CountBook(TBookInfoRec& info, const TBookInfoRec* previous,
   return words;
 }
 
+}  // namespace
+
+std::uint32_t CountBook(TBookInfoRec& info, const TBookInfoRec* previous,
+                        std::span<const ixo::IxoWritten> fromSeparator) {
+  return CountBook(info, previous, fromSeparator, nullptr);
+}
+
 BookWords IndexBook(TBookInfoRec& info, const TBookInfoRec* previous,
                     std::span<const ixo::IxoWritten> fromSeparator,
                     std::span<const ixo::TLemmaRec> lemmasFromSeparator) {
-  const std::uint32_t walked = CountBook(info, previous, fromSeparator);
   BookWords book;
+  const std::uint32_t walked = CountBook(info, previous, fromSeparator, &book);
   book.info = &info;
   book.count = std::min(walked, info.WordCount);
   book.firstWordNumber = info.WordBase + 1;
@@ -58,9 +108,6 @@ BookWords IndexBook(TBookInfoRec& info, const TBookInfoRec* previous,
 
   book.words = fromSeparator.data() + 1;
   if (std::size_t{book.count} + 1 <= lemmasFromSeparator.size()) book.lemmas = lemmasFromSeparator.data() + 1;
-  for (std::uint32_t i = 1; i < book.count; ++i)
-    if (book.words[i].verse < book.words[i - 1].verse) book.chapterStarts.push_back(i);
-  book.chapterOpenings = ChapterOpenings(std::span(book.words, book.count));
   return book;
 }
 

@@ -14,6 +14,7 @@ namespace engine {
 bool EnglishWordList::Init(std::span<const std::uint8_t> data) {
   EnglishMaxLen = 0;
   EnglishGroups = {};
+  byFirstLetter_ = {};
   const ixo::WordListCheck list = ixo::CheckWordList(data);
   if (!list.problems.empty()) {
     platform::MessageBox("Bad English data file.", "Error", platform::DialogButtons::OK,
@@ -22,6 +23,7 @@ bool EnglishWordList::Init(std::span<const std::uint8_t> data) {
   }
   EnglishMaxLen = data[0];
   std::ranges::copy(list.groups, EnglishGroups.begin() + 1);
+  byFirstLetter_ = ixo::FirstLetterIndex(Groups());
   return true;
 }
 
@@ -31,7 +33,7 @@ std::vector<std::uint16_t> EnglishWordList::MatchingKeys(std::string_view word, 
   const auto length = static_cast<int>(word.size() - std::ranges::count_if(word, ixo::FoldsToHyphen));
   if (length < 1 || length > ixo::MaxWordLength) return {};
   // Hyphens before the first letter are skipped too.
-  return ixo::KeysOfLetters(Groups(), length, ixo::WithoutLeadingHyphens(word), limit);
+  return ixo::KeysOfLetters(Groups(), byFirstLetter_, length, ixo::WithoutLeadingHyphens(word), limit);
 }
 
 std::uint16_t EnglishWordList::WordToKey(std::string_view word) const {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/WholeEdition.h"
+#include "core/WordList.h"
 
 namespace engine {
 
@@ -47,6 +48,8 @@ class EnglishWordList {
   std::span<const EnglishGroup> Groups() const;
   // The keys of the word in key order, at most limit of them.
   std::vector<std::uint16_t> MatchingKeys(std::string_view word, std::size_t limit) const;
+
+  ixo::FirstLetterIndex byFirstLetter_;  // of the groups, built by Init
 };
 
 }  // namespace engine

@@ -1,7 +1,9 @@
 #include "ixoutils.h"
 
 #include <algorithm>
+#include <array>
 #include <bitset>
+#include <charconv>
 #include <utility>
 #include <vector>
 
@@ -18,6 +20,13 @@ namespace {
 // Hebrew numbers are looked for in the first three lemma slots, as a Hebrew
 // tag reads at most three.
 constexpr int HebrewSlots = 3;
+
+// Appends a number in decimal, without the string std::to_string would make.
+void AppendNumber(std::string& text, std::uint16_t number) {
+  std::array<char, 5> digits{};
+  const char* const end = std::to_chars(digits.data(), digits.data() + digits.size(), number).ptr;
+  text.append(digits.data(), static_cast<std::size_t>(end - digits.data()));
+}
 
 // The word of a key as the tags carry it.
 std::string TagWord(std::uint16_t key) { return platform::LowerCase(Engine().English.KeyToWord(key)); }
@@ -69,12 +78,12 @@ std::string MakeLemmaTag(std::string_view word, const ixo::TLemmaRec* lemma) {
   const bool greek = ixo::LemmaIsGreek(lemma->slots[0]);
   const int slots = greek ? ixo::LemmaSlotCount : HebrewSlots;
   tag += greek ? "_G" : "_H";
-  tag += std::to_string(ixo::LemmaNumber(lemma->slots[0]));
+  AppendNumber(tag, ixo::LemmaNumber(lemma->slots[0]));
   for (int slot = 1; slot < slots; ++slot) {
     const std::uint16_t number = ixo::LemmaNumber(lemma->slots[slot]);
     if (number == 0) break;
     tag += '_';
-    tag += std::to_string(number);
+    AppendNumber(tag, number);
   }
   return tag;
 }
@@ -94,16 +103,17 @@ void LemmaTagsForWord(std::string_view word, platform::TStringList& list) {
 }
 
 void StrongsNumbersForWord(std::string_view word, platform::TStringList& list) {
+  std::vector<std::string> entries;
   for (const std::uint16_t key : KeysForWord(word)) {
     for (const LemmaVariant& variant : Engine().WordIndex().LemmaVariantsOfKey(key)) {
       for (std::uint16_t slot : variant.slots) {
         if (slot == 0) break;
-        std::string entry(1, variant.greekBook ? 'G' : 'H');
-        entry += std::to_string(ixo::LemmaNumber(slot));
-        list.Add(entry);
+        std::string& entry = entries.emplace_back(1, variant.greekBook ? 'G' : 'H');
+        AppendNumber(entry, ixo::LemmaNumber(slot));
       }
     }
   }
+  list.AddAll(std::move(entries));
 }
 
 void WordsForStrongsNumber(std::string_view token, platform::TStringList& list) {

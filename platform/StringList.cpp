@@ -1,6 +1,7 @@
 #include "StringList.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "TextUtils.h"
 
@@ -17,6 +18,16 @@ int CompareWithCase(std::string_view a, std::string_view b) {
     return (a[i] >= 'a' && a[i] <= 'z') ? -1 : 1;
   }
   return 0;
+}
+
+// The first eight characters of a text folded to lower case, the first in the
+// highest byte, zeros past its end: of two texts whose prefixes differ, the
+// one with the lower prefix sorts first, with or without regard to case.
+std::uint64_t FoldedPrefix(std::string_view text) {
+  std::uint64_t prefix = 0;
+  for (std::size_t i = 0; i < sizeof prefix; ++i)
+    prefix = prefix << 8 | (i < text.size() ? static_cast<unsigned char>(LowerChar(text[i])) : 0u);
+  return prefix;
 }
 
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
@@ -76,7 +87,32 @@ int TStringList::Compare(std::string_view a, std::string_view b) const {
 void TStringList::Sort() { SortInOrder(items_); }
 
 void TStringList::SortInOrder(std::vector<std::string>& items) const {
-  std::ranges::stable_sort(items, [this](const std::string& a, const std::string& b) { return Compare(a, b) < 0; });
+  const auto before = [this](const std::string& a, const std::string& b) { return Compare(a, b) < 0; };
+  // A few items are sorted in place, without the buffer a general sort needs.
+  constexpr std::size_t FewItems = 16;
+  if (items.size() <= FewItems) {
+    for (auto next = items.begin(); next != items.end(); ++next)
+      std::rotate(std::upper_bound(items.begin(), next, *next, before), next, next + 1);
+    return;
+  }
+  // More are sorted by their folded prefixes, which settle most comparisons
+  // in one step; equal prefixes are compared in full, and equal items keep
+  // their order.
+  struct Ranked {
+    std::uint64_t prefix;
+    std::uint32_t index;
+  };
+  std::vector<Ranked> order(items.size());
+  for (std::size_t i = 0; i < items.size(); ++i) order[i] = {FoldedPrefix(items[i]), static_cast<std::uint32_t>(i)};
+  std::ranges::sort(order, [&](const Ranked& a, const Ranked& b) {
+    if (a.prefix != b.prefix) return a.prefix < b.prefix;
+    const int compared = Compare(items[a.index], items[b.index]);
+    return compared != 0 ? compared < 0 : a.index < b.index;
+  });
+  std::vector<std::string> sorted;
+  sorted.reserve(items.size());
+  for (const Ranked& ranked : order) sorted.push_back(std::move(items[ranked.index]));
+  items.swap(sorted);
 }
 
 int TStringList::Add(std::string_view item) {
@@ -115,6 +151,17 @@ void TStringList::Assign(const std::vector<std::string>& items) {
 
 void TStringList::AddAll(std::vector<std::string> items) {
   if (sorted_) SortInOrder(items);
+  // Items that all sort after the last of a list that keeps no duplicates are
+  // moved to its end, each but the first of a run of equal ones dropped, as
+  // Add would; otherwise (equal ones in a list that accepts them go before
+  // the one already there) each is added in its place.
+  const bool allAfterLast = items_.empty() || items.empty() || Compare(items_.back(), items.front()) < 0;
+  if (!sorted_ || (allAfterLast && duplicates_ != Duplicates::Accept)) {
+    items_.reserve(items_.size() + items.size());
+    for (std::string& item : items)
+      if (!sorted_ || items_.empty() || Compare(items_.back(), item) != 0) items_.push_back(std::move(item));
+    return;
+  }
   for (const std::string& item : items) Add(item);
 }
 

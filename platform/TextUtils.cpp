@@ -4,8 +4,6 @@
 
 namespace platform {
 
-char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 std::string LowerCase(std::string_view text) {
   std::string result(text);
   std::transform(result.begin(), result.end(), result.begin(), LowerChar);

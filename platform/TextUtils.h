@@ -9,7 +9,7 @@
 
 namespace platform {
 
-char LowerChar(char c);
+constexpr char LowerChar(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 std::string LowerCase(std::string_view text);
 
 // Below, equal to or above zero as a sorts before, with or after b, letters

@@ -44,14 +44,34 @@ TEST_F(WordListTest, WordsOfKeysInTheListsOrder) {
   }
 }
 
+// Each case is looked up by a scan of the group and through the index of
+// first letters: both must give the keys.
 TEST_F(WordListTest, KeysOfLettersFindEverySpellingWithinTheLimit) {
-  EXPECT_EQ(KeysOfLetters(groups, 2, "BE", 5), (std::vector<std::uint16_t>{3, 4}));
-  EXPECT_EQ(KeysOfLetters(groups, 2, "b-e", 1), (std::vector<std::uint16_t>{3}));
-  EXPECT_EQ(KeysOfLetters(groups, 3, "The", 5), (std::vector<std::uint16_t>{6}));
-  EXPECT_TRUE(KeysOfLetters(groups, 2, "-be", 5).empty());  // a hyphen before the first letter is compared
-  EXPECT_TRUE(KeysOfLetters(groups, 2, "b", 5).empty());    // input that runs out does not match
-  EXPECT_TRUE(KeysOfLetters(groups, 4, "lord", 5).empty());  // no group of that length
-  EXPECT_TRUE(KeysOfLetters(groups, 0, "", 5).empty());
+  struct Case {
+    int length;
+    const char* input;
+    std::size_t limit;
+    std::vector<std::uint16_t> keys;
+  };
+  const Case cases[] = {
+      {2, "BE", 5, {3, 4}},
+      {2, "b-e", 1, {3}},
+      {2, "he", 5, {5}},
+      {3, "The", 5, {6}},
+      {1, "I", 5, {2}},
+      {2, "-be", 5, {}},    // a hyphen before the first letter is compared
+      {2, "b", 5, {}},      // input that runs out does not match
+      {2, "xe", 5, {}},     // no word begins so
+      {4, "lord", 5, {}},   // no group of that length
+      {0, "", 5, {}},
+  };
+  const FirstLetterIndex index(groups);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.input);
+    EXPECT_EQ(KeysOfLetters(groups, c.length, c.input, c.limit), c.keys);
+    EXPECT_EQ(KeysOfLetters(groups, index, c.length, c.input, c.limit), c.keys);
+  }
+  EXPECT_TRUE(KeysOfLetters(groups, FirstLetterIndex(), 2, "be", 5).empty());  // an index of no groups
 }
 
 // A group that claims more words than its bytes hold gives only the words
@@ -61,9 +81,11 @@ TEST_F(WordListTest, ReadsStayInsideTheGroups) {
   EXPECT_EQ(WrittenWord(*StoredWordOfKey(groups, 5)), "he");
   EXPECT_FALSE(StoredWordOfKey(groups, 6).has_value());
   EXPECT_EQ(KeysOfLetters(groups, 2, "he", 9), (std::vector<std::uint16_t>{5}));
+  EXPECT_EQ(KeysOfLetters(groups, FirstLetterIndex(groups), 2, "he", 9), (std::vector<std::uint16_t>{5}));
 
   groups[1].length = 1;
   EXPECT_TRUE(KeysOfLetters(groups, 2, "be", 9).empty());
+  EXPECT_TRUE(KeysOfLetters(groups, FirstLetterIndex(groups), 2, "be", 9).empty());
 }
 
 TEST(WordLetters, KeyCaseAndLookupForm) {

@@ -5,6 +5,7 @@
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "EngineFixture.h"
@@ -334,6 +335,77 @@ TEST(BookRecords, IndexAndPlaceOverATextOfTheirOwn) {
   EXPECT_EQ(ChapterOpenings(books, 1).size(), 1u);
   EXPECT_FALSE(BookCursor(books, 2, cursor));
   EXPECT_EQ(cursor.Cur, nullptr);
+}
+
+// Books long enough that verse changes and separators fall before, on and
+// after the boundaries of the blocks the walk looks at at once: the counts,
+// the words walked and the chapter beginnings are those of a plain walk, kept
+// here as the reference.
+TEST(BookIndex, LongBooksAreCountedAsAPlainWalkCountsThem) {
+  struct Expected {
+    std::uint32_t words = 0;
+    int chapters = 1;
+    int verseSteps = 1;
+    std::vector<std::uint32_t> starts, openings;
+  };
+  const auto plainWalk = [](std::span<const ixo::IxoWritten> after, std::uint32_t limit) {
+    Expected expected;
+    for (std::size_t i = 0; i < after.size() && !ixo::IsSeparator(after[i]); ++i, ++expected.words) {
+      if (i == 0 || after[i].verse == after[i - 1].verse) continue;
+      if (after[i].verse == after[i - 1].verse + 1) ++expected.verseSteps;
+      if (after[i].verse == 1) ++expected.chapters;
+      if (i >= limit) continue;
+      if (after[i].verse < after[i - 1].verse) expected.starts.push_back(static_cast<std::uint32_t>(i));
+      if (after[i].verse == 1) expected.openings.push_back(static_cast<std::uint32_t>(i));
+    }
+    return expected;
+  };
+  struct Case {
+    const char* name;
+    // One per word; 0 stands for a separator, whose count gives it the verse
+    // byte of the word before, so that only its key tells it from a word.
+    std::vector<std::uint8_t> verses;
+    std::uint16_t stored;              // the count in the book's separator
+  };
+  std::vector<std::uint8_t> quiet(40, 1);
+  std::vector<std::uint8_t> everyWord;
+  for (int i = 0; i < 40; ++i) everyWord.push_back(static_cast<std::uint8_t>(1 + i % 3));
+  std::vector<std::uint8_t> atBlocks(50, 1);
+  for (const std::size_t at : {7u, 8u, 9u, 16u, 23u, 24u, 31u, 33u, 40u, 41u})
+    atBlocks[at] = static_cast<std::uint8_t>(1 + at % 5);
+  std::vector<std::uint8_t> separatorInBlock(30, 2);
+  separatorInBlock[8] = 1;
+  separatorInBlock[19] = 0;
+  std::vector<std::uint8_t> separatorOnBlock(30, 3);
+  separatorOnBlock[16] = 0;
+  const Case cases[] = {
+      {"one verse", quiet, 40},
+      {"a change at every word", everyWord, 40},
+      {"changes at and beside block boundaries", atBlocks, 50},
+      {"a separator inside a block", separatorInBlock, 19},
+      {"a separator on a block boundary", separatorOnBlock, 16},
+      {"a stored count below the words", atBlocks, 20},
+      {"a stored count above the words", separatorInBlock, 25},
+  };
+  platform::ScopedDialogService dialogs(std::make_shared<platform::RecordingDialogService>());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::vector<ixo::IxoWritten> text{ixo::MakeSeparator(c.stored)};
+    for (const std::uint8_t verse : c.verses)
+      text.push_back(verse == 0 ? ixo::MakeSeparator(static_cast<std::uint16_t>(text.back().verse << 8))
+                                : ixo::IxoWritten{5, 0, verse});
+    TBookInfoRec info;
+    const BookWords book = IndexBook(info, nullptr, text, {});
+    const Expected expected = plainWalk(std::span(text).subspan(1), info.WordCount);
+    EXPECT_EQ(book.count, std::min(expected.words, info.WordCount));
+    EXPECT_EQ(info.ChapterCount, expected.chapters);
+    EXPECT_EQ(info.VerseSteps, expected.verseSteps);
+    EXPECT_EQ(book.chapterStarts, expected.starts);
+    EXPECT_EQ(book.chapterOpenings, expected.openings);
+    EXPECT_EQ(book.chapterOpenings, ChapterOpenings(std::span(book.words, book.count)));
+    TBookInfoRec counted;
+    EXPECT_EQ(CountBook(counted, nullptr, text), expected.words);
+  }
 }
 
 }  // namespace

@@ -5,8 +5,13 @@
 
 #include <algorithm>
 #include <memory>
+#include <span>
+#include <string>
+#include <vector>
 
 #include "KjvEngine.h"
+#include "core/WordLetters.h"
+#include "core/WordList.h"
 #include "engine/ixoObject.h"
 #include "engine/ixoutils.h"
 #include "platform/StringList.h"
@@ -84,6 +89,25 @@ TEST_F(KjvTest, StrongsNumbersMarkLoveInJohn) {
 TEST_F(KjvTest, MosesHasHisNumber) {
   EXPECT_TRUE(Has(StrongsNumbersForWord("Moses"), "H4872"));
   EXPECT_TRUE(Has(LemmaTagsForWord("moses"), "moses_H4872"));
+}
+
+// Every word of the list, as stored and in capitals, finds the keys that a
+// scan of its whole length group finds.
+TEST_F(KjvTest, KeysOfEveryWordAgreeWithAScanOfItsGroup) {
+  const EnglishWordList& list = Engine().English;
+  const auto groups = std::span(list.EnglishGroups).subspan(1);
+  int words = 0;
+  for (const EnglishGroup& group : groups) words += group.count;
+  ASSERT_GT(words, 10000);
+  for (int key = 1; key <= words; ++key) {
+    const std::string word = KeyToEnglishWord(static_cast<std::uint16_t>(key));
+    for (const std::string& input : {word, ixo::LookupForm(word)}) {
+      const auto length = static_cast<int>(std::ranges::count_if(input, [](char c) { return c != '-'; }));
+      const std::vector<std::uint16_t> scanned = ixo::KeysOfLetters(groups, length, input, words);
+      ASSERT_EQ(KeysForWord(input), scanned) << input;
+      ASSERT_TRUE(std::ranges::find(scanned, key) != scanned.end()) << input;
+    }
+  }
 }
 
 }  // namespace

@@ -221,20 +221,33 @@ TEST(StringList, DeleteOutOfRangeDoesNothing) {
 
 TEST(StringList, AddAllAddsAsAddingOneByOne) {
   // Equal items in another case, items before, among and after those there,
-  // and repeats: the kept spelling and the order of equal items must match.
-  const std::vector<std::string> items{"the_H853", "The_E", "a", "THE_h853", "zeal", "b", "the_e", "A", "zeal"};
+  // and repeats: the kept spelling and the order of equal items must match,
+  // for a list that holds items to put them among, one whose items all come
+  // before, and an empty one.
+  std::vector<std::string> many;  // more than are sorted in place
+  for (const char* word : {"Zeal", "the_H853", "The_E", "ab", "THE_h853", "zeal", "b", "the_e", "AB", "abc"})
+    for (const char* suffix : {"", "_x", "_X"}) many.push_back(std::string(word) + suffix);
+  const std::vector<std::vector<std::string>> itemSets{
+      {"the_H853", "The_E", "a", "THE_h853", "zeal", "b", "the_e", "A", "zeal"}, many};
+  const std::vector<std::vector<std::string>> starts{{"m", "The_E"}, {"0", "1"}, {}};
   TStringList unique = TStringList::SortedUnique();
   TStringList accepting;
   accepting.SetSorted(true);
+  TStringList refusing;
+  refusing.SetSorted(true);
+  refusing.SetDuplicates(Duplicates::Error);
   TStringList unsorted;
-  for (TStringList* list : {&unique, &accepting, &unsorted}) {
-    TStringList oneByOne = *list;
-    oneByOne.Add("m");
-    oneByOne.Add("The_E");
-    TStringList all = oneByOne;
-    for (const std::string& item : items) oneByOne.Add(item);
-    all.AddAll(items);
-    EXPECT_EQ(all.Items(), oneByOne.Items());
+  for (const auto& items : itemSets) {
+    for (const auto& start : starts) {
+      for (TStringList* list : {&unique, &accepting, &refusing, &unsorted}) {
+        TStringList oneByOne = *list;
+        for (const std::string& item : start) oneByOne.Add(item);
+        TStringList all = oneByOne;
+        for (const std::string& item : items) oneByOne.Add(item);
+        all.AddAll(items);
+        EXPECT_EQ(all.Items(), oneByOne.Items());
+      }
+    }
   }
 }
 

@@ -132,11 +132,4 @@ int ChapterVerseCount(std::span<const ixo::IxoWritten> chapter) {
   return verses;
 }
 
-std::vector<std::uint32_t> ChapterOpenings(std::span<const ixo::IxoWritten> words) {
-  std::vector<std::uint32_t> openings;
-  for (std::size_t i = 1; i < words.size(); ++i)
-    if (words[i].verse == 1 && words[i - 1].verse != 1) openings.push_back(static_cast<std::uint32_t>(i));
-  return openings;
-}
-
 }  // namespace engine

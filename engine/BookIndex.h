@@ -41,7 +41,8 @@ struct BookWords {
   // The offsets of the words whose verse byte is lower than the previous
   // word's: where chapters 2, 3, ... begin for SeekVerse.
   std::vector<std::uint32_t> chapterStarts{};
-  // Where chapters begin as the search counts them (ChapterOpenings).
+  // Where chapters begin as the search counts them: the offsets of the words
+  // whose verse byte is 1 after a word whose verse byte is not.
   std::vector<std::uint32_t> chapterOpenings{};
 };
 
@@ -69,10 +70,5 @@ std::uint32_t CountBook(TBookInfoRec& info, const TBookInfoRec* previous,
 // chapter; else the runs of equal verse bytes up to the next chapter's first
 // word or the book's end.
 int ChapterVerseCount(std::span<const ixo::IxoWritten> chapter);
-
-// Where a book's words (from its first one) begin a chapter as the search
-// counts chapters: the offsets of the words whose verse byte is 1 after a word
-// whose verse byte is not.
-std::vector<std::uint32_t> ChapterOpenings(std::span<const ixo::IxoWritten> words);
 
 }  // namespace engine

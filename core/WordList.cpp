@@ -45,10 +45,13 @@ std::optional<std::span<const std::uint8_t>> StoredWordOfKey(std::span<const Wor
 }
 
 std::string WrittenWord(std::span<const std::uint8_t> stored) {
-  std::string written;
+  const auto hyphens = std::ranges::count_if(stored, [](std::uint8_t letter) { return (letter & HyphenBit) != 0; });
+  if (hyphens == 0) return std::string(reinterpret_cast<const char*>(stored.data()), stored.size());  // as they are
+  std::string written(stored.size() + static_cast<std::size_t>(hyphens), '-');
+  std::size_t at = 0;
   for (const std::uint8_t letter : stored) {
-    written += static_cast<char>(letter & LetterMask);
-    if (letter & HyphenBit) written += '-';
+    written[at++] = static_cast<char>(letter & LetterMask);
+    if (letter & HyphenBit) ++at;  // past the hyphen already there
   }
   return written;
 }

@@ -1,7 +1,9 @@
 #include "StringList.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 
 #include "TextUtils.h"
 
@@ -22,12 +24,22 @@ int CompareWithCase(std::string_view a, std::string_view b) {
 
 // The first eight characters of a text folded to lower case, the first in the
 // highest byte, zeros past its end: of two texts whose prefixes differ, the
-// one with the lower prefix sorts first, with or without regard to case.
+// one with the lower prefix sorts first, with or without regard to case. The
+// eight are folded at once: a byte of A to Z gets the bit of lower case.
 std::uint64_t FoldedPrefix(std::string_view text) {
-  std::uint64_t prefix = 0;
-  for (std::size_t i = 0; i < sizeof prefix; ++i)
-    prefix = prefix << 8 | (i < text.size() ? static_cast<unsigned char>(LowerChar(text[i])) : 0u);
-  return prefix;
+  constexpr std::uint64_t Ones = 0x0101010101010101u;
+  constexpr std::uint64_t HighBits = Ones * 0x80;
+  std::uint64_t bytes = 0;
+  std::memcpy(&bytes, text.data(), std::min(text.size(), sizeof bytes));
+  // Below 0x80, each byte plus these gets its high bit from 'A' on and from
+  // past 'Z' on, without carrying into the next byte.
+  const std::uint64_t seven = bytes & ~HighBits;
+  const std::uint64_t fromA = (seven + Ones * (0x80 - 'A')) & HighBits;
+  const std::uint64_t pastZ = (seven + Ones * (0x80 - 'Z' - 1)) & HighBits;
+  const std::uint64_t upper = fromA & ~pastZ & ~bytes;
+  bytes |= upper >> 2;  // 0x80 >> 2: the bit of lower case
+  if constexpr (std::endian::native == std::endian::little) bytes = __builtin_bswap64(bytes);
+  return bytes;
 }
 
 bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
@@ -87,28 +99,23 @@ int TStringList::Compare(std::string_view a, std::string_view b) const {
 void TStringList::Sort() { SortInOrder(items_); }
 
 void TStringList::SortInOrder(std::vector<std::string>& items) const {
-  const auto before = [this](const std::string& a, const std::string& b) { return Compare(a, b) < 0; };
-  // A few items are sorted in place, without the buffer a general sort needs.
-  constexpr std::size_t FewItems = 16;
-  if (items.size() <= FewItems) {
-    for (auto next = items.begin(); next != items.end(); ++next)
-      std::rotate(std::upper_bound(items.begin(), next, *next, before), next, next + 1);
-    return;
-  }
-  // More are sorted by their folded prefixes, which settle most comparisons
+  if (items.size() < 2) return;
+  // Items are ranked by their folded prefixes, which settle most comparisons
   // in one step; equal prefixes are compared in full, and equal items keep
-  // their order.
+  // their order. The ranks are sorted, and the texts moved once.
   struct Ranked {
     std::uint64_t prefix;
     std::uint32_t index;
   };
   std::vector<Ranked> order(items.size());
   for (std::size_t i = 0; i < items.size(); ++i) order[i] = {FoldedPrefix(items[i]), static_cast<std::uint32_t>(i)};
-  std::ranges::sort(order, [&](const Ranked& a, const Ranked& b) {
+  const auto before = [&](const Ranked& a, const Ranked& b) {
     if (a.prefix != b.prefix) return a.prefix < b.prefix;
     const int compared = Compare(items[a.index], items[b.index]);
     return compared != 0 ? compared < 0 : a.index < b.index;
-  });
+  };
+  if (std::ranges::is_sorted(order, before)) return;
+  std::ranges::sort(order, before);
   std::vector<std::string> sorted;
   sorted.reserve(items.size());
   for (const Ranked& ranked : order) sorted.push_back(std::move(items[ranked.index]));
@@ -156,13 +163,19 @@ void TStringList::AddAll(std::vector<std::string> items) {
   // Add would; otherwise (equal ones in a list that accepts them go before
   // the one already there) each is added in its place.
   const bool allAfterLast = items_.empty() || items.empty() || Compare(items_.back(), items.front()) < 0;
-  if (!sorted_ || (allAfterLast && duplicates_ != Duplicates::Accept)) {
-    items_.reserve(items_.size() + items.size());
-    for (std::string& item : items)
-      if (!sorted_ || items_.empty() || Compare(items_.back(), item) != 0) items_.push_back(std::move(item));
+  if (sorted_ && !(allAfterLast && duplicates_ != Duplicates::Accept)) {
+    for (const std::string& item : items) Add(item);
     return;
   }
-  for (const std::string& item : items) Add(item);
+  if (sorted_) {
+    const auto equal = [this](const std::string& a, const std::string& b) { return Compare(a, b) == 0; };
+    items.erase(std::unique(items.begin(), items.end(), equal), items.end());
+  }
+  if (items_.empty()) {
+    items_ = std::move(items);
+    return;
+  }
+  items_.insert(items_.end(), std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
 }
 
 int TStringList::IndexOf(std::string_view item) const {

@@ -11,25 +11,37 @@
 namespace engine {
 namespace {
 
+// Four records read as numbers, each in a lane: its verse byte the highest,
+// its key the lowest two (the records are laid out so on the little-endian
+// machines this runs on).
+using RecordLanes = std::uint32_t __attribute__((vector_size(16)));
+
+RecordLanes LanesAt(const ixo::IxoWritten* records) {
+  RecordLanes lanes;
+  std::memcpy(&lanes, records, sizeof lanes);
+  return lanes;
+}
+
+// All ones in the lane of each of four records (the first not the first of
+// the text) that is a separator or whose verse byte differs from the record
+// before it.
+RecordLanes ChangesAt(const ixo::IxoWritten* records) {
+  const RecordLanes current = LanesAt(records);
+  const RecordLanes previous = LanesAt(records - 1);
+  return reinterpret_cast<RecordLanes>(((current ^ previous) >> 24 != 0) | ((current & 0xFFFFu) == 0));
+}
+
 // The first record from i (above 0) on that is a separator or whose verse
 // byte differs from the record before; after.size() when there is none. The
 // verse byte changes about once in 25 words: eight records are looked at at
-// once, without a branch, each read as one number (its verse byte the
-// highest, its key the lowest two).
+// once, in the lanes of two vectors, without a branch.
 std::size_t NextChange(std::span<const ixo::IxoWritten> after, std::size_t i) {
-  const auto bits = [&after](std::size_t at) {
-    std::uint32_t record;
-    std::memcpy(&record, &after[at], sizeof record);
-    return record;
-  };
   constexpr std::size_t Block = 8;
   for (; i + Block <= after.size(); i += Block) {
-    std::uint32_t changes = 0;
-    for (std::size_t k = 0; k < Block; ++k) {
-      const std::uint32_t record = bits(i + k);
-      const bool change = ((record ^ bits(i + k - 1)) >> 24) != 0 || (record & 0xFFFFu) == 0;
-      changes |= std::uint32_t{change} << k;
-    }
+    const ixo::IxoWritten* const records = after.data() + i;
+    const RecordLanes bits =
+        (ChangesAt(records) & RecordLanes{1, 2, 4, 8}) | (ChangesAt(records + 4) & RecordLanes{16, 32, 64, 128});
+    const std::uint32_t changes = bits[0] | bits[1] | bits[2] | bits[3];
     if (changes != 0) return i + static_cast<std::size_t>(std::countr_zero(changes));
   }
   for (; i < after.size(); ++i)

@@ -9,7 +9,7 @@ void SearchMarks::Clear() {
 }
 
 void SearchMarks::Size(std::uint32_t lastWordNumber) {
-  WordMarks.assign(std::size_t{lastWordNumber} + 1, 0);
+  WordMarks = std::vector<std::uint16_t>(std::size_t{lastWordNumber} + 1);  // cleared at once
   BookMarks = {};
   runs_ = {};
 }

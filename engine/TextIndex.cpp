@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <future>
 #include <limits>
 
 namespace engine {
@@ -110,49 +111,47 @@ std::vector<std::uint32_t> OffsetsOf(const std::vector<std::uint32_t>& counts) {
 }  // namespace
 
 std::span<const std::uint32_t> TextIndex::Postings::Words(std::size_t term) const {
-  if (term + 1 >= offsets.size()) return {};
-  return std::span<const std::uint32_t>(words).subspan(offsets[term], offsets[term + 1] - offsets[term]);
+  return Of(std::span<const std::uint32_t>(words), term);
 }
 
 std::size_t TextIndex::Postings::MemoryBytes() const {
-  return offsets.size() * sizeof(std::uint32_t) + words.size() * sizeof(std::uint32_t) + slots.size();
+  return offsets.size() * sizeof(std::uint32_t) + words.size() * sizeof(std::uint32_t) +
+         places.size() * sizeof(StrongsPlace);
 }
 
 TextIndex::TextIndex(std::span<const BookWords, ixo::BookCount + 1> books) : books_(books) {
-  IndexKeys();
-  numbered_.assign(keyOfWord_.size(), 0);
+  std::uint32_t end = 0;
+  for (int b = 1; b <= ixo::BookCount; ++b) end = std::max(end, books_[b].firstWordNumber + books_[b].count);
+  numbered_.assign(end, 0);
+  // The two kinds of list read the books and write only their own arrays:
+  // the keys are indexed on a thread of their own where the system gives one
+  // (otherwise when waited for), beside the numbers on this one.
+  std::future<void> keys = std::async([this] { IndexKeys(); });
   IndexStrongs(false);
   IndexStrongs(true);
+  keys.get();
 }
 
 // The walks copy what they read of a book into locals: the writes into the
 // lists are of the same types, which the compiler would otherwise read back
 // from the book on every word.
 void TextIndex::IndexKeys() {
-  std::uint32_t last = 0;
-  for (int b = 1; b <= ixo::BookCount; ++b) last = std::max(last, books_[b].firstWordNumber + books_[b].count);
-  keyOfWord_.assign(last, 0);
-
   std::vector<std::uint32_t> counts(KeyEntries, 0);
   for (int b = 1; b <= ixo::BookCount; ++b) {
-    const ixo::IxoWritten* const words = books_[b].words;
-    std::uint16_t* const keys = keyOfWord_.data() + books_[b].firstWordNumber;
+    const ixo::IxoWritten* const records = books_[b].words;
     const std::uint32_t count = books_[b].count;
-    for (std::uint32_t i = 0; i < count; ++i) {
-      const std::uint16_t key = ixo::KeyNumber(words[i].key);
-      keys[i] = key;
-      ++counts[key];
-    }
+    for (std::uint32_t i = 0; i < count; ++i) ++counts[ixo::KeyNumber(records[i].key)];
   }
   keys_.offsets = OffsetsOf(counts);
   keys_.words.resize(keys_.offsets.back());
   std::vector<std::uint32_t> next(keys_.offsets.begin(), keys_.offsets.end() - 1);
+  std::uint32_t* const nextOf = next.data();
   std::uint32_t* const out = keys_.words.data();
-  const std::uint16_t* const keys = keyOfWord_.data();
   for (int b = 1; b <= ixo::BookCount; ++b) {
+    const ixo::IxoWritten* const records = books_[b].words;
     const std::uint32_t first = books_[b].firstWordNumber;
-    const std::uint32_t end = first + books_[b].count;
-    for (std::uint32_t w = first; w < end; ++w) out[next[keys[w]]++] = w;
+    const std::uint32_t count = books_[b].count;
+    for (std::uint32_t i = 0; i < count; ++i) out[nextOf[ixo::KeyNumber(records[i].key)]++] = first + i;
   }
 }
 
@@ -191,35 +190,40 @@ void TextIndex::IndexStrongs(bool greek) {
   postings.offsets = OffsetsOf(counts);
   const std::uint32_t total = postings.offsets.back();
   postings.words.resize(total + SpareEntries);
-  postings.slots.assign(total, 0);
+  postings.places.resize(total + SpareEntries);
   // Plain pointers: the writes of bytes could alias anything, which would
   // make the compiler read the vectors' pointers again after each.
   std::vector<std::uint32_t> next(postings.offsets.begin(), postings.offsets.end() - 1);
   for (std::uint32_t spare = 0; spare < SpareEntries; ++spare) next.push_back(total + spare);
   std::uint32_t* const nextOf = next.data();
   std::uint32_t* const words = postings.words.data();
-  std::uint8_t* const slots = postings.slots.data();
+  StrongsPlace* const places = postings.places.data();
   for (int b = 1; b <= ixo::BookCount; ++b) {
     if (books_[b].greek != greek || !books_[b].lemmas) continue;
+    const ixo::IxoWritten* const records = books_[b].words;
     const ixo::TLemmaRec* const lemmas = books_[b].lemmas;
     const std::uint32_t first = books_[b].firstWordNumber;
     const std::uint32_t count = books_[b].count;
     for (std::uint32_t i = 0; i < count; ++i) {
       const std::uint16_t n0 = ixo::LemmaNumber(lemmas[i].slots[0]);
+      const std::uint16_t key = ixo::KeyNumber(records[i].key);
       const std::size_t entry = EntryOfFirstNumber(n0, i);
       const std::uint32_t at = nextOf[entry];
       words[at] = first + i;
+      places[at] = {key};  // slot 0
       nextOf[entry] = at + (n0 != 0);  // a spare place stays
       if (MayHoldFurtherNumbers(lemmas[i])) [[unlikely]] {
-        VisitFurtherNumbers(lemmas[i], [nextOf, words, slots, wordNumber = first + i](std::uint16_t number, std::uint8_t slot) {
+        VisitFurtherNumbers(lemmas[i], [nextOf, words, places, wordNumber = first + i, key](std::uint16_t number,
+                                                                                       std::uint8_t slot) {
           const std::uint32_t further = nextOf[number]++;
           words[further] = wordNumber;
-          slots[further] = slot;
+          places[further] = {static_cast<std::uint16_t>(key | slot << 14)};
         });
       }
     }
   }
   postings.words.resize(total);
+  postings.places.resize(total);
 }
 
 std::vector<LemmaVariant> TextIndex::FindVariants(std::span<const std::uint32_t> words) const {
@@ -267,11 +271,9 @@ std::span<const std::uint32_t> TextIndex::WordsWithStrongs(bool greek, std::uint
   return strongs_[greek].Words(number);
 }
 
-std::span<const std::uint8_t> TextIndex::SlotsOfStrongs(bool greek, std::uint16_t number) const {
+std::span<const StrongsPlace> TextIndex::PlacesOfStrongs(bool greek, std::uint16_t number) const {
   if (number == 0 || number >= StrongsEntries) return {};
-  const Postings& postings = strongs_[greek];
-  return std::span<const std::uint8_t>(postings.slots)
-      .subspan(postings.offsets[number], postings.offsets[number + 1] - postings.offsets[number]);
+  return strongs_[greek].Of(std::span<const StrongsPlace>(strongs_[greek].places), number);
 }
 
 std::span<const LemmaVariant> TextIndex::LemmaVariantsOfKey(std::uint16_t keyNumber) {
@@ -301,8 +303,7 @@ const ixo::TLemmaRec* TextIndex::Lemma(int book, std::uint32_t wordNumber) const
 }
 
 std::size_t TextIndex::MemoryBytes() const {
-  return keyOfWord_.size() * sizeof(std::uint16_t) + numbered_.size() + keys_.MemoryBytes() + strongs_[0].MemoryBytes() +
-         strongs_[1].MemoryBytes();
+  return numbered_.size() + keys_.MemoryBytes() + strongs_[0].MemoryBytes() + strongs_[1].MemoryBytes();
 }
 
 }  // namespace engine

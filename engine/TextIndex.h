@@ -26,6 +26,15 @@ struct LemmaVariant {
   auto operator<=>(const LemmaVariant&) const = default;
 };
 
+// Where a Strong's number stands in a word that carries it: the word's key
+// number (its low 14 bits) and the first lemma slot, 0 to 3, that holds the
+// number (the top two).
+struct StrongsPlace {
+  std::uint16_t bits;
+  std::uint16_t Key() const { return bits & ixo::KeyNumberMask; }
+  int Slot() const { return bits >> 14; }
+};
+
 class TextIndex {
  public:
   // Indexes books[1..66] (entry 0 holds nothing); the index keeps the reference.
@@ -37,19 +46,15 @@ class TextIndex {
   // 32,767) in a lemma slot up to the first empty one, in the books of one
   // language; empty for any other number.
   std::span<const std::uint32_t> WordsWithStrongs(bool greek, std::uint16_t number) const;
-  // For each of those words in the same order, the first slot (0 to 3) that
-  // holds the number.
-  std::span<const std::uint8_t> SlotsOfStrongs(bool greek, std::uint16_t number) const;
+  // For each of those words in the same order, its key number and the first
+  // slot that holds the number.
+  std::span<const StrongsPlace> PlacesOfStrongs(bool greek, std::uint16_t number) const;
   // The distinct lemma variants of the words whose key has this number,
   // sorted, Hebrew books' first; found when first asked for and kept.
   std::span<const LemmaVariant> LemmaVariantsOfKey(std::uint16_t keyNumber);
 
   // The book (1 to 66) that holds a word number; 0 when none does.
   int BookOfWord(std::uint32_t wordNumber) const;
-  // The key of a word number; 0 for a number that no book holds.
-  std::uint16_t KeyOfWord(std::uint32_t wordNumber) const {
-    return wordNumber < keyOfWord_.size() ? keyOfWord_[wordNumber] : 0;
-  }
   // The record and the lemma record (null when none) of a word of that book.
   const ixo::IxoWritten& Record(int book, std::uint32_t wordNumber) const;
   const ixo::TLemmaRec* Lemma(int book, std::uint32_t wordNumber) const;
@@ -68,8 +73,14 @@ class TextIndex {
   struct Postings {
     std::vector<std::uint32_t> offsets;
     LargeArray<std::uint32_t> words;
-    LargeArray<std::uint8_t> slots;  // Strong's numbers only
+    LargeArray<StrongsPlace> places;  // Strong's numbers only
     std::span<const std::uint32_t> Words(std::size_t term) const;
+    // The items of term t in an array beside words; none past the terms.
+    template <typename T>
+    std::span<const T> Of(std::span<const T> items, std::size_t term) const {
+      if (term + 1 >= offsets.size()) return {};
+      return items.subspan(offsets[term], offsets[term + 1] - offsets[term]);
+    }
     std::size_t MemoryBytes() const;
   };
 
@@ -78,7 +89,6 @@ class TextIndex {
   std::vector<LemmaVariant> FindVariants(std::span<const std::uint32_t> words) const;
 
   std::span<const BookWords, ixo::BookCount + 1> books_;
-  LargeArray<std::uint16_t> keyOfWord_;  // by word number (entry 0 unused)
   LargeArray<std::uint8_t> numbered_;    // by word number: 1 when its lemma slot 0 holds a number
   Postings keys_;
   std::array<Postings, 2> strongs_;  // Hebrew, Greek

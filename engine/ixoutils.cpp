@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bitset>
 #include <charconv>
 #include <utility>
 #include <vector>
@@ -31,9 +30,9 @@ void AppendNumber(std::string& text, std::uint16_t number) {
 // The word of a key as the tags carry it.
 std::string TagWord(std::uint16_t key) { return platform::LowerCase(Engine().English.KeyToWord(key)); }
 
-// Calls visit(wordNumber) for the words, by ascending word number, that carry
-// number in the slots the letter (either case) looks at; for none when the
-// letter is not H or G.
+// Calls visit(wordNumber, keyNumber) for the words, by ascending word number,
+// that carry number in the slots the letter (either case) looks at; for none
+// when the letter is not H or G.
 template <typename Visit>
 void VisitWordsOfStrongs(std::uint16_t number, char letter, Visit visit) {
   letter = letter == 'h' ? 'H' : letter == 'g' ? 'G' : letter;
@@ -41,13 +40,29 @@ void VisitWordsOfStrongs(std::uint16_t number, char letter, Visit visit) {
   const bool greek = letter == 'G';
   const TextIndex& index = Engine().WordIndex();
   const std::span<const std::uint32_t> words = index.WordsWithStrongs(greek, number);
-  if (greek) {
-    for (const std::uint32_t wordNumber : words) visit(wordNumber);
-    return;
-  }
-  const std::span<const std::uint8_t> slots = index.SlotsOfStrongs(greek, number);
+  const std::span<const StrongsPlace> places = index.PlacesOfStrongs(greek, number);
   for (std::size_t i = 0; i < words.size(); ++i)
-    if (slots[i] < HebrewSlots) visit(words[i]);
+    if (greek || places[i].Slot() < HebrewSlots) visit(words[i], places[i].Key());
+}
+
+// The key numbers of those words, once each, ascending. A frequent number has
+// thousands of words but a few hundred keys: the keys are gathered once each,
+// and only those are sorted.
+std::vector<std::uint16_t> KeysOfStrongsNumber(std::uint16_t number, char letter) {
+  constexpr std::size_t Keys = ixo::KeyNumberMask + 1;
+  std::array<std::uint64_t, Keys / 64> seen{};  // a bit per key number
+  std::array<std::uint16_t, Keys> found;        // the first count of them are set
+  std::size_t count = 0;
+  VisitWordsOfStrongs(number, letter, [&](std::uint32_t, std::uint16_t key) {
+    std::uint64_t& bits = seen[key / 64];
+    const std::uint64_t bit = std::uint64_t{1} << (key % 64);
+    if (bits & bit) return;
+    bits |= bit;
+    found[count++] = key;
+  });
+  std::vector<std::uint16_t> keys(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(count));
+  std::ranges::sort(keys);
+  return keys;
 }
 
 }  // namespace
@@ -121,18 +136,7 @@ void WordsForStrongsNumber(std::string_view token, platform::TStringList& list) 
   const std::optional<std::uint16_t> number = StrongsNumberOf(token);
   if (!number) return;
 
-  // A frequent number has thousands of words but a few hundred keys: the keys
-  // are gathered once each, and only those are sorted.
-  const TextIndex& index = Engine().WordIndex();
-  std::bitset<ixo::KeyNumberMask + 1> seen;
-  std::vector<std::uint16_t> keys;
-  VisitWordsOfStrongs(*number, token[0], [&](std::uint32_t wordNumber) {
-    const std::uint16_t key = index.KeyOfWord(wordNumber);
-    if (seen[key]) return;
-    seen.set(key);
-    keys.push_back(key);
-  });
-  std::ranges::sort(keys);
+  const std::vector<std::uint16_t> keys = KeysOfStrongsNumber(*number, token[0]);
   std::vector<std::string> words;
   words.reserve(keys.size());
   for (std::uint16_t key : keys) {
@@ -145,13 +149,12 @@ void WordsForStrongsNumber(std::string_view token, platform::TStringList& list) 
 void LemmaTagsForStrongsNumber(std::uint16_t number, char letter, platform::TStringList& list) {
   TextIndex& index = Engine().WordIndex();
   std::vector<std::pair<std::uint16_t, LemmaVariant>> found;
-  VisitWordsOfStrongs(number, letter, [&](std::uint32_t wordNumber) {
-    const int book = index.BookOfWord(wordNumber);
+  VisitWordsOfStrongs(number, letter, [&](std::uint32_t wordNumber, std::uint16_t key) {
     LemmaVariant variant;
-    const ixo::TLemmaRec& lemma = *index.Lemma(book, wordNumber);
+    const ixo::TLemmaRec& lemma = *index.Lemma(index.BookOfWord(wordNumber), wordNumber);
     for (int slot = 0; slot < ixo::LemmaSlotCount && ixo::LemmaNumber(lemma.slots[slot]) != 0; ++slot)
       variant.slots[slot] = lemma.slots[slot];
-    found.emplace_back(ixo::KeyNumber(index.Record(book, wordNumber).key), variant);
+    found.emplace_back(key, variant);
   });
   std::ranges::sort(found);
   found.erase(std::unique(found.begin(), found.end()), found.end());

@@ -75,8 +75,7 @@ void SynonymList(const platform::TStringList& strongsList, platform::TStringList
     const std::optional<std::uint16_t> number = engine::StrongsNumberOf(entry);
     if (!number) continue;
     // Every lemma slot counts, in the books of the number's language.
-    for (const std::uint32_t wordNumber : index.WordsWithStrongs(entry[0] == 'G', *number))
-      keys.insert(index.KeyOfWord(wordNumber));
+    for (const engine::StrongsPlace place : index.PlacesOfStrongs(entry[0] == 'G', *number)) keys.insert(place.Key());
   }
   for (const std::uint16_t key : keys) {
     const std::string word = engine::KeyToEnglishWord(key);

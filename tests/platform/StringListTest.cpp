@@ -227,8 +227,16 @@ TEST(StringList, AddAllAddsAsAddingOneByOne) {
   std::vector<std::string> many;  // more than are sorted in place
   for (const char* word : {"Zeal", "the_H853", "The_E", "ab", "THE_h853", "zeal", "b", "the_e", "AB", "abc"})
     for (const char* suffix : {"", "_x", "_X"}) many.push_back(std::string(word) + suffix);
+  // Bytes beside the letters and above 0x7F fold to themselves; the first
+  // eight bytes of an item are folded at once, the rest one by one.
+  std::vector<std::string> edges;
+  for (const char* edge : {"@", "A", "Z", "[", "`", "a", "z", "{", "\x80", "\xC1", "\xDA", "\xFF"})
+    for (const char* tail : {"", "a", "Z", "_e"}) {
+      edges.push_back(std::string(edge) + tail);
+      edges.push_back("prefix" + std::string(edge) + tail);  // differs in the eighth byte and on
+    }
   const std::vector<std::vector<std::string>> itemSets{
-      {"the_H853", "The_E", "a", "THE_h853", "zeal", "b", "the_e", "A", "zeal"}, many};
+      {"the_H853", "The_E", "a", "THE_h853", "zeal", "b", "the_e", "A", "zeal"}, many, edges};
   const std::vector<std::vector<std::string>> starts{{"m", "The_E"}, {"0", "1"}, {}};
   TStringList unique = TStringList::SortedUnique();
   TStringList accepting;

@@ -56,6 +56,27 @@ std::string WrittenWord(std::span<const std::uint8_t> stored) {
   return written;
 }
 
+std::vector<std::string> WrittenWordsOfKeys(std::span<const WordGroupView> groups,
+                                            std::span<const std::uint16_t> keys) {
+  std::vector<std::string> words;
+  words.reserve(keys.size());
+  std::size_t group = 0;
+  int base = 1;  // the key number of the group's first word
+  for (const std::uint16_t key : keys) {
+    const int number = KeyNumber(key);
+    if (number < base) {  // out of order: from the first group again
+      group = 0;
+      base = 1;
+    }
+    while (group < groups.size() && groups[group].count != 0 && number >= base + groups[group].count)
+      base += groups[group++].count;
+    if (number == 0 || group == groups.size() || groups[group].count == 0) continue;
+    if (const auto stored = WordOfGroup(groups[group], static_cast<std::size_t>(number - base)))
+      words.push_back(WrittenWord(*stored));
+  }
+  return words;
+}
+
 namespace {
 
 // The group of words of length letters and the key of its first word.
@@ -87,14 +108,21 @@ template <typename Positions>
 std::vector<std::uint16_t> KeysAt(const LengthGroup& at, const Positions& positions, std::string_view input,
                                   std::size_t limit) {
   const auto size = static_cast<std::size_t>(at.group.length);
-  // The first letter settles most comparisons, so it is compared here before
-  // the whole word.
+  // The first two letters settle most comparisons, so they are compared here
+  // before the whole word. The input's second letter is its first character
+  // after the first that is not a hyphen; none when it runs out (then no
+  // word of two letters or more matches).
   const std::uint8_t firstLetter = Folded(input.front());
+  std::size_t second = 1;
+  while (second < input.size() && Folded(input[second]) == FoldedHyphen) ++second;
+  const int secondLetter = second < input.size() ? Folded(input[second]) : -1;
   std::vector<std::uint16_t> keys;
   for (const std::size_t position : positions) {
     if (keys.size() >= limit || position >= at.words) break;
     const std::span<const std::uint8_t> stored = at.group.words.subspan(position * size, size);
-    if (FoldLetter(stored.front()) != firstLetter || !SameLetters(input, stored)) continue;
+    if (FoldLetter(stored.front()) != firstLetter) continue;
+    if (size > 1 && FoldLetter(stored[1]) != secondLetter) continue;
+    if (!SameLetters(input, stored)) continue;
     const int key = at.base + static_cast<int>(position);
     if (key > MaxWordNumber) break;  // beyond what a key can number
     keys.push_back(static_cast<std::uint16_t>(key));

@@ -25,6 +25,11 @@ namespace ixo {
 std::optional<std::span<const std::uint8_t>> StoredWordOfKey(std::span<const WordGroupView> groups,
                                                              std::uint16_t key);
 
+// The written words (WrittenWord) of those keys that name a word, in the
+// keys' order; the groups are walked once for keys whose numbers ascend.
+std::vector<std::string> WrittenWordsOfKeys(std::span<const WordGroupView> groups,
+                                            std::span<const std::uint16_t> keys);
+
 // A word as stored, written: each letter, and a hyphen after each letter that
 // carries the hyphen bit.
 std::string WrittenWord(std::span<const std::uint8_t> stored);

@@ -50,6 +50,10 @@ std::string EnglishWordList::KeyToWord(std::uint16_t key) const {
   return stored ? ixo::WrittenWord(*stored) : std::string();
 }
 
+std::vector<std::string> EnglishWordList::KeysToWords(std::span<const std::uint16_t> keys) const {
+  return ixo::WrittenWordsOfKeys(Groups(), keys);
+}
+
 std::string EnglishWordList::KeyToDisplayWord(std::uint16_t key) const {
   std::string word = KeyToWord(key);
   ixo::ApplyKeyCase(key, word);

@@ -10,10 +10,14 @@ namespace {
 
 // A lemma record's slots up to the first empty one in one number, the first
 // slot highest, so that the numbers sort as the slots do.
+// Without a branch: how many slots a record fills varies from word to word.
 std::uint64_t PackSlots(const ixo::TLemmaRec& lemma) {
   std::uint64_t packed = 0;
-  for (int slot = 0; slot < ixo::LemmaSlotCount && ixo::LemmaNumber(lemma.slots[slot]) != 0; ++slot)
-    packed |= std::uint64_t{lemma.slots[slot]} << (16 * (ixo::LemmaSlotCount - 1 - slot));
+  std::uint64_t open = 1;  // no empty slot yet
+  for (int slot = 0; slot < ixo::LemmaSlotCount; ++slot) {
+    open &= ixo::LemmaNumber(lemma.slots[slot]) != 0;
+    packed = packed << 16 | (lemma.slots[slot] & (0 - open));
+  }
   return packed;
 }
 
@@ -115,14 +119,11 @@ std::span<const std::uint32_t> TextIndex::Postings::Words(std::size_t term) cons
 }
 
 std::size_t TextIndex::Postings::MemoryBytes() const {
-  return offsets.size() * sizeof(std::uint32_t) + words.size() * sizeof(std::uint32_t) +
+  return offsets.size() * sizeof(std::uint32_t) + words.size() * sizeof(std::uint32_t) + numbered.size() +
          places.size() * sizeof(StrongsPlace);
 }
 
 TextIndex::TextIndex(std::span<const BookWords, ixo::BookCount + 1> books) : books_(books) {
-  std::uint32_t end = 0;
-  for (int b = 1; b <= ixo::BookCount; ++b) end = std::max(end, books_[b].firstWordNumber + books_[b].count);
-  numbered_.assign(end, 0);
   // The two kinds of list read the books and write only their own arrays:
   // the keys are indexed on a thread of their own where the system gives one
   // (otherwise when waited for), beside the numbers on this one.
@@ -144,14 +145,21 @@ void TextIndex::IndexKeys() {
   }
   keys_.offsets = OffsetsOf(counts);
   keys_.words.resize(keys_.offsets.back());
+  keys_.numbered.resize(keys_.offsets.back());
   std::vector<std::uint32_t> next(keys_.offsets.begin(), keys_.offsets.end() - 1);
   std::uint32_t* const nextOf = next.data();
-  std::uint32_t* const out = keys_.words.data();
+  std::uint32_t* const words = keys_.words.data();
+  std::uint8_t* const numbered = keys_.numbered.data();
   for (int b = 1; b <= ixo::BookCount; ++b) {
     const ixo::IxoWritten* const records = books_[b].words;
+    const ixo::TLemmaRec* const lemmas = books_[b].lemmas;
     const std::uint32_t first = books_[b].firstWordNumber;
     const std::uint32_t count = books_[b].count;
-    for (std::uint32_t i = 0; i < count; ++i) out[nextOf[ixo::KeyNumber(records[i].key)]++] = first + i;
+    for (std::uint32_t i = 0; i < count; ++i) {
+      const std::uint32_t at = nextOf[ixo::KeyNumber(records[i].key)]++;
+      words[at] = first + i;
+      numbered[at] = lemmas && ixo::LemmaNumber(lemmas[i].slots[0]) != 0;
+    }
   }
 }
 
@@ -176,11 +184,9 @@ void TextIndex::IndexStrongs(bool greek) {
   for (int b = 1; b <= ixo::BookCount; ++b) {
     if (books_[b].greek != greek || !books_[b].lemmas) continue;
     const ixo::TLemmaRec* const lemmas = books_[b].lemmas;
-    std::uint8_t* const numbered = numbered_.data() + books_[b].firstWordNumber;
     const std::uint32_t count = books_[b].count;
     for (std::uint32_t i = 0; i < count; ++i) {
       const std::uint16_t n0 = ixo::LemmaNumber(lemmas[i].slots[0]);
-      numbered[i] = n0 != 0;
       ++countOf[EntryOfFirstNumber(n0, i)];
       if (MayHoldFurtherNumbers(lemmas[i])) [[unlikely]]
         VisitFurtherNumbers(lemmas[i], [countOf](std::uint16_t number, std::uint8_t) { ++countOf[number]; });
@@ -226,7 +232,9 @@ void TextIndex::IndexStrongs(bool greek) {
   postings.places.resize(total);
 }
 
-std::vector<LemmaVariant> TextIndex::FindVariants(std::span<const std::uint32_t> words) const {
+std::vector<LemmaVariant> TextIndex::FindVariants(std::uint16_t keyNumber) const {
+  const std::span<const std::uint32_t> words = keys_.Words(keyNumber);
+  const std::span<const std::uint8_t> numbered = keys_.Of(std::span<const std::uint8_t>(keys_.numbered), keyNumber);
   // A frequent word has tens of thousands of occurrences but a few hundred
   // variants at most: per language, the variants are gathered packed in a
   // set, then sorted. Packed, as one number hashes and compares several times
@@ -247,7 +255,7 @@ std::vector<LemmaVariant> TextIndex::FindVariants(std::span<const std::uint32_t>
       while (book < ixo::BookCount && wordNumber >= books_[book].firstWordNumber + books_[book].count) ++book;
       // Most occurrences of the most frequent words carry no number: their
       // lemma records are not read.
-      lemmas[i] = numbered_[wordNumber] ? Lemma(book, wordNumber) : nullptr;
+      lemmas[i] = numbered[from + i] ? Lemma(book, wordNumber) : nullptr;
       greek[i] = books_[book].greek;
       if (lemmas[i]) __builtin_prefetch(lemmas[i]);
     }
@@ -279,7 +287,7 @@ std::span<const StrongsPlace> TextIndex::PlacesOfStrongs(bool greek, std::uint16
 std::span<const LemmaVariant> TextIndex::LemmaVariantsOfKey(std::uint16_t keyNumber) {
   if (keyNumber == 0 || keyNumber >= KeyEntries) return {};
   auto found = variants_.find(keyNumber);
-  if (found == variants_.end()) found = variants_.emplace(keyNumber, FindVariants(WordsWithKey(keyNumber))).first;
+  if (found == variants_.end()) found = variants_.emplace(keyNumber, FindVariants(keyNumber)).first;
   return found->second;
 }
 
@@ -297,13 +305,8 @@ const ixo::IxoWritten& TextIndex::Record(int book, std::uint32_t wordNumber) con
   return books_[book].words[wordNumber - books_[book].firstWordNumber];
 }
 
-const ixo::TLemmaRec* TextIndex::Lemma(int book, std::uint32_t wordNumber) const {
-  const BookWords& words = books_[book];
-  return words.lemmas ? &words.lemmas[wordNumber - words.firstWordNumber] : nullptr;
-}
-
 std::size_t TextIndex::MemoryBytes() const {
-  return numbered_.size() + keys_.MemoryBytes() + strongs_[0].MemoryBytes() + strongs_[1].MemoryBytes();
+  return keys_.MemoryBytes() + strongs_[0].MemoryBytes() + strongs_[1].MemoryBytes();
 }
 
 }  // namespace engine

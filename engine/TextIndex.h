@@ -57,7 +57,10 @@ class TextIndex {
   int BookOfWord(std::uint32_t wordNumber) const;
   // The record and the lemma record (null when none) of a word of that book.
   const ixo::IxoWritten& Record(int book, std::uint32_t wordNumber) const;
-  const ixo::TLemmaRec* Lemma(int book, std::uint32_t wordNumber) const;
+  const ixo::TLemmaRec* Lemma(int book, std::uint32_t wordNumber) const {
+    const BookWords& words = books_[book];
+    return words.lemmas ? &words.lemmas[wordNumber - words.firstWordNumber] : nullptr;
+  }
 
   // The bytes the index holds (the lists and their offsets, without the
   // variants found since).
@@ -73,7 +76,8 @@ class TextIndex {
   struct Postings {
     std::vector<std::uint32_t> offsets;
     LargeArray<std::uint32_t> words;
-    LargeArray<StrongsPlace> places;  // Strong's numbers only
+    LargeArray<std::uint8_t> numbered;  // word keys only: 1 where the word's lemma slot 0 holds a number
+    LargeArray<StrongsPlace> places;    // Strong's numbers only
     std::span<const std::uint32_t> Words(std::size_t term) const;
     // The items of term t in an array beside words; none past the terms.
     template <typename T>
@@ -86,10 +90,9 @@ class TextIndex {
 
   void IndexKeys();
   void IndexStrongs(bool greek);
-  std::vector<LemmaVariant> FindVariants(std::span<const std::uint32_t> words) const;
+  std::vector<LemmaVariant> FindVariants(std::uint16_t keyNumber) const;
 
   std::span<const BookWords, ixo::BookCount + 1> books_;
-  LargeArray<std::uint8_t> numbered_;    // by word number: 1 when its lemma slot 0 holds a number
   Postings keys_;
   std::array<Postings, 2> strongs_;  // Hebrew, Greek
   std::unordered_map<std::uint16_t, std::vector<LemmaVariant>> variants_;

@@ -137,13 +137,7 @@ void WordsForStrongsNumber(std::string_view token, platform::TStringList& list) 
   if (!number) return;
 
   const std::vector<std::uint16_t> keys = KeysOfStrongsNumber(*number, token[0]);
-  std::vector<std::string> words;
-  words.reserve(keys.size());
-  for (std::uint16_t key : keys) {
-    std::string stored = KeyToEnglishWord(key);
-    if (!stored.empty()) words.push_back(std::move(stored));
-  }
-  list.AddAll(std::move(words));
+  list.AddAll(Engine().English.KeysToWords(keys));
 }
 
 void LemmaTagsForStrongsNumber(std::uint16_t number, char letter, platform::TStringList& list) {

@@ -168,7 +168,10 @@ void TStringList::AddAll(std::vector<std::string> items) {
     return;
   }
   if (sorted_) {
-    const auto equal = [this](const std::string& a, const std::string& b) { return Compare(a, b) == 0; };
+    // Equal in this list's order: with regard to case, the same text.
+    const auto equal = [this](const std::string& a, const std::string& b) {
+      return caseSensitive_ ? a == b : SameText(a, b);
+    };
     items.erase(std::unique(items.begin(), items.end(), equal), items.end());
   }
   if (items_.empty()) {

@@ -34,14 +34,23 @@ TEST_F(WordListTest, WordsOfKeysInTheListsOrder) {
   };
   const Case cases[] = {{1, "a"},      {2, "i"},      {3, "be"},  {4, "b-e"}, {5, "he"},
                         {0xC006, "the"}, {0, nullptr}, {0x8000, nullptr}, {7, nullptr}};
+  std::vector<std::uint16_t> keys;
+  std::vector<std::string> written;
   for (const Case& c : cases) {
     SCOPED_TRACE(c.key);
     const auto stored = StoredWordOfKey(groups, c.key);
     ASSERT_EQ(stored.has_value(), c.written != nullptr);
     if (c.written) {
       EXPECT_EQ(WrittenWord(*stored), c.written);
+      written.emplace_back(c.written);
     }
+    keys.push_back(c.key);
   }
+  // All at once, in the cases' order (which falls back once) and in key order.
+  EXPECT_EQ(WrittenWordsOfKeys(groups, keys), written);
+  const std::vector<std::uint16_t> ascending{1, 3, 3, 5, 0xC006, 7};
+  EXPECT_EQ(WrittenWordsOfKeys(groups, ascending), (std::vector<std::string>{"a", "be", "be", "he", "the"}));
+  EXPECT_TRUE(WrittenWordsOfKeys({}, ascending).empty());
 }
 
 // Each case is looked up by a scan of the group and through the index of
@@ -56,6 +65,8 @@ TEST_F(WordListTest, KeysOfLettersFindEverySpellingWithinTheLimit) {
   const Case cases[] = {
       {2, "BE", 5, {3, 4}},
       {2, "b-e", 1, {3}},
+      {2, "h--e", 5, {5}},  // hyphens before the second letter are skipped
+      {2, "bx", 5, {}},     // the second letter differs
       {2, "he", 5, {5}},
       {3, "The", 5, {6}},
       {1, "I", 5, {2}},

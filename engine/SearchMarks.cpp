@@ -20,12 +20,17 @@ void SearchMarks::Mark(int book, std::span<const std::uint32_t> wordNumbers, std
     const std::uint16_t bit = ConditionMask(condition);
     if ((mask & bit) == 0) continue;
     std::vector<Run>& runs = runs_[condition];
-    for (const std::uint32_t wordNumber : wordNumbers) {
+    Run* run = runs.empty() ? nullptr : &runs.back();  // never empty
+    for (std::size_t i = 0; i < wordNumbers.size(); ++i) {
+      const std::uint32_t wordNumber = wordNumbers[i];
       if (wordNumber == 0 || wordNumber >= WordMarks.size() || (WordMarks[wordNumber] & bit)) continue;
       WordMarks[wordNumber] |= bit;
       BookMarks[book] |= bit;
-      if (runs.empty() || wordNumber < runs.back().back()) runs.emplace_back();
-      runs.back().push_back(wordNumber);
+      if (!run || wordNumber < run->back()) {
+        run = &runs.emplace_back();
+        run->reserve(wordNumbers.size() - i);  // room for the rest of these words
+      }
+      run->push_back(wordNumber);
     }
   }
 }

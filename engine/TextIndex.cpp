@@ -4,6 +4,7 @@
 #include <array>
 #include <future>
 #include <limits>
+#include <numeric>
 
 namespace engine {
 namespace {
@@ -126,8 +127,16 @@ std::size_t TextIndex::Postings::MemoryBytes() const {
 TextIndex::TextIndex(std::span<const BookWords, ixo::BookCount + 1> books) : books_(books) {
   // The two kinds of list read the books and write only their own arrays:
   // the keys are indexed on a thread of their own where the system gives one
-  // (otherwise when waited for), beside the numbers on this one.
-  std::future<void> keys = std::async([this] { IndexKeys(); });
+  // (otherwise when waited for), beside the numbers on this one. What the
+  // keys take is allocated here first: memory that a new thread allocates
+  // comes from a heap of its own, fresh (and faulted in anew) at each load.
+  std::uint32_t words = 0;
+  for (int b = 1; b <= ixo::BookCount; ++b) words += books_[b].count;
+  keys_.offsets.assign(KeyEntries + 1, 0);
+  keys_.words.resize(words);
+  keys_.numbered.resize(words);
+  std::vector<std::uint32_t> keyCursors(KeyEntries);
+  std::future<void> keys = std::async([this, &keyCursors] { IndexKeys(keyCursors); });
   IndexStrongs(false);
   IndexStrongs(true);
   keys.get();
@@ -136,18 +145,18 @@ TextIndex::TextIndex(std::span<const BookWords, ixo::BookCount + 1> books) : boo
 // The walks copy what they read of a book into locals: the writes into the
 // lists are of the same types, which the compiler would otherwise read back
 // from the book on every word.
-void TextIndex::IndexKeys() {
-  std::vector<std::uint32_t> counts(KeyEntries, 0);
+void TextIndex::IndexKeys(std::span<std::uint32_t> cursors) {
+  // Each key's count goes to the entry after its own, which the sums over
+  // the entries then turn into where each key's words begin.
+  std::uint32_t* const offsets = keys_.offsets.data();
   for (int b = 1; b <= ixo::BookCount; ++b) {
     const ixo::IxoWritten* const records = books_[b].words;
     const std::uint32_t count = books_[b].count;
-    for (std::uint32_t i = 0; i < count; ++i) ++counts[ixo::KeyNumber(records[i].key)];
+    for (std::uint32_t i = 0; i < count; ++i) ++offsets[ixo::KeyNumber(records[i].key) + 1];
   }
-  keys_.offsets = OffsetsOf(counts);
-  keys_.words.resize(keys_.offsets.back());
-  keys_.numbered.resize(keys_.offsets.back());
-  std::vector<std::uint32_t> next(keys_.offsets.begin(), keys_.offsets.end() - 1);
-  std::uint32_t* const nextOf = next.data();
+  std::partial_sum(keys_.offsets.begin(), keys_.offsets.end(), keys_.offsets.begin());
+  std::copy(keys_.offsets.begin(), keys_.offsets.end() - 1, cursors.begin());
+  std::uint32_t* const nextOf = cursors.data();
   std::uint32_t* const words = keys_.words.data();
   std::uint8_t* const numbered = keys_.numbered.data();
   for (int b = 1; b <= ixo::BookCount; ++b) {

@@ -37,7 +37,9 @@ struct StrongsPlace {
 
 class TextIndex {
  public:
-  // Indexes books[1..66] (entry 0 holds nothing); the index keeps the reference.
+  // Indexes books[1..66] (entry 0 holds nothing); the index keeps the
+  // reference. The keys are indexed on a second thread while this one indexes
+  // the Strong's numbers; both are done when it returns.
   explicit TextIndex(std::span<const BookWords, ixo::BookCount + 1> books);
 
   // Word numbers, ascending, of the words whose key has this number (its low 14 bits).
@@ -88,7 +90,9 @@ class TextIndex {
     std::size_t MemoryBytes() const;
   };
 
-  void IndexKeys();
+  // Fills the key lists the constructor sized; cursors, one per key number,
+  // is room to work in.
+  void IndexKeys(std::span<std::uint32_t> cursors);
   void IndexStrongs(bool greek);
   std::vector<LemmaVariant> FindVariants(std::uint16_t keyNumber) const;
 

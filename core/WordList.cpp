@@ -1,7 +1,6 @@
 #include "core/WordList.h"
 
 #include <algorithm>
-#include <ranges>
 
 #include "core/IxoFormat.h"
 #include "core/WordLetters.h"
@@ -103,10 +102,11 @@ std::optional<LengthGroup> GroupOfLength(std::span<const WordGroupView> groups, 
   return LengthGroup{group, base, WholeWords(group)};
 }
 
-// The keys of the words at positions (ascending) whose letters are those of input.
-template <typename Positions>
-std::vector<std::uint16_t> KeysAt(const LengthGroup& at, const Positions& positions, std::string_view input,
-                                  std::size_t limit) {
+// The keys of the words at positionAt(0) to positionAt(count - 1), which
+// ascend, whose letters are those of input.
+template <typename PositionAt>
+std::vector<std::uint16_t> KeysAt(const LengthGroup& at, std::size_t count, PositionAt positionAt,
+                                  std::string_view input, std::size_t limit) {
   const auto size = static_cast<std::size_t>(at.group.length);
   // The first two letters settle most comparisons, so they are compared here
   // before the whole word. The input's second letter is its first character
@@ -117,7 +117,8 @@ std::vector<std::uint16_t> KeysAt(const LengthGroup& at, const Positions& positi
   while (second < input.size() && Folded(input[second]) == FoldedHyphen) ++second;
   const int secondLetter = second < input.size() ? Folded(input[second]) : -1;
   std::vector<std::uint16_t> keys;
-  for (const std::size_t position : positions) {
+  for (std::size_t n = 0; n < count; ++n) {
+    const std::size_t position = positionAt(n);
     if (keys.size() >= limit || position >= at.words) break;
     const std::span<const std::uint8_t> stored = at.group.words.subspan(position * size, size);
     if (FoldLetter(stored.front()) != firstLetter) continue;
@@ -136,7 +137,7 @@ std::vector<std::uint16_t> KeysOfLetters(std::span<const WordGroupView> groups, 
                                          std::string_view input, std::size_t limit) {
   const std::optional<LengthGroup> group = GroupOfLength(groups, length);
   if (!group || input.empty()) return {};
-  return KeysAt(*group, std::views::iota(std::size_t{0}, group->words), input, limit);
+  return KeysAt(*group, group->words, [](std::size_t n) { return n; }, input, limit);
 }
 
 FirstLetterIndex::FirstLetterIndex(std::span<const WordGroupView> groups) {
@@ -169,7 +170,9 @@ std::vector<std::uint16_t> KeysOfLetters(std::span<const WordGroupView> groups, 
                                          int length, std::string_view input, std::size_t limit) {
   const std::optional<LengthGroup> group = GroupOfLength(groups, length);
   if (!group || input.empty()) return {};
-  return KeysAt(*group, index.Positions(static_cast<std::size_t>(length - 1), Folded(input.front())), input, limit);
+  const std::span<const std::uint16_t> positions =
+      index.Positions(static_cast<std::size_t>(length - 1), Folded(input.front()));
+  return KeysAt(*group, positions.size(), [positions](std::size_t n) { return std::size_t{positions[n]}; }, input, limit);
 }
 
 }  // namespace ixo

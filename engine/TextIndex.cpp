@@ -10,8 +10,8 @@ namespace engine {
 namespace {
 
 // A lemma record's slots up to the first empty one in one number, the first
-// slot highest, so that the numbers sort as the slots do.
-// Without a branch: how many slots a record fills varies from word to word.
+// slot highest, so that the numbers sort as the slots do. Packed without a
+// branch, as how many slots a record fills varies from word to word.
 std::uint64_t PackSlots(const ixo::TLemmaRec& lemma) {
   std::uint64_t packed = 0;
   std::uint64_t open = 1;  // no empty slot yet

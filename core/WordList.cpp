@@ -43,15 +43,28 @@ std::optional<std::span<const std::uint8_t>> StoredWordOfKey(std::span<const Wor
   return std::nullopt;
 }
 
-std::string WrittenWord(std::span<const std::uint8_t> stored) {
+namespace {
+
+// Makes written the word as stored, written (WrittenWord).
+void AssignWrittenWord(std::string& written, std::span<const std::uint8_t> stored) {
   const auto hyphens = std::ranges::count_if(stored, [](std::uint8_t letter) { return (letter & HyphenBit) != 0; });
-  if (hyphens == 0) return std::string(reinterpret_cast<const char*>(stored.data()), stored.size());  // as they are
-  std::string written(stored.size() + static_cast<std::size_t>(hyphens), '-');
+  if (hyphens == 0) {  // the letters as they are
+    written.assign(reinterpret_cast<const char*>(stored.data()), stored.size());
+    return;
+  }
+  written.assign(stored.size() + static_cast<std::size_t>(hyphens), '-');
   std::size_t at = 0;
   for (const std::uint8_t letter : stored) {
     written[at++] = static_cast<char>(letter & LetterMask);
     if (letter & HyphenBit) ++at;  // past the hyphen already there
   }
+}
+
+}  // namespace
+
+std::string WrittenWord(std::span<const std::uint8_t> stored) {
+  std::string written;
+  AssignWrittenWord(written, stored);
   return written;
 }
 
@@ -71,7 +84,7 @@ std::vector<std::string> WrittenWordsOfKeys(std::span<const WordGroupView> group
       base += groups[group++].count;
     if (number == 0 || group == groups.size() || groups[group].count == 0) continue;
     if (const auto stored = WordOfGroup(groups[group], static_cast<std::size_t>(number - base)))
-      words.push_back(WrittenWord(*stored));
+      AssignWrittenWord(words.emplace_back(), *stored);  // written in its place
   }
   return words;
 }

@@ -45,13 +45,14 @@ void VisitWordsOfStrongs(std::uint16_t number, char letter, Visit visit) {
     if (greek || places[i].Slot() < HebrewSlots) visit(words[i], places[i].Key());
 }
 
-// The key numbers of those words, once each, ascending. A frequent number has
-// thousands of words but a few hundred keys: the keys are gathered once each,
-// and only those are sorted.
-std::vector<std::uint16_t> KeysOfStrongsNumber(std::uint16_t number, char letter) {
-  constexpr std::size_t Keys = ixo::KeyNumberMask + 1;
-  std::array<std::uint64_t, Keys / 64> seen{};  // a bit per key number
-  std::array<std::uint16_t, Keys> found;        // the first count of them are set
+constexpr std::size_t KeyNumbers = ixo::KeyNumberMask + 1;
+
+// The key numbers of those words, once each, ascending, in the first entries
+// of found. A frequent number has thousands of words but a few hundred keys:
+// the keys are gathered once each, and only those are sorted.
+std::span<const std::uint16_t> KeysOfStrongsNumber(std::uint16_t number, char letter,
+                                                   std::array<std::uint16_t, KeyNumbers>& found) {
+  std::array<std::uint64_t, KeyNumbers / 64> seen{};  // a bit per key number
   std::size_t count = 0;
   VisitWordsOfStrongs(number, letter, [&](std::uint32_t, std::uint16_t key) {
     std::uint64_t& bits = seen[key / 64];
@@ -60,7 +61,7 @@ std::vector<std::uint16_t> KeysOfStrongsNumber(std::uint16_t number, char letter
     bits |= bit;
     found[count++] = key;
   });
-  std::vector<std::uint16_t> keys(found.begin(), found.begin() + static_cast<std::ptrdiff_t>(count));
+  const std::span<std::uint16_t> keys = std::span(found).first(count);
   std::ranges::sort(keys);
   return keys;
 }
@@ -136,8 +137,8 @@ void WordsForStrongsNumber(std::string_view token, platform::TStringList& list) 
   const std::optional<std::uint16_t> number = StrongsNumberOf(token);
   if (!number) return;
 
-  const std::vector<std::uint16_t> keys = KeysOfStrongsNumber(*number, token[0]);
-  list.AddAll(Engine().English.KeysToWords(keys));
+  std::array<std::uint16_t, KeyNumbers> found;  // the first of them are set
+  list.AddAll(Engine().English.KeysToWords(KeysOfStrongsNumber(*number, token[0], found)));
 }
 
 void LemmaTagsForStrongsNumber(std::uint16_t number, char letter, platform::TStringList& list) {

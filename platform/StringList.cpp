@@ -1,9 +1,11 @@
 #include "StringList.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <span>
 
 #include "TextUtils.h"
 
@@ -107,7 +109,11 @@ void TStringList::SortInOrder(std::vector<std::string>& items) const {
     std::uint64_t prefix;
     std::uint32_t index;
   };
-  std::vector<Ranked> order(items.size());
+  // A few items are ranked without an allocation.
+  constexpr std::size_t FewItems = 32;
+  std::array<Ranked, FewItems> few;
+  std::vector<Ranked> many(items.size() > FewItems ? items.size() : 0);
+  const std::span<Ranked> order = many.empty() ? std::span(few).first(items.size()) : std::span(many);
   for (std::size_t i = 0; i < items.size(); ++i) order[i] = {FoldedPrefix(items[i]), static_cast<std::uint32_t>(i)};
   const auto before = [&](const Ranked& a, const Ranked& b) {
     if (a.prefix != b.prefix) return a.prefix < b.prefix;

@@ -54,7 +54,10 @@ std::span<const std::uint16_t> KeysOfStrongsNumber(std::uint16_t number, char le
                                                    std::array<std::uint16_t, KeyNumbers>& found) {
   std::array<std::uint64_t, KeyNumbers / 64> seen{};  // a bit per key number
   std::size_t count = 0;
+  std::uint16_t last = 0;  // neighbouring words often have one key
   VisitWordsOfStrongs(number, letter, [&](std::uint32_t, std::uint16_t key) {
+    if (key == last) return;
+    last = key;
     std::uint64_t& bits = seen[key / 64];
     const std::uint64_t bit = std::uint64_t{1} << (key % 64);
     if (bits & bit) return;

@@ -180,8 +180,10 @@ void TixoEngine::BuildIndex() {
                           From(lemmas, separator));
     separator += 1 + BookInfo[b].WordCount;
   }
-  Marks.Size(BookInfo[Books].WordBase + BookInfo[Books].WordCount);
   index_ = std::make_unique<TextIndex>(books_);
+  // Cleared last, so that the marks are still in the caches when the first
+  // search sets them.
+  Marks.Size(BookInfo[Books].WordBase + BookInfo[Books].WordCount);
 }
 
 bool TixoEngine::BookCursor(int book, TWordCursor& cursor) const { return engine::BookCursor(books_, book, cursor); }

@@ -72,20 +72,8 @@ std::vector<std::string> WrittenWordsOfKeys(std::span<const WordGroupView> group
                                             std::span<const std::uint16_t> keys) {
   std::vector<std::string> words;
   words.reserve(keys.size());
-  std::size_t group = 0;
-  int base = 1;  // the key number of the group's first word
-  for (const std::uint16_t key : keys) {
-    const int number = KeyNumber(key);
-    if (number < base) {  // out of order: from the first group again
-      group = 0;
-      base = 1;
-    }
-    while (group < groups.size() && groups[group].count != 0 && number >= base + groups[group].count)
-      base += groups[group++].count;
-    if (number == 0 || group == groups.size() || groups[group].count == 0) continue;
-    if (const auto stored = WordOfGroup(groups[group], static_cast<std::size_t>(number - base)))
-      AssignWrittenWord(words.emplace_back(), *stored);  // written in its place
-  }
+  for (const std::uint16_t key : keys)
+    if (const auto stored = StoredWordOfKey(groups, key)) AssignWrittenWord(words.emplace_back(), *stored);
   return words;
 }
 

@@ -26,7 +26,7 @@ std::optional<std::span<const std::uint8_t>> StoredWordOfKey(std::span<const Wor
                                                              std::uint16_t key);
 
 // The written words (WrittenWord) of those keys that name a word, in the
-// keys' order; the groups are walked once for keys whose numbers ascend.
+// keys' order, each written in its place in the list.
 std::vector<std::string> WrittenWordsOfKeys(std::span<const WordGroupView> groups,
                                             std::span<const std::uint16_t> keys);
 

@@ -40,8 +40,7 @@ class EnglishWordList {
   std::vector<std::uint16_t> KeysForWord(std::string_view word) const;
   // The word of a key as stored (with its hyphens); empty for an illegal key.
   std::string KeyToWord(std::uint16_t key) const;
-  // The words as stored of those keys that name one, in the keys' order;
-  // quickest for keys in key order.
+  // The words as stored of those keys that name one, in the keys' order.
   std::vector<std::string> KeysToWords(std::span<const std::uint16_t> keys) const;
   // The word with the key's case bits applied.
   std::string KeyToDisplayWord(std::uint16_t key) const;

@@ -46,7 +46,7 @@ TEST_F(WordListTest, WordsOfKeysInTheListsOrder) {
     }
     keys.push_back(c.key);
   }
-  // All at once, in the cases' order (which falls back once) and in key order.
+  // All at once, in the cases' order and in key order.
   EXPECT_EQ(WrittenWordsOfKeys(groups, keys), written);
   const std::vector<std::uint16_t> ascending{1, 3, 3, 5, 0xC006, 7};
   EXPECT_EQ(WrittenWordsOfKeys(groups, ascending), (std::vector<std::string>{"a", "be", "be", "he", "the"}));

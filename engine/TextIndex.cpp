@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <future>
 #include <limits>
 #include <numeric>
@@ -291,6 +292,59 @@ std::span<const std::uint32_t> TextIndex::WordsWithStrongs(bool greek, std::uint
 std::span<const StrongsPlace> TextIndex::PlacesOfStrongs(bool greek, std::uint16_t number) const {
   if (number == 0 || number >= StrongsEntries) return {};
   return strongs_[greek].Of(std::span<const StrongsPlace>(strongs_[greek].places), number);
+}
+
+std::span<const std::uint16_t> TextIndex::KeysWithStrongs(bool greek, std::uint16_t number, int slots,
+                                                          std::span<std::uint16_t, KeyNumberCount> found) {
+  const std::span<const StrongsPlace> places = PlacesOfStrongs(greek, number);
+  // A few occurrences are sorted as they are.
+  constexpr std::size_t FewPlaces = 16;
+  if (places.size() <= FewPlaces) {
+    std::size_t count = 0;
+    for (const StrongsPlace place : places)
+      if (place.Slot() < slots) found[count++] = place.Key();
+    const std::span<std::uint16_t> keys = found.first(count);
+    std::ranges::sort(keys);
+    return keys.first(static_cast<std::size_t>(std::ranges::unique(keys).begin() - keys.begin()));
+  }
+  // Many (a frequent number has thousands, of a few hundred keys, the same
+  // key often several times in a row) are set as bits, without a branch, in
+  // two sets that take the occurrences in turn: setting a key's bit then need
+  // not wait for the write of the occurrence just before, often of the same
+  // key. An occurrence outside the slots sets the bit past the keys.
+  std::uint64_t* const even = keysSeen_[0].data();
+  std::uint64_t* const odd = keysSeen_[1].data();
+  const auto set = [slots](std::uint64_t* seen, StrongsPlace place) {
+    const std::size_t key = place.Slot() < slots ? place.Key() : KeyNumberCount;
+    seen[key / 64] |= std::uint64_t{1} << (key % 64);
+  };
+  std::size_t i = 0;
+  for (; i + 1 < places.size(); i += 2) {
+    set(even, places[i]);
+    set(odd, places[i + 1]);
+  }
+  if (i < places.size()) set(even, places[i]);
+  // The bits are read in order of the keys, and cleared. A word's first
+  // four keys are written whether it has them or not (past the count, where
+  // the next ones write over them), so that how many it has is not a branch.
+  constexpr std::size_t Unrolled = 4;
+  std::size_t count = 0;
+  for (std::size_t word = 0; word < KeyNumberCount / 64; ++word) {
+    std::uint64_t bits = even[word] | odd[word];
+    if (bits == 0) continue;
+    even[word] = odd[word] = 0;
+    const auto keys = static_cast<std::size_t>(std::popcount(bits));
+    const auto base = static_cast<std::uint16_t>(word * 64);
+    std::size_t j = 0;
+    if (count + Unrolled <= found.size()) {
+      for (; j < Unrolled; ++j, bits &= bits - 1)
+        found[count + j] = static_cast<std::uint16_t>(base + std::countr_zero(bits));
+    }
+    for (; bits != 0; ++j, bits &= bits - 1) found[count + j] = static_cast<std::uint16_t>(base + std::countr_zero(bits));
+    count += keys;
+  }
+  even[KeyNumberCount / 64] = odd[KeyNumberCount / 64] = 0;
+  return found.first(count);
 }
 
 std::span<const LemmaVariant> TextIndex::LemmaVariantsOfKey(std::uint16_t keyNumber) {

@@ -35,6 +35,9 @@ struct StrongsPlace {
   int Slot() const { return bits >> 14; }
 };
 
+// How many key numbers there are (0 is none).
+inline constexpr std::size_t KeyNumberCount = ixo::KeyNumberMask + 1;
+
 class TextIndex {
  public:
   // Indexes books[1..66] (entry 0 holds nothing); the index keeps the
@@ -51,6 +54,11 @@ class TextIndex {
   // For each of those words in the same order, its key number and the first
   // slot that holds the number.
   std::span<const StrongsPlace> PlacesOfStrongs(bool greek, std::uint16_t number) const;
+  // The key numbers, ascending and each once, of the words that carry a
+  // Strong's number (as WordsWithStrongs) first in one of their first slots
+  // lemma slots, in the first entries of found.
+  std::span<const std::uint16_t> KeysWithStrongs(bool greek, std::uint16_t number, int slots,
+                                                 std::span<std::uint16_t, KeyNumberCount> found);
   // The distinct lemma variants of the words whose key has this number,
   // sorted, Hebrew books' first; found when first asked for and kept.
   std::span<const LemmaVariant> LemmaVariantsOfKey(std::uint16_t keyNumber);
@@ -100,6 +108,10 @@ class TextIndex {
   Postings keys_;
   std::array<Postings, 2> strongs_;  // Hebrew, Greek
   std::unordered_map<std::uint16_t, std::vector<LemmaVariant>> variants_;
+  // A bit per key number and one past them, in two sets; all clear between
+  // calls of KeysWithStrongs.
+  using KeySet = std::array<std::uint64_t, KeyNumberCount / 64 + 1>;
+  std::array<KeySet, 2> keysSeen_{};
 };
 
 }  // namespace engine

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -30,44 +31,16 @@ void AppendNumber(std::string& text, std::uint16_t number) {
 // The word of a key as the tags carry it.
 std::string TagWord(std::uint16_t key) { return platform::LowerCase(Engine().English.KeyToWord(key)); }
 
-// Calls visit(wordNumber, keyNumber) for the words, by ascending word number,
-// that carry number in the slots the letter (either case) looks at; for none
-// when the letter is not H or G.
-template <typename Visit>
-void VisitWordsOfStrongs(std::uint16_t number, char letter, Visit visit) {
-  letter = letter == 'h' ? 'H' : letter == 'g' ? 'G' : letter;
-  if (letter != 'H' && letter != 'G') return;
-  const bool greek = letter == 'G';
-  const TextIndex& index = Engine().WordIndex();
-  const std::span<const std::uint32_t> words = index.WordsWithStrongs(greek, number);
-  const std::span<const StrongsPlace> places = index.PlacesOfStrongs(greek, number);
-  for (std::size_t i = 0; i < words.size(); ++i)
-    if (greek || places[i].Slot() < HebrewSlots) visit(words[i], places[i].Key());
+// Whether a number's letter (either case) is that of the Greek numbers;
+// none when it is neither H nor G.
+std::optional<bool> IsGreekLetter(char letter) {
+  if (letter == 'H' || letter == 'h') return false;
+  if (letter == 'G' || letter == 'g') return true;
+  return std::nullopt;
 }
 
-constexpr std::size_t KeyNumbers = ixo::KeyNumberMask + 1;
-
-// The key numbers of those words, once each, ascending, in the first entries
-// of found. A frequent number has thousands of words but a few hundred keys:
-// the keys are gathered once each, and only those are sorted.
-std::span<const std::uint16_t> KeysOfStrongsNumber(std::uint16_t number, char letter,
-                                                   std::array<std::uint16_t, KeyNumbers>& found) {
-  std::array<std::uint64_t, KeyNumbers / 64> seen{};  // a bit per key number
-  std::size_t count = 0;
-  std::uint16_t last = 0;  // neighbouring words often have one key
-  VisitWordsOfStrongs(number, letter, [&](std::uint32_t, std::uint16_t key) {
-    if (key == last) return;
-    last = key;
-    std::uint64_t& bits = seen[key / 64];
-    const std::uint64_t bit = std::uint64_t{1} << (key % 64);
-    if (bits & bit) return;
-    bits |= bit;
-    found[count++] = key;
-  });
-  const std::span<std::uint16_t> keys = std::span(found).first(count);
-  std::ranges::sort(keys);
-  return keys;
-}
+// How many of a lemma record's slots the numbers of a language are looked for in.
+int SlotsOf(bool greek) { return greek ? ixo::LemmaSlotCount : HebrewSlots; }
 
 }  // namespace
 
@@ -140,20 +113,27 @@ void WordsForStrongsNumber(std::string_view token, platform::TStringList& list) 
   const std::optional<std::uint16_t> number = StrongsNumberOf(token);
   if (!number) return;
 
-  std::array<std::uint16_t, KeyNumbers> found;  // the first of them are set
-  list.AddAll(Engine().English.KeysToWords(KeysOfStrongsNumber(*number, token[0], found)));
+  const std::optional<bool> greek = IsGreekLetter(token[0]);
+  if (!greek) return;
+  std::array<std::uint16_t, KeyNumberCount> found;  // the first of them are set
+  list.AddAll(Engine().English.KeysToWords(Engine().WordIndex().KeysWithStrongs(*greek, *number, SlotsOf(*greek), found)));
 }
 
 void LemmaTagsForStrongsNumber(std::uint16_t number, char letter, platform::TStringList& list) {
-  TextIndex& index = Engine().WordIndex();
+  const std::optional<bool> greek = IsGreekLetter(letter);
+  if (!greek) return;
+  const TextIndex& index = Engine().WordIndex();
+  const std::span<const std::uint32_t> words = index.WordsWithStrongs(*greek, number);
+  const std::span<const StrongsPlace> places = index.PlacesOfStrongs(*greek, number);
   std::vector<std::pair<std::uint16_t, LemmaVariant>> found;
-  VisitWordsOfStrongs(number, letter, [&](std::uint32_t wordNumber, std::uint16_t key) {
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (places[i].Slot() >= SlotsOf(*greek)) continue;
     LemmaVariant variant;
-    const ixo::TLemmaRec& lemma = *index.Lemma(index.BookOfWord(wordNumber), wordNumber);
+    const ixo::TLemmaRec& lemma = *index.Lemma(index.BookOfWord(words[i]), words[i]);
     for (int slot = 0; slot < ixo::LemmaSlotCount && ixo::LemmaNumber(lemma.slots[slot]) != 0; ++slot)
       variant.slots[slot] = lemma.slots[slot];
-    found.emplace_back(key, variant);
-  });
+    found.emplace_back(places[i].Key(), variant);
+  }
   std::ranges::sort(found);
   found.erase(std::unique(found.begin(), found.end()), found.end());
   for (const auto& [key, variant] : found) {

@@ -115,6 +115,45 @@ TEST_F(TextIndexTest, LemmaVariantsAreDistinctAndSortedHebrewFirst) {
   EXPECT_TRUE(index_->LemmaVariantsOfKey(6).empty());
 }
 
+// The keys of a number, for few occurrences and for many (in and out of
+// runs of one key, across the whole range of key numbers, some in the fourth
+// slot only), against a set of them, and again after other look-ups.
+TEST_F(TextIndexTest, KeysWithStrongsAreDistinctAndAscending) {
+  constexpr std::uint16_t Many = 777, Few = 778;
+  std::vector<std::uint16_t> expectedMany, expectedFourthToo;
+  for (std::size_t i = 0; i < hebrew_.size(); ++i) {
+    // Runs of three words of one key, keys spread over all key numbers.
+    const auto key = static_cast<std::uint16_t>(i == 399 ? ixo::KeyNumberMask : (i / 3 * 331 + 1) % KeyNumberCount);
+    hebrew_[i].key = key;
+    if (i == 4 || i == 5) {
+      hebrewLemmas_[i] = {{Few, 0, 0, 0}};
+      continue;
+    }
+    const bool fourth = i % 50 == 7;  // of keys of their own
+    if (fourth) hebrew_[i].key = static_cast<std::uint16_t>(16000 + i);
+    hebrewLemmas_[i] = fourth ? ixo::TLemmaRec{{1, 2, 3, Many}} : ixo::TLemmaRec{{Many, 0, 0, 0}};
+    if (!fourth) expectedMany.push_back(key);
+    expectedFourthToo.push_back(hebrew_[i].key);
+  }
+  TextIndex index(books_);
+  const auto sorted = [](std::vector<std::uint16_t> keys) {
+    std::ranges::sort(keys);
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+    return keys;
+  };
+  const auto keys = [&index](std::uint16_t number, int slots) {
+    std::array<std::uint16_t, KeyNumberCount> found;
+    const auto of = index.KeysWithStrongs(false, number, slots, found);
+    return std::vector<std::uint16_t>(of.begin(), of.end());
+  };
+  for (int round = 0; round < 2; ++round) {
+    EXPECT_EQ(keys(Many, 4), sorted(expectedFourthToo));
+    EXPECT_EQ(keys(Many, 3), sorted(expectedMany));
+    EXPECT_EQ(keys(Few, 3), (std::vector<std::uint16_t>{hebrew_[4].key}));  // one key, twice
+    EXPECT_TRUE(keys(Few + 1, 4).empty());
+  }
+}
+
 TEST_F(TextIndexTest, BookOfWord) {
   for (const auto& [word, book] : std::vector<std::pair<std::uint32_t, int>>{
            {0, 0}, {1, 1}, {400, 1}, {401, 40}, {404, 40}, {405, 0}}) {

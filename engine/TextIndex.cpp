@@ -325,23 +325,23 @@ std::span<const std::uint16_t> TextIndex::KeysWithStrongs(bool greek, std::uint1
   }
   if (i < places.size()) set(even, places[i]);
   // The bits are read in order of the keys, and cleared. A word's first
-  // four keys are written whether it has them or not (past the count, where
-  // the next ones write over them), so that how many it has is not a branch.
+  // four keys are written whether it has them or not (the count grows only
+  // by those it has, and the next keys write over the rest), so that how many
+  // it has is not a branch.
   constexpr std::size_t Unrolled = 4;
   std::size_t count = 0;
   for (std::size_t word = 0; word < KeyNumberCount / 64; ++word) {
     std::uint64_t bits = even[word] | odd[word];
     if (bits == 0) continue;
     even[word] = odd[word] = 0;
-    const auto keys = static_cast<std::size_t>(std::popcount(bits));
     const auto base = static_cast<std::uint16_t>(word * 64);
-    std::size_t j = 0;
     if (count + Unrolled <= found.size()) {
-      for (; j < Unrolled; ++j, bits &= bits - 1)
-        found[count + j] = static_cast<std::uint16_t>(base + std::countr_zero(bits));
+      for (std::size_t j = 0; j < Unrolled; ++j, bits &= bits - 1) {
+        found[count] = static_cast<std::uint16_t>(base + std::countr_zero(bits));
+        count += bits != 0;
+      }
     }
-    for (; bits != 0; ++j, bits &= bits - 1) found[count + j] = static_cast<std::uint16_t>(base + std::countr_zero(bits));
-    count += keys;
+    for (; bits != 0; bits &= bits - 1) found[count++] = static_cast<std::uint16_t>(base + std::countr_zero(bits));
   }
   even[KeyNumberCount / 64] = odd[KeyNumberCount / 64] = 0;
   return found.first(count);

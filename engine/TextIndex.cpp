@@ -305,7 +305,7 @@ std::span<const std::uint16_t> TextIndex::KeysWithStrongs(bool greek, std::uint1
       if (place.Slot() < slots) found[count++] = place.Key();
     const std::span<std::uint16_t> keys = found.first(count);
     std::ranges::sort(keys);
-    return keys.first(static_cast<std::size_t>(std::ranges::unique(keys).begin() - keys.begin()));
+    return keys.first(static_cast<std::size_t>(std::unique(keys.begin(), keys.end()) - keys.begin()));
   }
   // Many (a frequent number has thousands, of a few hundred keys, the same
   // key often several times in a row) are set as bits, without a branch, in

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "TextRecords.h"
 #include "platform/Dialogs.h"
@@ -71,17 +73,13 @@ std::uint32_t WalkBook(TBookInfoRec& info, std::span<const ixo::IxoWritten> afte
   return static_cast<std::uint32_t>(i);
 }
 
-// Fills info from the book whose separator is the first record of
-// fromSeparator (CountBook), and book's chapter beginnings when it is given.
-std::uint32_t CountBook(TBookInfoRec& info, const TBookInfoRec* previous,
-                        std::span<const ixo::IxoWritten> fromSeparator, BookWords* book) {
-  const std::uint32_t stored =
-      fromSeparator.empty() ? 0 : ixo::SeparatorWordCount(fromSeparator.front());
-  const std::span<const ixo::IxoWritten> after =
-      fromSeparator.empty() ? fromSeparator : fromSeparator.subspan(1);
-
+// Fills the fields of info that the book's separator and the books before
+// give: its ordinal, the running sums and its word count (cut to the records
+// there); the counts of its own chapters and verses are left 0.
+void PlaceInfo(TBookInfoRec& info, const TBookInfoRec* previous, std::span<const ixo::IxoWritten> fromSeparator) {
+  const std::uint32_t stored = fromSeparator.empty() ? 0 : ixo::SeparatorWordCount(fromSeparator.front());
   info = TBookInfoRec{};
-  info.WordCount = std::min<std::uint32_t>(stored, static_cast<std::uint32_t>(after.size()));
+  info.WordCount = std::min<std::uint32_t>(stored, static_cast<std::uint32_t>(fromSeparator.size() - !fromSeparator.empty()));
   if (previous) {
     info.Ordinal = static_cast<std::uint8_t>(previous->Ordinal + 1);
     info.ChapterBase = static_cast<std::uint16_t>(previous->ChapterBase + previous->ChapterCount);
@@ -89,38 +87,80 @@ std::uint32_t CountBook(TBookInfoRec& info, const TBookInfoRec* previous,
     info.WordBase = previous->WordBase + previous->WordCount;
     info.Reserved1 = static_cast<std::uint16_t>(previous->Reserved1 + previous->Reserved2);
   }
+}
 
+// Fills info from the book whose separator is the first record of
+// fromSeparator (CountBook), and book's chapter beginnings when it is given.
+// Returns the words walked; problem is set when they are not the count the
+// separator stores.
+std::uint32_t CountBook(TBookInfoRec& info, const TBookInfoRec* previous,
+                        std::span<const ixo::IxoWritten> fromSeparator, BookWords* book,
+                        std::optional<WordCountProblem>& problem) {
+  PlaceInfo(info, previous, fromSeparator);
+  const std::span<const ixo::IxoWritten> after =
+      fromSeparator.empty() ? fromSeparator : fromSeparator.subspan(1);
+  const std::uint32_t stored = fromSeparator.empty() ? 0 : ixo::SeparatorWordCount(fromSeparator.front());
   const std::uint32_t words = WalkBook(info, after, book);
-  if (words != stored) {
-    platform::MessageBox("WordCnt Error: (" + std::to_string(words) + " <> " +
-                             std::to_string(stored) + ")",
-                         "Ixo Bible Critial Error", platform::DialogButtons::OK,
-                         platform::DialogType::Error);
-  }
+  problem.reset();
+  if (words != stored) problem = WordCountProblem{words, stored};
   return words;
+}
+
+// The book of info (its word base and ordinal) with count words, whose
+// separator is the first record of fromSeparator.
+BookWords BookOf(const TBookInfoRec& info, std::uint32_t count, std::span<const ixo::IxoWritten> fromSeparator,
+                 std::span<const ixo::TLemmaRec> lemmasFromSeparator) {
+  BookWords book;
+  book.info = &info;
+  book.count = count;
+  book.firstWordNumber = info.WordBase + 1;
+  book.greek = info.Ordinal + 1 >= ixo::FirstGreekBook;
+  if (fromSeparator.empty()) return book;
+  book.words = fromSeparator.data() + 1;
+  if (std::size_t{book.count} + 1 <= lemmasFromSeparator.size()) book.lemmas = lemmasFromSeparator.data() + 1;
+  return book;
 }
 
 }  // namespace
 
+void ReportWordCount(const WordCountProblem& problem) {
+  platform::MessageBox("WordCnt Error: (" + std::to_string(problem.walked) + " <> " + std::to_string(problem.stored) +
+                           ")",
+                       "Ixo Bible Critial Error", platform::DialogButtons::OK, platform::DialogType::Error);
+}
+
 std::uint32_t CountBook(TBookInfoRec& info, const TBookInfoRec* previous,
                         std::span<const ixo::IxoWritten> fromSeparator) {
-  return CountBook(info, previous, fromSeparator, nullptr);
+  std::optional<WordCountProblem> problem;
+  const std::uint32_t words = CountBook(info, previous, fromSeparator, nullptr, problem);
+  if (problem) ReportWordCount(*problem);
+  return words;
 }
 
 BookWords IndexBook(TBookInfoRec& info, const TBookInfoRec* previous,
                     std::span<const ixo::IxoWritten> fromSeparator,
                     std::span<const ixo::TLemmaRec> lemmasFromSeparator) {
-  BookWords book;
-  const std::uint32_t walked = CountBook(info, previous, fromSeparator, &book);
-  book.info = &info;
-  book.count = std::min(walked, info.WordCount);
-  book.firstWordNumber = info.WordBase + 1;
-  book.greek = info.Ordinal + 1 >= ixo::FirstGreekBook;
-  if (fromSeparator.empty()) return book;
-
-  book.words = fromSeparator.data() + 1;
-  if (std::size_t{book.count} + 1 <= lemmasFromSeparator.size()) book.lemmas = lemmasFromSeparator.data() + 1;
+  std::optional<WordCountProblem> problem;
+  BookWords book = IndexBook(info, previous, fromSeparator, lemmasFromSeparator, problem);
+  if (problem) ReportWordCount(*problem);
   return book;
+}
+
+BookWords IndexBook(TBookInfoRec& info, const TBookInfoRec* previous,
+                    std::span<const ixo::IxoWritten> fromSeparator,
+                    std::span<const ixo::TLemmaRec> lemmasFromSeparator, std::optional<WordCountProblem>& problem) {
+  BookWords walked;
+  const std::uint32_t words = CountBook(info, previous, fromSeparator, &walked, problem);
+  BookWords book = BookOf(info, std::min(words, info.WordCount), fromSeparator, lemmasFromSeparator);
+  book.chapterStarts = std::move(walked.chapterStarts);
+  book.chapterOpenings = std::move(walked.chapterOpenings);
+  return book;
+}
+
+BookWords PlaceBook(TBookInfoRec& info, const TBookInfoRec* previous, std::span<const ixo::IxoWritten> fromSeparator,
+                    std::span<const ixo::TLemmaRec> lemmasFromSeparator) {
+  PlaceInfo(info, previous, fromSeparator);
+  return BookOf(info, info.WordCount, fromSeparator, lemmasFromSeparator);
 }
 
 int ChapterVerseCount(std::span<const ixo::IxoWritten> chapter) {

@@ -5,6 +5,7 @@
 // records in place and never look past the span they are given.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
 
@@ -53,6 +54,33 @@ struct BookWords {
 // words.
 BookWords IndexBook(TBookInfoRec& info, const TBookInfoRec* previous,
                     std::span<const ixo::IxoWritten> fromSeparator,
+                    std::span<const ixo::TLemmaRec> lemmasFromSeparator);
+
+// The words walked of a book and the count its separator stores, when they
+// differ.
+struct WordCountProblem {
+  std::uint32_t walked = 0;
+  std::uint32_t stored = 0;
+};
+
+// Says that a book's words are not the count its separator stores, in a
+// message box.
+void ReportWordCount(const WordCountProblem& problem);
+
+// As IndexBook, but a count that differs is given in problem (reset when
+// none) instead of shown, so that books can be walked off the thread that
+// shows messages.
+BookWords IndexBook(TBookInfoRec& info, const TBookInfoRec* previous,
+                    std::span<const ixo::IxoWritten> fromSeparator,
+                    std::span<const ixo::TLemmaRec> lemmasFromSeparator, std::optional<WordCountProblem>& problem);
+
+// The book as its separator places it, without a walk of its words: info
+// gets the ordinal, the word base and the word count (the running sums of
+// chapters and verses take the previous book's counts, which only a walk
+// gives), and the book that many words and no chapters. It is the book
+// IndexBook gives, but for the chapters, unless its words end before that
+// count (a damaged text).
+BookWords PlaceBook(TBookInfoRec& info, const TBookInfoRec* previous, std::span<const ixo::IxoWritten> fromSeparator,
                     std::span<const ixo::TLemmaRec> lemmasFromSeparator);
 
 // Fills info for the book whose separator is the first record of

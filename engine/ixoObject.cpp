@@ -1,6 +1,9 @@
 #include "ixoObject.h"
 
 #include <algorithm>
+#include <array>
+#include <future>
+#include <optional>
 #include <span>
 
 #include "BookNameTable.h"
@@ -174,13 +177,40 @@ void TixoEngine::BuildIndex() {
 
   const std::span<const ixo::IxoWritten> text(TextData, static_cast<std::size_t>(TextCount));
   const std::span<const ixo::TLemmaRec> lemmas(LemmaData, LemmaData ? static_cast<std::size_t>(LemmaCount) : 0);
+  // Where the books lie follows from their separators alone: the text index
+  // is built over the books as the separators place them, while their words
+  // are walked for their chapters and verses on a thread of their own (where
+  // the system gives one; otherwise when waited for). Only a damaged text,
+  // one whose book ends before its count, gives other books after the walk;
+  // the index is then built again. The walk's messages are shown here.
+  std::array<TBookInfoRec, Books + 1> placed{};
   std::size_t separator = 0;
   for (int b = 1; b <= Books; ++b) {
-    books_[b] = IndexBook(BookInfo[b], b > 1 ? &BookInfo[b - 1] : nullptr, From(text, separator),
-                          From(lemmas, separator));
-    separator += 1 + BookInfo[b].WordCount;
+    books_[b] = PlaceBook(placed[b], b > 1 ? &placed[b - 1] : nullptr, From(text, separator), From(lemmas, separator));
+    books_[b].info = &BookInfo[b];
+    separator += 1 + placed[b].WordCount;
   }
+  std::array<BookWords, Books + 1> walked{};
+  std::array<std::optional<WordCountProblem>, Books + 1> problems{};
+  std::future<void> walk = std::async([this, text, lemmas, &walked, &problems] {
+    std::size_t from = 0;
+    for (int b = 1; b <= Books; ++b) {
+      walked[b] = IndexBook(BookInfo[b], b > 1 ? &BookInfo[b - 1] : nullptr, From(text, from), From(lemmas, from),
+                            problems[b]);
+      from += 1 + BookInfo[b].WordCount;
+    }
+  });
   index_ = std::make_unique<TextIndex>(books_);
+  walk.get();
+  bool placedAsWalked = true;
+  for (int b = 1; b <= Books; ++b) {
+    if (problems[b]) ReportWordCount(*problems[b]);
+    placedAsWalked = placedAsWalked && walked[b].words == books_[b].words && walked[b].lemmas == books_[b].lemmas &&
+                     walked[b].count == books_[b].count && walked[b].firstWordNumber == books_[b].firstWordNumber &&
+                     walked[b].greek == books_[b].greek;
+    books_[b] = std::move(walked[b]);
+  }
+  if (!placedAsWalked) index_ = std::make_unique<TextIndex>(books_);
   // Cleared last, so that the marks are still in the caches when the first
   // search sets them.
   Marks.Size(BookInfo[Books].WordBase + BookInfo[Books].WordCount);

@@ -10,6 +10,7 @@
 
 #include "EngineFixture.h"
 #include "engine/BookRecords.h"
+#include "engine/TextIndex.h"
 #include "engine/TextRecords.h"
 #include "engine/ixoutils.h"
 #include "platform/Dialogs.h"
@@ -233,6 +234,29 @@ TEST(BookIndex, SeparatorAfterABookIsNoWord) {
   EXPECT_TRUE(fixture.Dialogs().Shown().empty());
 }
 
+// Every word the text index lists under a key is a word of a book that has
+// that key, and it lists each word of the books once.
+void ExpectIndexOfTheBooks(TixoEngine& engine) {
+  TextIndex& index = engine.WordIndex();
+  std::size_t listed = 0;
+  for (std::size_t key = 1; key < KeyNumberCount; ++key) {
+    for (const std::uint32_t word : index.WordsWithKey(static_cast<std::uint16_t>(key))) {
+      const int book = index.BookOfWord(word);
+      ASSERT_NE(book, 0) << word;
+      EXPECT_EQ(ixo::KeyNumber(index.Record(book, word).key), key) << word;
+      ++listed;
+    }
+  }
+  std::size_t words = 0;
+  for (int b = 1; b <= ixo::BookCount; ++b) {
+    TWordCursor cursor;
+    if (!engine.BookCursor(b, cursor)) continue;
+    do ++words;
+    while (NextWord(cursor));
+  }
+  EXPECT_EQ(listed, words);
+}
+
 TEST(BookIndex, CountThatDiffersFromTheWordsIsReportedAndBoundsTheWalk) {
   EngineFixture fixture(ThreeChapters);
   engine_testing::WriteU16(fixture.EditionFile(ixo::TextFileName), 2, 12);  // book 1 has 13 words
@@ -250,6 +274,7 @@ TEST(BookIndex, CountThatDiffersFromTheWordsIsReportedAndBoundsTheWalk) {
   while (NextWord(cursor)) ++words;
   EXPECT_EQ(words, 12);
   EXPECT_EQ(WordAt(cursor), "l");
+  ExpectIndexOfTheBooks(engine);
   EXPECT_EQ(engine.Marks.WordMarks.size(),
             std::size_t{engine.BookInfo[66].WordBase} + engine.BookInfo[66].WordCount + 1);
 }
@@ -267,6 +292,7 @@ TEST(BookIndex, CountBeyondTheWordsStopsAtTheSeparator) {
   while (NextWord(cursor)) ++words;
   EXPECT_EQ(words, 13);
   EXPECT_EQ(cursor.WordNumber(), 13u);
+  ExpectIndexOfTheBooks(engine);
 }
 
 TEST(BookIndex, TextCutShortIsIndexedAsFarAsItGoes) {
@@ -288,6 +314,7 @@ TEST(BookIndex, TextCutShortIsIndexedAsFarAsItGoes) {
   EXPECT_FALSE(NextWord(cursor));
   EXPECT_FALSE(engine.BookCursor(3, cursor));
   EXPECT_EQ(engine.BookText[3], nullptr);
+  ExpectIndexOfTheBooks(engine);
 }
 
 TEST(BookIndex, WithoutATextNothingIsLoadedAndTheIndexIsEmpty) {

@@ -31,8 +31,10 @@ using platform::IniDocument;
 using platform::TIniFile;
 using platform::TrimBlanks;
 
+// A section's or key's name as the file matches it: without a leading
+// byte-order mark and blanks, in either case.
 std::string Folded(std::string_view text) {
-  std::string folded(TrimBlanks(text));
+  std::string folded(IniDocument::CleanName(text));
   for (char& c : folded)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return folded;

@@ -79,7 +79,8 @@ std::uint32_t WalkBook(TBookInfoRec& info, std::span<const ixo::IxoWritten> afte
 void PlaceInfo(TBookInfoRec& info, const TBookInfoRec* previous, std::span<const ixo::IxoWritten> fromSeparator) {
   const std::uint32_t stored = fromSeparator.empty() ? 0 : ixo::SeparatorWordCount(fromSeparator.front());
   info = TBookInfoRec{};
-  info.WordCount = std::min<std::uint32_t>(stored, static_cast<std::uint32_t>(fromSeparator.size() - !fromSeparator.empty()));
+  const std::size_t after = fromSeparator.empty() ? 0 : fromSeparator.size() - 1;  // the records after the separator
+  info.WordCount = std::min<std::uint32_t>(stored, static_cast<std::uint32_t>(after));
   if (previous) {
     info.Ordinal = static_cast<std::uint8_t>(previous->Ordinal + 1);
     info.ChapterBase = static_cast<std::uint16_t>(previous->ChapterBase + previous->ChapterCount);

@@ -55,8 +55,8 @@ class TextIndex {
   // slot that holds the number.
   std::span<const StrongsPlace> PlacesOfStrongs(bool greek, std::uint16_t number) const;
   // The key numbers, ascending and each once, of the words that carry a
-  // Strong's number (as WordsWithStrongs) first in one of their first slots
-  // lemma slots, in the first entries of found.
+  // Strong's number (as WordsWithStrongs) in one of their first `slots` lemma
+  // slots; in the first entries of found.
   std::span<const std::uint16_t> KeysWithStrongs(bool greek, std::uint16_t number, int slots,
                                                  std::span<std::uint16_t, KeyNumberCount> found);
   // The distinct lemma variants of the words whose key has this number,

@@ -116,7 +116,9 @@ void WordsForStrongsNumber(std::string_view token, platform::TStringList& list) 
   const std::optional<bool> greek = IsGreekLetter(token[0]);
   if (!greek) return;
   std::array<std::uint16_t, KeyNumberCount> found;  // the first of them are set
-  list.AddAll(Engine().English.KeysToWords(Engine().WordIndex().KeysWithStrongs(*greek, *number, SlotsOf(*greek), found)));
+  const std::span<const std::uint16_t> keys =
+      Engine().WordIndex().KeysWithStrongs(*greek, *number, SlotsOf(*greek), found);
+  list.AddAll(Engine().English.KeysToWords(keys));
 }
 
 void LemmaTagsForStrongsNumber(std::uint16_t number, char letter, platform::TStringList& list) {

@@ -1,5 +1,6 @@
 #include "DesktopText.h"
 
+#include <array>
 #include <optional>
 #include <set>
 #include <string>
@@ -68,14 +69,16 @@ platform::TStringList SynonymList(const platform::TStringList& strongsList) {
 }
 
 void SynonymList(const platform::TStringList& strongsList, platform::TStringList& words) {
-  const engine::TextIndex& index = engine::Engine().WordIndex();
+  engine::TextIndex& index = engine::Engine().WordIndex();
   std::set<std::uint16_t> keys;
+  std::array<std::uint16_t, engine::KeyNumberCount> found;  // the first of them are set
   for (const std::string& entry : strongsList) {
     if (entry.empty() || (entry[0] != 'H' && entry[0] != 'G')) continue;
     const std::optional<std::uint16_t> number = engine::StrongsNumberOf(entry);
     if (!number) continue;
     // Every lemma slot counts, in the books of the number's language.
-    for (const engine::StrongsPlace place : index.PlacesOfStrongs(entry[0] == 'G', *number)) keys.insert(place.Key());
+    for (const std::uint16_t key : index.KeysWithStrongs(entry[0] == 'G', *number, ixo::LemmaSlotCount, found))
+      keys.insert(key);
   }
   for (const std::uint16_t key : keys) {
     const std::string word = engine::KeyToEnglishWord(key);

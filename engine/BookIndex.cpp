@@ -75,8 +75,10 @@ std::uint32_t WalkBook(TBookInfoRec& info, std::span<const ixo::IxoWritten> afte
 
 // Fills the fields of info that the book's separator and the books before
 // give: its ordinal, the running sums and its word count (cut to the records
-// there); the counts of its own chapters and verses are left 0.
-void PlaceInfo(TBookInfoRec& info, const TBookInfoRec* previous, std::span<const ixo::IxoWritten> fromSeparator) {
+// there); the counts of its own chapters and verses are left 0. Returns the
+// count the separator stores.
+std::uint32_t PlaceInfo(TBookInfoRec& info, const TBookInfoRec* previous,
+                        std::span<const ixo::IxoWritten> fromSeparator) {
   const std::uint32_t stored = fromSeparator.empty() ? 0 : ixo::SeparatorWordCount(fromSeparator.front());
   info = TBookInfoRec{};
   const std::size_t after = fromSeparator.empty() ? 0 : fromSeparator.size() - 1;  // the records after the separator
@@ -88,6 +90,7 @@ void PlaceInfo(TBookInfoRec& info, const TBookInfoRec* previous, std::span<const
     info.WordBase = previous->WordBase + previous->WordCount;
     info.Reserved1 = static_cast<std::uint16_t>(previous->Reserved1 + previous->Reserved2);
   }
+  return stored;
 }
 
 // Fills info from the book whose separator is the first record of
@@ -97,10 +100,9 @@ void PlaceInfo(TBookInfoRec& info, const TBookInfoRec* previous, std::span<const
 std::uint32_t CountBook(TBookInfoRec& info, const TBookInfoRec* previous,
                         std::span<const ixo::IxoWritten> fromSeparator, BookWords* book,
                         std::optional<WordCountProblem>& problem) {
-  PlaceInfo(info, previous, fromSeparator);
+  const std::uint32_t stored = PlaceInfo(info, previous, fromSeparator);
   const std::span<const ixo::IxoWritten> after =
       fromSeparator.empty() ? fromSeparator : fromSeparator.subspan(1);
-  const std::uint32_t stored = fromSeparator.empty() ? 0 : ixo::SeparatorWordCount(fromSeparator.front());
   const std::uint32_t words = WalkBook(info, after, book);
   problem.reset();
   if (words != stored) problem = WordCountProblem{words, stored};

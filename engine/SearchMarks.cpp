@@ -20,7 +20,7 @@ void SearchMarks::Mark(int book, std::span<const std::uint32_t> wordNumbers, std
     const std::uint16_t bit = ConditionMask(condition);
     if ((mask & bit) == 0) continue;
     std::vector<Run>& runs = runs_[condition];
-    Run* run = runs.empty() ? nullptr : &runs.back();  // never empty
+    Run* run = runs.empty() ? nullptr : &runs.back();  // the last run, which holds at least one word
     for (std::size_t i = 0; i < wordNumbers.size(); ++i) {
       const std::uint32_t wordNumber = wordNumbers[i];
       if (wordNumber == 0 || wordNumber >= WordMarks.size() || (WordMarks[wordNumber] & bit)) continue;
